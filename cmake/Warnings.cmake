@@ -1,0 +1,15 @@
+# Strict warnings for the project's own targets only: third-party code never sees them.
+add_library(kelvora_warnings INTERFACE)
+target_compile_options(kelvora_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                                  -Wno-sign-conversion)
+if(KELVORA_WARNINGS_AS_ERRORS)
+  target_compile_options(kelvora_warnings INTERFACE -Werror)
+endif()
+
+# Address and undefined-behaviour sanitizers for the asan preset.
+add_library(kelvora_sanitize INTERFACE)
+if(KELVORA_SANITIZE)
+  target_compile_options(kelvora_sanitize INTERFACE -fsanitize=address,undefined
+                                                    -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(kelvora_sanitize INTERFACE -fsanitize=address,undefined)
+endif()

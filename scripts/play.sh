@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game, installs it into its own folder and starts it.
+# The folder (default ~/Games/KELVORA, or $KELVORA_HOME) holds the player's records; installing
+# again never overwrites them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${PLAY_PACKAGES[@]}"
+
+prefix="${KELVORA_HOME:-$HOME/Games/KELVORA}"
+cmake --preset release -DKELVORA_BUILD_TESTS=OFF >/dev/null
+cmake --build --preset release
+
+if [ ! -e build/release/ui/CMakeFiles ]; then
+  echo "KELVORA core built; the game window is not part of this build yet."
+  exit 0
+fi
+cmake --install build/release --prefix "$prefix" >/dev/null
+echo "KELVORA is installed in $prefix (records: MENDATA2.txt, BEST1.txt, BEST2.txt there)."
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "There is no display here, so the window cannot open."
+  echo "To run it headless, use:  xvfb-run -a \"$prefix/kelvora\""
+  exit 0
+fi
+exec "$prefix/kelvora"
