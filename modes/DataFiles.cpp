@@ -1,0 +1,199 @@
+// Load and saves of the four data files, in their exact text layout.
+#include "modes/DataFiles.h"
+
+#include <array>
+#include <limits>
+
+#include "core/Goal.h"
+#include "core/TileCodes.h"
+#include "modes/DataFileError.h"
+#include "modes/DataFileReader.h"
+#include "modes/DataFileWriter.h"
+#include "modes/ProgramFolder.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr std::int32_t kMaxNumber = std::numeric_limits<std::int32_t>::max();
+
+std::string CountUpTo(std::int32_t most, const std::string& limitedBy) {
+  return "0 から " + std::to_string(most) + " までの面の数（" + limitedBy + "）";
+}
+
+// Reads a file that must exist; a missing one is damage too.
+std::string ReadRequired(FileStore& store, const std::string& path) {
+  FileReadResult result = store.Read(path);
+  if (result.status == FileReadResult::Status::kMissing) {
+    throw DataFileError(path, 0, "面のデータが入ったファイル（ファイルがありません）");
+  }
+  if (result.status == FileReadResult::Status::kUnreadable) {
+    throw DataFileError(path, 0, "読み取れるファイル（" + result.reason + "）");
+  }
+  return std::move(result.contents);
+}
+
+// Reads a record file; nullopt when it does not exist yet.
+std::optional<std::string> ReadOptional(FileStore& store, const std::string& path) {
+  FileReadResult result = store.Read(path);
+  if (result.status == FileReadResult::Status::kMissing) return std::nullopt;
+  if (result.status == FileReadResult::Status::kUnreadable) {
+    throw DataFileError(path, 0, "読み取れるファイル（" + result.reason + "）");
+  }
+  return std::move(result.contents);
+}
+
+// A stage must hold exactly the goal's tiles, or some position of it could never be solved.
+bool HoldsTheGoalsTiles(const StageGrid& stage) {
+  std::array<int, kLastTileCode + 1> wanted{};
+  const StageGrid goal = GoalPattern();
+  for (int column = 1; column <= 4; ++column) {
+    for (int row = 1; row <= 4; ++row) {
+      ++wanted[goal[column][row]];
+      --wanted[stage[column][row]];
+    }
+  }
+  for (int count : wanted) {
+    if (count != 0) return false;
+  }
+  return true;
+}
+
+void ReadStages(DataFileReader& reader, std::int32_t& count,
+                std::array<StageGrid, kTableCapacity + 1>& stages) {
+  count = reader.ReadNumber(0, kTableCapacity, "0 から 50 までの面の数");
+  for (int s = 1; s <= count; ++s) {
+    const int firstLine = reader.Line();
+    StageGrid& stage = stages[s];
+    for (int column = 1; column <= 4; ++column) {
+      for (int row = 1; row <= 4; ++row) {
+        stage[column][row] =
+            reader.ReadNumber(kFirstTileCode, kLastTileCode, "1 から 13 までのタイル番号");
+      }
+    }
+    if (!HoldsTheGoalsTiles(stage)) {
+      reader.Fail(firstLine,
+                  "ここから 16 行に、ゴールと同じ組み合わせのタイル"
+                  "（1, 2, 2, 3, 4, 5, 5, 6, 7, 8, 8, 9, 10, 11, 12, 13）");
+    }
+  }
+}
+
+void WriteStages(DataFileWriter& writer, std::int32_t count,
+                 const std::array<StageGrid, kTableCapacity + 1>& stages) {
+  writer.WriteNumber(count);
+  for (int s = 1; s <= count; ++s) {
+    for (int column = 1; column <= 4; ++column) {
+      for (int row = 1; row <= 4; ++row) writer.WriteNumber(stages[s][column][row]);
+    }
+  }
+}
+
+}  // namespace
+
+std::string DataFiles::MYpath() const {
+  return FolderWithSeparator(programFolder_);
+}
+
+void DataFiles::LoadDataFiles() {
+  // Everything is read into a scratch copy first, so a damaged file changes nothing.
+  DataTables loaded;
+  const std::string folder = MYpath();
+
+  {
+    const std::string path = folder + kPreparedStagesFile;
+    const std::string text = ReadRequired(store_, path);
+    DataFileReader reader(path, text);
+    ReadStages(reader, loaded.preparedStageCount, loaded.preparedStages);
+  }
+  const std::int32_t preparedInFile = loaded.preparedStageCount;
+
+  std::int32_t randomInFile = 0;
+  {
+    const std::string path = folder + kRandomStagesFile;
+    if (auto text = ReadOptional(store_, path)) {
+      DataFileReader reader(path, *text);
+      ReadStages(reader, loaded.randomStageCount, loaded.randomStages);
+      randomInFile = loaded.randomStageCount;
+    }
+  }
+
+  {
+    // The record file's count wins, but it may not reach past the stages the stage file holds.
+    const std::string path = folder + kPreparedBestFile;
+    if (auto text = ReadOptional(store_, path)) {
+      DataFileReader reader(path, *text);
+      loaded.preparedStageCount = reader.ReadNumber(
+          0, preparedInFile, CountUpTo(preparedInFile, "MENDATA1.txt の面の数を超えない数"));
+      for (int s = 1; s <= loaded.preparedStageCount; ++s) {
+        loaded.bestMoves[s] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+        loaded.bestHistory[s] = reader.ReadHistory();
+      }
+    }
+  }
+
+  {
+    // A lower count than the stage file's is what a save interrupted between the two random
+    // files leaves behind; the record file's count is the one that was completed.
+    const std::string path = folder + kRandomRecordsFile;
+    loaded.randomStageCount = 0;
+    loaded.randomBest = kNoRandomBest;
+    if (auto text = ReadOptional(store_, path)) {
+      DataFileReader reader(path, *text);
+      loaded.randomStageCount = reader.ReadNumber(
+          0, randomInFile, CountUpTo(randomInFile, "MENDATA2.txt の面の数を超えない数"));
+      loaded.randomBest = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+      for (int i = 1; i <= loaded.randomStageCount; ++i) {
+        loaded.randomRecordMoves[i] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+        loaded.randomRecordHistory[i] = reader.ReadHistory();
+      }
+    }
+  }
+
+  tables_ = std::move(loaded);
+}
+
+std::string DataFiles::PreparedBestText() const {
+  DataFileWriter writer;
+  writer.WriteNumber(tables_.preparedStageCount);
+  for (int s = 1; s <= tables_.preparedStageCount; ++s) {
+    writer.WriteNumber(tables_.bestMoves[s]);
+    writer.WriteString(tables_.bestHistory[s]);
+  }
+  return writer.Text();
+}
+
+std::string DataFiles::RandomStagesText() const {
+  DataFileWriter writer;
+  WriteStages(writer, tables_.randomStageCount, tables_.randomStages);
+  return writer.Text();
+}
+
+std::string DataFiles::RandomRecordsText() const {
+  DataFileWriter writer;
+  writer.WriteNumber(tables_.randomStageCount);
+  writer.WriteNumber(tables_.randomBest);
+  for (int i = 1; i <= tables_.randomStageCount; ++i) {
+    writer.WriteNumber(tables_.randomRecordMoves[i]);
+    writer.WriteString(tables_.randomRecordHistory[i]);
+  }
+  return writer.Text();
+}
+
+std::optional<SaveFailure> DataFiles::Save(const char* fileName, const std::string& text) {
+  const std::string path = MYpath() + fileName;
+  std::string reason = store_.Replace(path, text);
+  if (reason.empty()) return std::nullopt;
+  return SaveFailure{path, std::move(reason)};
+}
+
+std::optional<SaveFailure> DataFiles::SavePreparedBest() {
+  return Save(kPreparedBestFile, PreparedBestText());
+}
+
+std::optional<SaveFailure> DataFiles::SaveRandomRecords() {
+  if (auto failure = Save(kRandomStagesFile, RandomStagesText())) return failure;
+  return Save(kRandomRecordsFile, RandomRecordsText());
+}
+
+}  // namespace kelvora

@@ -1,0 +1,54 @@
+// POSIX file calls. This file and DiskFileStore are the only places that need more than the
+// standard library: it has no way to flush a file to the disk itself.
+#include "modes/FileOps.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace kelvora {
+
+int PosixFileOps::MakeTemp(std::string& pathTemplate) {
+  std::vector<char> buffer(pathTemplate.begin(), pathTemplate.end());
+  buffer.push_back('\0');
+  int fd = ::mkstemp(buffer.data());
+  if (fd >= 0) {
+    pathTemplate.assign(buffer.data());
+    // mkstemp makes the file private; the records are as readable as any other file.
+    ::fchmod(fd, 0644);
+  }
+  return fd;
+}
+
+ssize_t PosixFileOps::Write(int fd, const char* data, std::size_t size) {
+  return ::write(fd, data, size);
+}
+
+int PosixFileOps::Sync(int fd) {
+  return ::fsync(fd);
+}
+
+int PosixFileOps::Close(int fd) {
+  return ::close(fd);
+}
+
+int PosixFileOps::Rename(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str());
+}
+
+int PosixFileOps::Unlink(const std::string& path) {
+  return ::unlink(path.c_str());
+}
+
+void PosixFileOps::SyncFolder(const std::string& folder) {
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace kelvora

@@ -1,0 +1,64 @@
+// Starting, shuffling and recording random stages.
+#include "modes/RandomStageMode.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/TileIndex.h"
+#include "modes/SaveFailureMessage.h"
+
+namespace kelvora {
+
+void RandomStageMode::StartRandomStage() {
+  GameState& state = game_.State();
+  state.gameActive = 1;
+  state.gameMode = kRandomStageMode;
+  state.moveCount = 0;
+  // An archived history must hold the moves of its own solve only.
+  state.moveHistory.clear();
+  game_.Books().ShowMoveCount();
+  Screen& screen = game_.ScreenOps();
+  screen.SetLabelVisible(ScreenLabel::Label7, false);
+  screen.SetLabelVisible(ScreenLabel::Label8_0, false);
+  screen.SetLabelVisible(ScreenLabel::Label8_1, false);
+  best_.ShowBest();
+  ShuffleBoard();
+  game_.Display().DrawBoard();
+  game_.Books().CheckMatches();
+}
+
+int RandomStageMode::DrawCellNumber() {
+  const double draw = std::floor(game_.Random().NextUnit() * 15.0);
+  // A generator that strays outside [0, 1) must still not reach cell 15 or leave the board.
+  return std::clamp(static_cast<int>(draw), 0, 14);
+}
+
+void RandomStageMode::ShuffleBoard() {
+  GameState& state = game_.State();
+  Board& board = state.board;
+  for (int swap = 0; swap < 100; ++swap) {
+    const int first = DrawCellNumber();
+    const int second = DrawCellNumber();
+    state.heldTile = board.At(ColumnOf(first), RowOf(first));
+    board.Set(ColumnOf(first), RowOf(first), board.At(ColumnOf(second), RowOf(second)));
+    board.Set(ColumnOf(second), RowOf(second), *state.heldTile);
+  }
+  // With the archive full there is no entry for the stage in play; it is played unrecorded.
+  if (tables_.randomStageCount < kTableCapacity) {
+    tables_.randomStages[tables_.randomStageCount + 1] = board.Field();
+  }
+}
+
+void RandomStageMode::RecordRandomStage() {
+  const GameState& state = game_.State();
+  if (state.moveCount > kMostMovesRecorded) return;
+  if (tables_.randomStageCount >= kTableCapacity) return;
+  const int n = tables_.randomStageCount + 1;
+  tables_.randomRecordHistory[n] = state.moveHistory;
+  tables_.randomRecordMoves[n] = state.moveCount;
+  if (state.moveCount < tables_.randomBest) tables_.randomBest = state.moveCount;
+  tables_.randomStageCount = n;
+  if (auto failure = files_.SaveRandomRecords()) ReportSaveFailure(game_.ScreenOps(), *failure);
+}
+
+}  // namespace kelvora

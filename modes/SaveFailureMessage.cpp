@@ -1,0 +1,14 @@
+// Wording of the failed-save message.
+#include "modes/SaveFailureMessage.h"
+
+namespace kelvora {
+
+void ReportSaveFailure(Screen& screen, const SaveFailure& failure) {
+  std::string text = "記録をファイルに保存できませんでした。\n\n";
+  text += "ファイル: " + failure.path + "\n";
+  text += "理由: " + failure.reason + "\n\n";
+  text += "記録はゲームを続けている間は残っていて、次に記録を保存するときに一緒に書き込まれます。";
+  screen.ShowMessage("KELVORA", text);
+}
+
+}  // namespace kelvora

@@ -1,0 +1,144 @@
+// Saves on a real disk: whole files replaced, and a failure at any step leaves the old file whole.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "modes/DiskFileStore.h"
+
+namespace kelvora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DiskFileStoreTest : public ::testing::Test {
+ protected:
+  DiskFileStoreTest() {
+    folder = fs::temp_directory_path() /
+             ("kelvora-disk-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  ~DiskFileStoreTest() override {
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(folder);
+  }
+
+  std::string Path(const char* name) { return (folder / name).string(); }
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  // Files in the folder other than the data files themselves: leftovers of a failed save.
+  int StrayFiles() {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      if (entry.path().filename().string().find(".saving-") != std::string::npos) ++count;
+    }
+    return count;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(DiskFileStoreTest, ReplacesAFileWholeLeavingNoStaleLines) {
+  DiskFileStore store;
+  const std::string path = Path("BEST1.txt");
+  ASSERT_EQ(store.Replace(path, "3\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n"), "");
+  ASSERT_EQ(store.Replace(path, "1\r\n0\r\n\"\"\r\n"), "");
+  EXPECT_EQ(Contents(path), "1\r\n0\r\n\"\"\r\n");
+  EXPECT_EQ(StrayFiles(), 0);
+  FileReadResult read = store.Read(path);
+  EXPECT_EQ(read.status, FileReadResult::Status::kRead);
+  EXPECT_EQ(read.contents, "1\r\n0\r\n\"\"\r\n");
+}
+
+TEST_F(DiskFileStoreTest, TellsAMissingFileFromAnUnreadableOne) {
+  DiskFileStore store;
+  EXPECT_EQ(store.Read(Path("none.txt")).status, FileReadResult::Status::kMissing);
+  fs::create_directory(folder / "BEST2.txt");
+  EXPECT_EQ(store.Read(Path("BEST2.txt")).status, FileReadResult::Status::kUnreadable);
+}
+
+// Real file calls, except that one chosen step fails with a chosen error.
+class FailingOps : public PosixFileOps {
+ public:
+  enum class Step { kMakeTemp, kWriteHalfway, kSync, kClose, kRename };
+  FailingOps(Step step, int error) : step_(step), error_(error) {}
+
+  int MakeTemp(std::string& pathTemplate) override {
+    if (step_ == Step::kMakeTemp) return Fail();
+    return PosixFileOps::MakeTemp(pathTemplate);
+  }
+  ssize_t Write(int fd, const char* data, std::size_t size) override {
+    if (step_ != Step::kWriteHalfway) return PosixFileOps::Write(fd, data, size);
+    if (wroteHalf_) return Fail();
+    wroteHalf_ = true;
+    return PosixFileOps::Write(fd, data, size / 2);
+  }
+  int Sync(int fd) override { return step_ == Step::kSync ? Fail() : PosixFileOps::Sync(fd); }
+  int Close(int fd) override {
+    int result = PosixFileOps::Close(fd);
+    return step_ == Step::kClose ? Fail() : result;
+  }
+  int Rename(const std::string& from, const std::string& to) override {
+    return step_ == Step::kRename ? Fail() : PosixFileOps::Rename(from, to);
+  }
+
+ private:
+  int Fail() {
+    errno = error_;
+    return -1;
+  }
+  Step step_;
+  int error_;
+  bool wroteHalf_ = false;
+};
+
+TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
+  using Step = FailingOps::Step;
+  const std::string old = "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n";
+  const std::string path = Path("BEST1.txt");
+  for (auto [step, error, reason] :
+       {std::tuple{Step::kMakeTemp, EACCES, "書き込みが許可されていません"},
+        std::tuple{Step::kWriteHalfway, ENOSPC, "ディスクの空き容量が足りません"},
+        std::tuple{Step::kSync, EIO, "ディスクの読み書きでエラーが起きました"},
+        std::tuple{Step::kClose, EDQUOT, "ディスクの空き容量が足りません"},
+        std::tuple{Step::kRename, EROFS, "読み取り専用の場所です"}}) {
+    { std::ofstream(path, std::ios::binary) << old; }
+    FailingOps ops(step, error);
+    DiskFileStore store(ops);
+    EXPECT_EQ(store.Replace(path, "2\r\n20\r\n\"" + std::string(20, 'Q') + "\"\r\n0\r\n\"\"\r\n"),
+              reason);
+    EXPECT_EQ(Contents(path), old);
+    EXPECT_EQ(StrayFiles(), 0);
+  }
+}
+
+TEST_F(DiskFileStoreTest, AFolderThatIsGoneIsReportedNotCreated) {
+  DiskFileStore store;
+  const std::string path = (folder / "gone" / "BEST1.txt").string();
+  EXPECT_EQ(store.Replace(path, "0\r\n"), "フォルダーが見つかりません");
+  EXPECT_FALSE(fs::exists(folder / "gone"));
+}
+
+TEST_F(DiskFileStoreTest, AReadOnlyFolderIsReported) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  DiskFileStore store;
+  const std::string path = Path("BEST2.txt");
+  { std::ofstream(path) << "0\r\n9999\r\n"; }
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(store.Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n"), "書き込みが許可されていません");
+  fs::permissions(folder, fs::perms::owner_all);
+  EXPECT_EQ(Contents(path), "0\r\n9999\r\n");
+}
+
+}  // namespace
+}  // namespace kelvora

@@ -1,0 +1,44 @@
+// Data files held in memory, with every write remembered and any file made to fail on demand.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "modes/FileStore.h"
+
+namespace kelvora::testing {
+
+class MemoryFileStore : public FileStore {
+ public:
+  FileReadResult Read(const std::string& path) override {
+    FileReadResult result;
+    if (unreadable.count(path) != 0) {
+      result.status = FileReadResult::Status::kUnreadable;
+      result.reason = "permission denied";
+      return result;
+    }
+    auto it = files.find(path);
+    if (it == files.end()) return result;
+    result.status = FileReadResult::Status::kRead;
+    result.contents = it->second;
+    return result;
+  }
+
+  std::string Replace(const std::string& path, const std::string& contents) override {
+    attempts.push_back(path);
+    if (failing.count(path) != 0) return "disk full";
+    files[path] = contents;
+    writes.push_back(path);
+    return {};
+  }
+
+  std::map<std::string, std::string> files;
+  std::set<std::string> failing;
+  std::set<std::string> unreadable;
+  std::vector<std::string> attempts;
+  std::vector<std::string> writes;
+};
+
+}  // namespace kelvora::testing
