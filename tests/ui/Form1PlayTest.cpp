@@ -1,0 +1,92 @@
+// Playing on the real window: clicks reach the game with the right index, the labels follow,
+// and a solve is saved beside the program.
+#include <QLabel>
+
+#include "core/Goal.h"
+#include "ui/UiFixture.h"
+
+namespace kelvora::testing {
+namespace {
+
+using Form1PlayTest = UiFixture;
+
+TEST_F(Form1PlayTest, ClicksBeforeAGameStartsDoNothing) {
+  Open();
+  ClickTile(13);
+  ClickArrow(0);
+  EXPECT_EQ(form->Game().State().board.Field(), GoalPattern());
+  EXPECT_TRUE(form->Label(6)->text().isEmpty());
+}
+
+TEST_F(Form1PlayTest, TileAndArrowClicksReachTheGameWithTheirIndex) {
+  Open();
+  form->StartPreparedStages();
+  ClickArrow(3);
+  EXPECT_EQ(form->Game().State().clickIndex, 3);
+  ClickArrow(1);
+  ClickTile(13);  // (4, 2) is the blank: refused, but seen with its index
+  EXPECT_EQ(form->Game().State().clickIndex, 13);
+  ClickTile(14);  // (4, 3) slides up into the blank
+  EXPECT_EQ(form->Game().State().moveHistory, "TRO");
+  EXPECT_EQ(form->Label(6)->text(), "3");
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_EQ(form->Image1(i)->PictureNumber(),
+              form->Game().State().board.At(i / 4 + 1, i % 4 + 1));
+  }
+}
+
+TEST_F(Form1PlayTest, APreparedStagePlayedByClicksIsCongratulatedAndSaved) {
+  Open();
+  form->StartPreparedStages();
+  EXPECT_TRUE(form->Label(7)->isVisible());
+  EXPECT_EQ(form->Label(7)->text(), "第 1面");
+  EXPECT_EQ(form->Label(10)->text(), "0");
+  ClickArrow(0);
+  ClickArrow(2);
+  ClickTile(12);
+  EXPECT_TRUE(form->Label(11)->isVisible());
+  EXPECT_EQ(form->Label(11)->text(), "Congratulations!");
+  EXPECT_EQ(form->Label(4)->text(), "16");
+  EXPECT_EQ(form->Label(6)->text(), "3");
+  EXPECT_EQ(ReadFile("BEST1.txt"), "2\r\n3\r\n\"QSM\"\r\n0\r\n\"\"\r\n");
+}
+
+TEST_F(Form1PlayTest, NextAndBackLabelsStepTheStages) {
+  Open();
+  form->StartPreparedStages();
+  QTest::mouseClick(form->Label(8, 1), Qt::LeftButton);
+  EXPECT_EQ(form->Label(7)->text(), "第 2面");
+  EXPECT_EQ(form->Game().State().board.Field(), StageSolvedByS());
+  QTest::mouseClick(form->Label(8, 0), Qt::LeftButton);
+  QTest::mouseClick(form->Label(8, 0), Qt::LeftButton);
+  EXPECT_EQ(form->Label(7)->text(), "第 2面");
+}
+
+TEST_F(Form1PlayTest, ARandomStageHidesTheStageNavigation) {
+  Open();
+  form->StartPreparedStages();
+  random = ScriptedRandom({0.9, 0.1});
+  form->StartRandomStage();
+  EXPECT_FALSE(form->Label(7)->isVisible());
+  EXPECT_FALSE(form->Label(8, 0)->isVisible());
+  EXPECT_FALSE(form->Label(8, 1)->isVisible());
+  EXPECT_EQ(form->Label(10)->text(), "9999");
+}
+
+TEST_F(Form1PlayTest, AFailedSaveIsShownInAMessageAndPlayGoesOn) {
+  Open();
+  // A folder where the record file should be: the save cannot replace it.
+  std::filesystem::create_directory(folder / "BEST1.txt");
+  form->StartPreparedStages();
+  QString shown;
+  WhenModalOpens([&](QWidget* box) { shown = box->findChild<QLabel*>("qt_msgbox_label")->text(); });
+  ClickTile(12);
+  EXPECT_TRUE(shown.contains(QString::fromStdString((folder / "BEST1.txt").string())))
+      << shown.toStdString();
+  EXPECT_EQ(form->Game().Tables().bestMoves[1], 1);
+  form->StartPreparedStages();
+  EXPECT_EQ(form->Game().State().gameActive, 1);
+}
+
+}  // namespace
+}  // namespace kelvora::testing

@@ -1,0 +1,191 @@
+// Building the main window and carrying out the screen operations of the game.
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "ui/AboutBox.h"
+#include "ui/Form1Layout.h"
+#include "ui/Form1Menus.h"
+#include "ui/Form2.h"
+#include "ui/GameLabel.h"
+#include "ui/Twips.h"
+
+namespace kelvora::ui {
+
+namespace {
+
+QRect PxRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+QColor Resolve(const LabelColor& color, const QPalette& palette) {
+  switch (color.role) {
+    case ColorRole::kButtonText:
+      return palette.color(QPalette::ButtonText);
+    case ColorRole::kButtonFace:
+      return palette.color(QPalette::Button);
+    case ColorRole::kFixed:
+      break;
+  }
+  return color.fixed;
+}
+
+}  // namespace
+
+Form1::Form1(const std::string& programFolder, std::function<void()> endProgram, FileStore* store,
+             RandomSource* random)
+    : game_(*this, random != nullptr ? *random : clockRandom_,
+            store != nullptr ? *store : diskStore_, programFolder),
+      endProgram_(std::move(endProgram)) {
+  setWindowTitle(QStringLiteral("KELVORA"));
+  setWindowIcon(QIcon(QStringLiteral(":/icon/kelvora.png")));
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Form1Client"));
+  client->setAutoFillBackground(true);
+  QPalette palette = client->palette();
+  palette.setColor(QPalette::Window, kForm1Background);
+  client->setPalette(palette);
+  client->setFixedSize(Px(kForm1ClientWidth), Px(kForm1ClientHeight));
+  setCentralWidget(client);
+  CreateControls(client);
+  BuildMenus(*menuBar(), *this);
+
+  // A fixed client area, its top left corner at a fixed place on the screen: the geometry of a
+  // top-level window leaves out its frame, and the menu bar stands above the client area.
+  const int menuHeight = menuBar()->sizeHint().height();
+  setFixedSize(Px(kForm1ClientWidth), Px(kForm1ClientHeight) + menuHeight);
+  setGeometry(Px(kForm1ClientLeft), Px(kForm1ClientTop) - menuHeight, width(), height());
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls(QWidget* client) {
+  const QPalette system = QApplication::palette();
+  for (const LabelDefinition& definition : Form1Labels()) {
+    QLabel* label = nullptr;
+    if (definition.number == 2 || definition.number == 8) {
+      auto* clickable = new ClickableLabel(client);
+      const auto index = static_cast<std::int16_t>(definition.index);
+      if (definition.number == 2) {
+        connect(clickable, &ClickableLabel::clicked, this,
+                [this, index] { game_.Label2_Click(index); });
+      } else {
+        connect(clickable, &ClickableLabel::clicked, this,
+                [this, index] { game_.Label8_Click(index); });
+      }
+      label = clickable;
+    } else {
+      label = new GameLabel(client);
+    }
+    label->setObjectName(
+        definition.number == 2 || definition.number == 8
+            ? QStringLiteral("Label%1(%2)").arg(definition.number).arg(definition.index)
+            : QStringLiteral("Label%1").arg(definition.number));
+    label->setGeometry(
+        PxRect(definition.left, definition.top, definition.width, definition.height));
+    label->setText(definition.caption);
+    label->setFont(GameFont(definition.face, definition.pixelSize, definition.italic));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Resolve(definition.text, system));
+    palette.setColor(QPalette::Window, Resolve(definition.background, system));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    // Captions stand at the top of their label, as the layout was drawn.
+    label->setAlignment(Qt::AlignTop | (definition.leftAligned ? Qt::AlignLeft : Qt::AlignHCenter));
+    label->setVisible(definition.shownAtStart);
+    labels_[{definition.number, definition.index}] = label;
+  }
+
+  for (int i = 0; i < 16; ++i) {
+    auto* box = new TileBox(imageList1_, client);
+    box->setObjectName(QStringLiteral("Image1(%1)").arg(i));
+    box->setGeometry(PxRect(Image1Left(i), Image1Top(i), kImage1Width, kImage1Height));
+    const auto index = static_cast<std::int16_t>(i);
+    connect(box, &TileBox::clicked, this, [this, index] { game_.Image1_Click(index); });
+    image1_[i] = box;
+  }
+  for (int k = 0; k < 5; ++k) {
+    shape1_[k] = new ShapeBox(Qt::black, client);
+    shape1_[k]->setObjectName(QStringLiteral("Shape1(%1)").arg(k));
+    shape1_[k]->setGeometry(PxRect(Shape1Left(k), kShape1Top, kShape1Width, kShape1Height));
+  }
+  for (int k = 0; k < 8; ++k) {
+    shape2_[k] = new ShapeBox(Shape2Fill(k), client);
+    shape2_[k]->setObjectName(QStringLiteral("Shape2(%1)").arg(k));
+    shape2_[k]->setGeometry(PxRect(Shape2Left(k), Shape2Top(k), kShape2Size, kShape2Size));
+  }
+}
+
+QLabel* Form1::Label(int number, int index) const {
+  auto it = labels_.find({number, index});
+  return it == labels_.end() ? nullptr : it->second;
+}
+
+QLabel* Form1::LabelFor(ScreenLabel label) const {
+  switch (label) {
+    case ScreenLabel::Label4:
+      return Label(4);
+    case ScreenLabel::Label6:
+      return Label(6);
+    case ScreenLabel::Label7:
+      return Label(7);
+    case ScreenLabel::Label8_0:
+      return Label(8, 0);
+    case ScreenLabel::Label8_1:
+      return Label(8, 1);
+    case ScreenLabel::Label9:
+      return Label(9);
+    case ScreenLabel::Label10:
+      return Label(10);
+    case ScreenLabel::Label11:
+      return Label(11);
+  }
+  return nullptr;
+}
+
+void Form1::SetTilePicture(int tileIndex, int picture) {
+  image1_.at(tileIndex)->SetPicture(picture);
+}
+
+void Form1::ShowTile(int tileIndex) {
+  image1_.at(tileIndex)->show();
+}
+
+void Form1::SetCaption(ScreenLabel label, const std::string& caption) {
+  LabelFor(label)->setText(QString::fromStdString(caption));
+}
+
+void Form1::SetLabelVisible(ScreenLabel label, bool visible) {
+  LabelFor(label)->setVisible(visible);
+}
+
+void Form1::Beep() {
+  QApplication::beep();
+}
+
+void Form1::ShowMessage(const std::string& title, const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, QString::fromStdString(title), QString::fromStdString(text),
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
+void Form1::ShowRules() {
+  // Built afresh at every opening: its text is back to its own, and it is placed beside the
+  // main window wherever that stands now.
+  Form2 rules(*this);
+  rules.exec();
+}
+
+void Form1::ShowAbout() {
+  kelvora::ui::ShowAbout(this);
+}
+
+void Form1::EndProgram() {
+  endProgram_();
+}
+
+}  // namespace kelvora::ui

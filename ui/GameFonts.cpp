@@ -1,0 +1,27 @@
+// Font families with their Debian substitutes, in order of preference.
+#include "ui/GameFonts.h"
+
+#include <QStringList>
+
+namespace kelvora::ui {
+
+QFont GameFont(Face face, int pixelSize, bool italic) {
+  QFont font;
+  switch (face) {
+    case Face::kPopP:
+      font.setFamilies({QStringLiteral("HGP創英角ﾎﾟｯﾌﾟ体"), QStringLiteral("RocknRoll One")});
+      break;
+    case Face::kPopS:
+      font.setFamilies({QStringLiteral("HGS創英角ﾎﾟｯﾌﾟ体"), QStringLiteral("RocknRoll One")});
+      break;
+    case Face::kGothic:
+      font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("BIZ UDPGothic")});
+      break;
+  }
+  font.setPixelSize(pixelSize);
+  font.setWeight(QFont::Bold);
+  font.setItalic(italic);
+  return font;
+}
+
+}  // namespace kelvora::ui

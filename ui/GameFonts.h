@@ -1,0 +1,21 @@
+// The two faces of the game, sized in pixels so the layout holds at any screen resolution: the
+// pop display face of the title and the completion message, and the proportional gothic.
+#pragma once
+
+#include <QFont>
+
+namespace kelvora::ui {
+
+// 36 pt and 27.75 pt at 96 dots per inch.
+constexpr int kPx36pt = 48;
+constexpr int kPx27_75pt = 37;
+
+enum class Face {
+  kPopP,    // the title
+  kPopS,    // the completion message
+  kGothic,  // everything else
+};
+
+QFont GameFont(Face face, int pixelSize, bool italic = false);
+
+}  // namespace kelvora::ui
