@@ -8,19 +8,14 @@ source scripts/packages.sh
 scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${PLAY_PACKAGES[@]}"
 
 prefix="${KELVORA_HOME:-$HOME/Games/KELVORA}"
-cmake --preset release -DKELVORA_BUILD_TESTS=OFF >/dev/null
+cmake --preset release -DKELVORA_BUILD_TESTS=OFF -DKELVORA_BUILD_TOOLS=OFF >/dev/null
 cmake --build --preset release
-
-if [ ! -e build/release/ui/CMakeFiles ]; then
-  echo "KELVORA core built; the game window is not part of this build yet."
-  exit 0
-fi
 cmake --install build/release --prefix "$prefix" >/dev/null
-echo "KELVORA is installed in $prefix (records: MENDATA2.txt, BEST1.txt, BEST2.txt there)."
+echo "KELVORA is installed in $prefix; your records are the .txt files there."
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "There is no display here, so the window cannot open."
-  echo "To run it headless, use:  xvfb-run -a \"$prefix/kelvora\""
+  echo "There is no display here, so the game window cannot open."
+  echo "To run it without a display, use:  xvfb-run -a \"$prefix/kelvora\""
   exit 0
 fi
 exec "$prefix/kelvora"
