@@ -13,3 +13,8 @@ if(KELVORA_SANITIZE)
                                                     -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(kelvora_sanitize INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Coverage for libFuzzer on everything the fuzzers reach.
+if(KELVORA_FUZZ)
+  target_compile_options(kelvora_sanitize INTERFACE -fsanitize=fuzzer-no-link)
+endif()
