@@ -69,8 +69,11 @@ std::string DiskFileStore::Abandon(int fd, const std::string& tempPath, int erro
 std::string DiskFileStore::Replace(const std::string& path, const std::string& contents) {
   const std::filesystem::path target(path);
   const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
-  // Same folder as the target, so the rename never crosses file systems.
-  std::string tempPath = path + ".saving-XXXXXX";
+  // Same folder as the target, so the rename never crosses file systems; a hidden name, so
+  // the one a crash may leave behind does not clutter the game's folder.
+  std::string tempPath =
+      (std::filesystem::path(folder) / ("." + target.filename().string() + ".saving-XXXXXX"))
+          .string();
   int fd = ops_.MakeTemp(tempPath);
   if (fd < 0) return DescribeFileError(errno);
 

@@ -37,6 +37,7 @@ class DiskFileStoreTest : public ::testing::Test {
     return text.str();
   }
   // Files in the folder other than the data files themselves: leftovers of a failed save.
+  // (Their names are hidden; any file with ".saving-" in its name counts.)
   int StrayFiles() {
     int count = 0;
     for (const auto& entry : fs::directory_iterator(folder)) {
