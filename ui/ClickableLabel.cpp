@@ -13,7 +13,8 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   const bool click =
       pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
-  if (click) emit clicked();
+  // A hidden label takes no clicks, even from synthetic events.
+  if (click && isVisible()) emit clicked();
 }
 
 }  // namespace kelvora::ui
