@@ -1,5 +1,6 @@
 // Saves on a real disk: whole files replaced, and a failure at any step leaves the old file whole.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <sstream>
 
 #include "modes/DiskFileStore.h"
+#include "support/FailingFileOps.h"
 
 namespace kelvora {
 namespace {
@@ -68,43 +70,8 @@ TEST_F(DiskFileStoreTest, TellsAMissingFileFromAnUnreadableOne) {
   EXPECT_EQ(store.Read(Path("BEST2.txt")).status, FileReadResult::Status::kUnreadable);
 }
 
-// Real file calls, except that one chosen step fails with a chosen error.
-class FailingOps : public PosixFileOps {
- public:
-  enum class Step { kMakeTemp, kWriteHalfway, kSync, kClose, kRename };
-  FailingOps(Step step, int error) : step_(step), error_(error) {}
-
-  int MakeTemp(std::string& pathTemplate) override {
-    if (step_ == Step::kMakeTemp) return Fail();
-    return PosixFileOps::MakeTemp(pathTemplate);
-  }
-  ssize_t Write(int fd, const char* data, std::size_t size) override {
-    if (step_ != Step::kWriteHalfway) return PosixFileOps::Write(fd, data, size);
-    if (wroteHalf_) return Fail();
-    wroteHalf_ = true;
-    return PosixFileOps::Write(fd, data, size / 2);
-  }
-  int Sync(int fd) override { return step_ == Step::kSync ? Fail() : PosixFileOps::Sync(fd); }
-  int Close(int fd) override {
-    int result = PosixFileOps::Close(fd);
-    return step_ == Step::kClose ? Fail() : result;
-  }
-  int Rename(const std::string& from, const std::string& to) override {
-    return step_ == Step::kRename ? Fail() : PosixFileOps::Rename(from, to);
-  }
-
- private:
-  int Fail() {
-    errno = error_;
-    return -1;
-  }
-  Step step_;
-  int error_;
-  bool wroteHalf_ = false;
-};
-
 TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
-  using Step = FailingOps::Step;
+  using Step = testing::FailingOps::Step;
   const std::string old = "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n";
   const std::string path = Path("BEST1.txt");
   for (auto [step, error, reason] :
@@ -114,7 +81,7 @@ TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
         std::tuple{Step::kClose, EDQUOT, "ディスクの空き容量が足りません"},
         std::tuple{Step::kRename, EROFS, "読み取り専用の場所です"}}) {
     { std::ofstream(path, std::ios::binary) << old; }
-    FailingOps ops(step, error);
+    testing::FailingOps ops(step, error);
     DiskFileStore store(ops);
     EXPECT_EQ(store.Replace(path, "2\r\n20\r\n\"" + std::string(20, 'Q') + "\"\r\n0\r\n\"\"\r\n"),
               reason);
@@ -130,15 +97,36 @@ TEST_F(DiskFileStoreTest, AFolderThatIsGoneIsReportedNotCreated) {
   EXPECT_FALSE(fs::exists(folder / "gone"));
 }
 
-TEST_F(DiskFileStoreTest, AReadOnlyFolderIsReported) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  DiskFileStore store;
+TEST_F(DiskFileStoreTest, AReadOnlyFolderIsReportedAndItsFileKept) {
   const std::string path = Path("BEST2.txt");
   { std::ofstream(path) << "0\r\n9999\r\n"; }
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(store.Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n"), "書き込みが許可されていません");
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+  // Root writes anywhere, so the save is tried by a child that has given up root.
+  int report[2];
+  ASSERT_EQ(pipe(report), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && ::setuid(65534) != 0) _exit(2);
+    DiskFileStore store;
+    const std::string reason = store.Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n");
+    (void)!write(report[1], reason.data(), reason.size());
+    _exit(0);
+  }
+  close(report[1]);
+  char buffer[256] = {};
+  const ssize_t n = read(report[0], buffer, sizeof buffer);
+  close(report[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0))),
+            "書き込みが許可されていません");
   fs::permissions(folder, fs::perms::owner_all);
   EXPECT_EQ(Contents(path), "0\r\n9999\r\n");
+  EXPECT_EQ(StrayFiles(), 0);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QLabel>
 
 #include "core/Goal.h"
+#include "modes/DiskFileStore.h"
+#include "support/FailingFileOps.h"
 #include "ui/UiFixture.h"
 
 namespace kelvora::testing {
@@ -86,6 +88,31 @@ TEST_F(Form1PlayTest, AFailedSaveIsShownInAMessageAndPlayGoesOn) {
   EXPECT_EQ(form->Game().Tables().bestMoves[1], 1);
   form->StartPreparedStages();
   EXPECT_EQ(form->Game().State().gameActive, 1);
+}
+
+TEST_F(Form1PlayTest, ADiskFullMidwayIsToldOnceAndTheRecordIsWrittenByTheNextSave) {
+  FailingOps ops(FailingOps::Step::kWriteHalfway, ENOSPC);
+  DiskFileStore store(ops);
+  const std::string old = "2\r\n9\r\n\"QQQQRRRRM\"\r\n0\r\n\"\"\r\n";
+  WriteFile("BEST1.txt", old);
+  Open({StageSolvedByM(), StageSolvedByS()}, &store);
+  form->StartPreparedStages();
+  QStringList shown;
+  WhenModalOpens(
+      [&](QWidget* box) { shown << box->findChild<QLabel*>("qt_msgbox_label")->text(); });
+  ClickTile(12);
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_TRUE(shown[0].contains("BEST1.txt"));
+  EXPECT_TRUE(shown[0].contains("ディスクの空き容量が足りません"));
+  EXPECT_EQ(ReadFile("BEST1.txt"), old);
+  EXPECT_EQ(form->Label(11)->text(), "Congratulations!");
+
+  // The game goes on; once the disk has room the next save carries the earlier record too.
+  ops.armed = false;
+  form->StartPreparedStages();
+  QTest::mouseClick(form->Label(8, 1), Qt::LeftButton);
+  ClickArrow(2);
+  EXPECT_EQ(ReadFile("BEST1.txt"), "2\r\n1\r\n\"M\"\r\n1\r\n\"S\"\r\n");
 }
 
 }  // namespace

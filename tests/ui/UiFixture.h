@@ -47,10 +47,11 @@ class UiFixture : public ::testing::Test {
   }
 
   // Lays out a stage file (no record files: a first run) and opens the window on it.
-  void Open(const std::vector<StageGrid>& stages = {StageSolvedByM(), StageSolvedByS()}) {
+  void Open(const std::vector<StageGrid>& stages = {StageSolvedByM(), StageSolvedByS()},
+            FileStore* store = nullptr) {
     WriteFile("MENDATA1.txt", StageFileText(stages));
     form = std::make_unique<ui::Form1>(
-        folder.string(), [this] { ++endRequests; }, nullptr, &random);
+        folder.string(), [this] { ++endRequests; }, store, &random);
     form->Form_Load();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
