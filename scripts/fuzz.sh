@@ -19,7 +19,7 @@ cp -n fuzz/corpus/* "$work"/
 log=build/fuzz/last-run.log
 status=0
 build/fuzz/fuzz/fuzz_data_files "$work" fuzz/corpus -max_total_time="$seconds" -max_len=65536 \
-  -print_final_stats=1 -artifact_prefix="$artifacts/" -jobs=1 >"$log" 2>&1 || status=$?
+  -print_final_stats=1 -artifact_prefix="$artifacts/" >"$log" 2>&1 || status=$?
 runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
 echo "Fuzzed the data-file load for ${seconds}s: ${runs:-?} inputs tried, exit status $status."
 if [ "$status" -ne 0 ]; then
