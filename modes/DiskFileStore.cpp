@@ -71,9 +71,10 @@ std::string DiskFileStore::Replace(const std::string& path, const std::string& c
   const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
   // Same folder as the target, so the rename never crosses file systems; a hidden name, so
   // the one a crash may leave behind does not clutter the game's folder.
-  std::string tempPath =
-      (std::filesystem::path(folder) / ("." + target.filename().string() + ".saving-XXXXXX"))
-          .string();
+  std::string tempName = target.filename().string();
+  tempName.insert(tempName.begin(), '.');
+  tempName += ".saving-XXXXXX";
+  std::string tempPath = (std::filesystem::path(folder) / tempName).string();
   int fd = ops_.MakeTemp(tempPath);
   if (fd < 0) return DescribeFileError(errno);
 
