@@ -1,0 +1,110 @@
+// Times the solver: building the full tables from nothing, and solving stages shuffled the way the
+// game shuffles them. Every answer is replayed through the game's own moves.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/HistoryReplay.h"
+#include "solver/GameShuffle.h"
+#include "solver/PatternSets.h"
+#include "solver/ProgressBar.h"
+#include "solver/Solver.h"
+#include "solver/TableCache.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using kelvora::solver::TableSize;
+
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::vector<kelvora::solver::PatternTable> LoadTables(const std::string& folder, TableSize size,
+                                                      bool report) {
+  kelvora::solver::ProgressBar bar(std::cerr);
+  const kelvora::solver::TableCache cache(
+      folder, 0, [&](const std::string& name, double done) { bar.Show(name, done); });
+  std::vector<kelvora::solver::PatternTable> tables;
+  for (const auto& space : kelvora::solver::PatternsFor(size)) {
+    const auto start = Clock::now();
+    auto loaded = cache.Load(space);
+    if (report) {
+      std::printf("table %-20s %11llu entries %10zu bytes  %s in %.1f s\n", space.Name().c_str(),
+                  static_cast<unsigned long long>(space.Size()), loaded.table.Bytes().size(),
+                  loaded.built ? "built" : "loaded", SecondsSince(start));
+    }
+    tables.push_back(std::move(loaded.table));
+  }
+  return tables;
+}
+
+int Build(const std::string& folder, TableSize size) {
+  const auto start = Clock::now();
+  LoadTables(folder, size, true);
+  std::printf("all tables ready in %.1f s\n", SecondsSince(start));
+  return 0;
+}
+
+int Stages(const std::string& folder, TableSize size, int count, std::uint64_t seed) {
+  auto tables = LoadTables(folder, size, true);
+  std::vector<const kelvora::solver::PatternTable*> pointers;
+  for (const auto& table : tables) pointers.push_back(&table);
+  kelvora::solver::Solver solver(pointers);
+  std::mt19937_64 engine(seed);
+  std::vector<double> times;
+  std::map<std::size_t, int> lengths;
+  std::uint64_t expanded = 0;
+  for (int i = 0; i < count; ++i) {
+    const auto stage = kelvora::solver::ShuffleLikeTheGame(engine);
+    const auto start = Clock::now();
+    const std::string solution = solver.Solve(stage);
+    times.push_back(SecondsSince(start));
+    expanded += solver.Expanded();
+    const auto replay = kelvora::ReplayHistory(stage.ToGrid(), solution);
+    if (!replay.solved || replay.movesPlayed != static_cast<int>(solution.size())) {
+      std::printf("stage %d: the answer does not replay: %s\n", i, replay.problem.c_str());
+      return 1;
+    }
+    ++lengths[solution.size()];
+  }
+  std::vector<double> sorted = times;
+  std::sort(sorted.begin(), sorted.end());
+  double total = 0;
+  for (double t : times) total += t;
+  std::printf("%d stages (seed %llu): median %.4f s, mean %.4f s, 90th %.4f s, slowest %.4f s\n",
+              count, static_cast<unsigned long long>(seed), sorted[sorted.size() / 2],
+              total / count, sorted[sorted.size() * 9 / 10], sorted.back());
+  std::printf("expanded %.0f positions a stage on average, %.2f million a second\n",
+              static_cast<double>(expanded) / count, static_cast<double>(expanded) / total / 1e6);
+  std::printf("optimal lengths:");
+  for (const auto& [length, stages] : lengths) std::printf(" %zu:%d", length, stages);
+  std::printf("\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() < 2) {
+    std::fprintf(stderr,
+                 "usage: solver_bench build FOLDER [small]\n"
+                 "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n");
+    return 2;
+  }
+  const TableSize size = std::find(args.begin(), args.end(), "small") != args.end()
+                             ? TableSize::Small
+                             : TableSize::Full;
+  if (args[0] == "build") return Build(args[1], size);
+  const int count = args.size() > 2 && args[2] != "small" ? std::atoi(args[2].c_str()) : 100;
+  const std::uint64_t seed =
+      args.size() > 3 && args[3] != "small" ? std::strtoull(args[3].c_str(), nullptr, 10) : 2024;
+  return Stages(args[1], size, count, seed);
+}

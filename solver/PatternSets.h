@@ -1,0 +1,23 @@
+// The patterns the solver's tables cover: the full pair for play, a small set for quick checks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "solver/PatternSpace.h"
+
+namespace kelvora::solver {
+
+enum class TableSize {
+  // The tiles of rows 2-3 and those of rows 1 and 4: 519 million entries each, about 130 MB
+  // each on disk, a few minutes to build.
+  Full,
+  // Four patterns of three or four tiles: about a million entries in all, built in a moment.
+  // Exact answers still, but only fast near the goal.
+  Small,
+};
+
+std::vector<PatternSpace> PatternsFor(TableSize size);
+std::string NameOf(TableSize size);
+
+}  // namespace kelvora::solver

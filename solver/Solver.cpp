@@ -1,0 +1,91 @@
+// The depth-first search under a growing bound. Every table's exact distance is carried along the
+// path, since a table stores distances only modulo 3. A node first works out where all its
+// children's entries are and asks for them, then reads them: the tables are far larger than the
+// processor's caches, and waiting for the entries one by one would dominate the search.
+#include "solver/Solver.h"
+
+#include <algorithm>
+#include <climits>
+#include <stdexcept>
+
+namespace kelvora::solver {
+
+Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2)
+    : tables_(std::move(tables)), memory_(memoryLog2) {
+  if (tables_.empty() || tables_.size() > kMaxTables) {
+    throw std::invalid_argument("a solver needs one to four tables");
+  }
+}
+
+int Solver::LowerBound(Position position) const {
+  int bound = 0;
+  for (const PatternTable* table : tables_) bound = std::max(bound, table->Distance(position));
+  return bound;
+}
+
+std::string Solver::Solve(Position start) {
+  expanded_ = 0;
+  path_.clear();
+  if (start == goal_) return {};
+  Node root;
+  root.position = start;
+  root.blank = start.BlankCell();
+  for (std::size_t t = 0; t < tables_.size(); ++t) {
+    root.layouts[t] = tables_[t]->Space().LayoutOf(start);
+    root.distances[t] = tables_[t]->Distance(start);
+  }
+  limit_ = *std::max_element(root.distances.begin(), root.distances.end());
+  for (;;) {
+    nextLimit_ = INT_MAX;
+    memory_.NewSearch();
+    if (Search(root, 0, kNoMove)) break;
+    if (nextLimit_ == INT_MAX) throw std::logic_error("no solution exists for this position");
+    limit_ = nextLimit_;
+  }
+  std::string letters;
+  for (Move move : path_) letters += Letter(move);
+  return letters;
+}
+
+bool Solver::Search(const Node& node, int g, int forbidden) {
+  if (node.position == goal_) return true;
+  if (memory_.SeenNoLater(node.position.Packed(), g)) return false;
+  ++expanded_;
+  const std::size_t tableCount = tables_.size();
+  const MoveList moves = LegalMoves(node.blank);
+  std::array<Node, 6> children;
+  std::array<std::array<std::uint64_t, kMaxTables>, 6> indices;
+  std::array<Move, 6> childMoves;
+  int childCount = 0;
+  for (int m = 0; m < moves.count; ++m) {
+    const Move move = moves.moves[m];
+    if (move == forbidden) continue;
+    Node& child = children[childCount];
+    child.position = Apply(node.position, move, node.blank);
+    child.blank = BlankAfter(move, node.blank);
+    for (std::size_t t = 0; t < tableCount; ++t) {
+      child.layouts[t] = node.layouts[t].After(move, node.blank);
+      indices[childCount][t] = tables_[t]->Space().Index(child.layouts[t]);
+      __builtin_prefetch(tables_[t]->Address(indices[childCount][t]));
+    }
+    childMoves[childCount++] = move;
+  }
+  for (int c = 0; c < childCount; ++c) {
+    Node& child = children[c];
+    int bound = 0;
+    for (std::size_t t = 0; t < tableCount; ++t) {
+      child.distances[t] = tables_[t]->DistanceAfterMove(node.distances[t], indices[c][t]);
+      bound = std::max(bound, child.distances[t]);
+    }
+    if (g + 1 + bound > limit_) {
+      nextLimit_ = std::min(nextLimit_, g + 1 + bound);
+      continue;
+    }
+    path_.push_back(childMoves[c]);
+    if (Search(child, g + 1, Inverse(childMoves[c], node.blank))) return true;
+    path_.pop_back();
+  }
+  return false;
+}
+
+}  // namespace kelvora::solver

@@ -1,0 +1,56 @@
+// Shortest solutions by iterative-deepening A*: the bound is the largest distance any of the
+// pattern databases gives, and a transposition table stops positions being expanded twice.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "solver/Layout.h"
+#include "solver/MoveRules.h"
+#include "solver/PatternTable.h"
+#include "solver/Position.h"
+#include "solver/TranspositionTable.h"
+
+namespace kelvora::solver {
+
+class Solver {
+ public:
+  static constexpr int kMaxTables = 4;
+  // 4 million remembered positions, 64 MB.
+  static constexpr int kDefaultMemoryLog2 = 22;
+
+  // The tables must outlive the solver; each must be admissible (every move costs one there).
+  explicit Solver(std::vector<const PatternTable*> tables, int memoryLog2 = kDefaultMemoryLog2);
+
+  // The letters of a shortest solution; empty for the goal. start must hold the goal's tiles.
+  std::string Solve(Position start);
+  // The largest of the tables' distances: never more than the true distance.
+  int LowerBound(Position position) const;
+
+  // Positions expanded by the last Solve.
+  std::uint64_t Expanded() const { return expanded_; }
+
+ private:
+  // What the search carries from a position to its children: each table's view and distance.
+  struct Node {
+    Position position;
+    int blank = 0;
+    std::array<Layout, kMaxTables> layouts{};
+    std::array<int, kMaxTables> distances{};
+  };
+  static constexpr int kNoMove = -1;
+
+  bool Search(const Node& node, int g, int forbidden);
+
+  std::vector<const PatternTable*> tables_;
+  TranspositionTable memory_;
+  Position goal_ = Position::Goal();
+  int limit_ = 0;
+  int nextLimit_ = 0;
+  std::vector<Move> path_;
+  std::uint64_t expanded_ = 0;
+};
+
+}  // namespace kelvora::solver

@@ -1,0 +1,167 @@
+// The cache file: a 64-byte header (magic, version, header size, pattern signature, entry count,
+// data size, checksum of header and data) and the table's bytes.
+#include "solver/TableCache.h"
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include "solver/Checksum.h"
+#include "solver/MappedFile.h"
+#include "solver/PatternTableBuilder.h"
+
+namespace kelvora::solver {
+
+namespace {
+
+constexpr char kMagic[8] = {'K', 'E', 'L', 'V', 'T', 'B', 'L', '\x1a'};
+constexpr std::size_t kChecksumAt = 56;
+
+struct HeaderFields {
+  std::uint32_t version = 0;
+  std::uint32_t headerBytes = 0;
+  std::uint64_t signature = 0;
+  std::uint64_t entries = 0;
+  std::uint64_t dataBytes = 0;
+  std::uint64_t checksum = 0;
+};
+
+template <typename T>
+void Put(std::array<std::uint8_t, TableCache::kHeaderBytes>& header, std::size_t at, T value) {
+  std::memcpy(header.data() + at, &value, sizeof value);
+}
+
+template <typename T>
+T Get(std::span<const std::uint8_t> header, std::size_t at) {
+  T value;
+  std::memcpy(&value, header.data() + at, sizeof value);
+  return value;
+}
+
+std::uint64_t FileChecksum(std::span<const std::uint8_t> header,
+                           std::span<const std::uint8_t> data) {
+  return Checksum(data, Checksum(header.first(kChecksumAt)));
+}
+
+std::string Hex(std::uint64_t value) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string text(16, '0');
+  for (int i = 15; i >= 0; --i, value >>= 4) text[i] = kDigits[value & 0xF];
+  return text;
+}
+
+std::string Getenv(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+}  // namespace
+
+std::string TableCache::DefaultFolder() {
+  if (std::string folder = Getenv("KELVORA_CACHE_DIR"); !folder.empty()) return folder;
+  if (std::string xdg = Getenv("XDG_CACHE_HOME"); !xdg.empty()) return xdg + "/kelvora";
+  if (std::string home = Getenv("HOME"); !home.empty()) return home + "/.cache/kelvora";
+  return {};
+}
+
+TableCache::TableCache(std::string folder, int threads, Progress progress)
+    : folder_(std::move(folder)),
+      threads_(threads > 0 ? threads
+                           : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))),
+      progress_(std::move(progress)) {}
+
+std::string TableCache::PathFor(const PatternSpace& space) const {
+  return folder_ + "/" + space.Name() + "-" + Hex(space.Signature()) + ".table";
+}
+
+LoadedTable TableCache::Load(const PatternSpace& space) const {
+  std::string reason = "no cache folder";
+  if (!folder_.empty()) {
+    const std::string path = PathFor(space);
+    std::unique_ptr<MappedFile> file = MappedFile::Open(path, kHeaderBytes);
+    if (file == nullptr) {
+      reason = std::filesystem::exists(path) ? "cache file " + path + " is unreadable or short"
+                                             : "no cache file yet";
+    } else {
+      reason = Problem(space, file->Header(), file->Bytes());
+      if (reason.empty()) return LoadedTable{PatternTable(space, std::move(file)), false, {}};
+      reason = "cache file " + path + " " + reason;
+    }
+  }
+
+  PatternTableBuilder builder(space, threads_, [&](double done) {
+    if (progress_) progress_(space.Name(), done);
+  });
+  auto memory = std::make_unique<OwnedTableMemory>(builder.Build());
+  if (!folder_.empty()) {
+    if (std::string problem = Store(space, memory->Bytes()); !problem.empty()) {
+      reason += "; not kept: " + problem;
+    }
+  }
+  return LoadedTable{PatternTable(space, std::move(memory)), true, reason};
+}
+
+std::string TableCache::Problem(const PatternSpace& space, std::span<const std::uint8_t> header,
+                                std::span<const std::uint8_t> data) const {
+  if (std::memcmp(header.data(), kMagic, sizeof kMagic) != 0) return "is not a table file";
+  HeaderFields fields;
+  fields.version = Get<std::uint32_t>(header, 8);
+  fields.headerBytes = Get<std::uint32_t>(header, 12);
+  fields.signature = Get<std::uint64_t>(header, 16);
+  fields.entries = Get<std::uint64_t>(header, 24);
+  fields.dataBytes = Get<std::uint64_t>(header, 32);
+  fields.checksum = Get<std::uint64_t>(header, kChecksumAt);
+  if (fields.version != kVersion || fields.headerBytes != kHeaderBytes) {
+    return "was written by another version";
+  }
+  if (fields.signature != space.Signature() || fields.entries != space.Size()) {
+    return "holds another pattern";
+  }
+  // The builder writes whole 64-bit words of 32 entries.
+  if (fields.dataBytes != data.size() || data.size() != (space.Size() + 31) / 32 * 8) {
+    return "has the wrong size";
+  }
+  if (fields.checksum != FileChecksum(header, data)) return "fails its checksum";
+  return {};
+}
+
+std::string TableCache::Store(const PatternSpace& space, std::span<const std::uint8_t> data) const {
+  std::error_code error;
+  std::filesystem::create_directories(folder_, error);
+  if (error) return "cannot create " + folder_ + ": " + error.message();
+
+  std::array<std::uint8_t, kHeaderBytes> header{};
+  std::memcpy(header.data(), kMagic, sizeof kMagic);
+  Put(header, 8, kVersion);
+  Put(header, 12, static_cast<std::uint32_t>(kHeaderBytes));
+  Put(header, 16, space.Signature());
+  Put(header, 24, space.Size());
+  Put(header, 32, static_cast<std::uint64_t>(data.size()));
+  Put(header, kChecksumAt, FileChecksum(header, data));
+
+  const std::string path = PathFor(space);
+  const std::string temporary = path + ".part-" + Hex(std::random_device{}());
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(header.data()), header.size());
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
+    if (!out.flush()) {
+      out.close();
+      std::filesystem::remove(temporary, error);
+      return "cannot write " + temporary;
+    }
+  }
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    return "cannot rename " + temporary + " to " + path;
+  }
+  return {};
+}
+
+}  // namespace kelvora::solver

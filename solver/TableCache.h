@@ -1,0 +1,51 @@
+// Pattern databases kept on disk between runs: loaded by mapping a checked file, or built and
+// written when the file is missing, damaged or made for another pattern.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "solver/PatternSpace.h"
+#include "solver/PatternTable.h"
+
+namespace kelvora::solver {
+
+struct LoadedTable {
+  PatternTable table;
+  bool built = false;
+  // Why the table was built rather than taken from the cache; empty when it was not.
+  std::string reason;
+};
+
+class TableCache {
+ public:
+  static constexpr std::size_t kHeaderBytes = 64;
+  static constexpr std::uint32_t kVersion = 1;
+
+  // Called with the table's name and the share built, 0 to 1, while a table is built.
+  using Progress = std::function<void(const std::string& table, double done)>;
+
+  // KELVORA_CACHE_DIR, else $XDG_CACHE_HOME/kelvora, else ~/.cache/kelvora; empty when none of
+  // them is set.
+  static std::string DefaultFolder();
+
+  // An empty folder keeps nothing: every table is built.
+  explicit TableCache(std::string folder, int threads = 0, Progress progress = {});
+
+  LoadedTable Load(const PatternSpace& space) const;
+  std::string PathFor(const PatternSpace& space) const;
+
+ private:
+  // The reason a cached file cannot be trusted; empty when it can.
+  std::string Problem(const PatternSpace& space, std::span<const std::uint8_t> header,
+                      std::span<const std::uint8_t> data) const;
+  // Writes through a temporary file and a rename, so a reader never maps half a table.
+  // Returns the reason it could not; empty when it could.
+  std::string Store(const PatternSpace& space, std::span<const std::uint8_t> data) const;
+
+  std::string folder_;
+  int threads_;
+  Progress progress_;
+};
+
+}  // namespace kelvora::solver

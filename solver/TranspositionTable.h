@@ -1,0 +1,34 @@
+// Positions a search has already expanded, with the fewest moves it took to get there. The moves
+// reach many positions by several routes (slides and rotations of the other row commute), and
+// expanding one again from no nearer to the start can find nothing new.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace kelvora::solver {
+
+class TranspositionTable {
+ public:
+  // 2^log2Entries entries of 16 bytes; when full, older and deeper entries give way.
+  explicit TranspositionTable(int log2Entries);
+
+  // Forgets everything, in constant time: for each new depth limit.
+  void NewSearch() { ++generation_; }
+
+  // True when key was recorded this search at g or fewer moves; otherwise records it at g.
+  bool SeenNoLater(std::uint64_t key, int g);
+
+ private:
+  struct Entry {
+    std::uint64_t key = 0;
+    std::uint32_t generation = 0;
+    std::int32_t g = 0;
+  };
+
+  std::vector<Entry> entries_;
+  int shift_;
+  std::uint32_t generation_ = 0;
+};
+
+}  // namespace kelvora::solver

@@ -1,0 +1,19 @@
+// Reads a position given on the command line: 16 comma-separated tile codes in stage-file order.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "solver/Position.h"
+
+namespace kelvora::stages {
+
+struct CodesReading {
+  std::optional<solver::Position> position;
+  // What is wrong, in one line; empty when position is set.
+  std::string problem;
+};
+
+CodesReading ReadCodes(const std::string& text);
+
+}  // namespace kelvora::stages

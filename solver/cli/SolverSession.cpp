@@ -1,0 +1,33 @@
+// A table rebuilt for any reason but a first run is worth a line: the cache was damaged or stale.
+#include "solver/cli/SolverSession.h"
+
+#include "solver/ProgressBar.h"
+#include "solver/TableCache.h"
+
+namespace kelvora::stages {
+
+std::optional<solver::TableSize> TableSizeNamed(const std::string& name) {
+  for (solver::TableSize size : {solver::TableSize::Full, solver::TableSize::Small}) {
+    if (solver::NameOf(size) == name) return size;
+  }
+  return std::nullopt;
+}
+
+SolverSession::SolverSession(solver::TableSize size, std::ostream& err) {
+  solver::ProgressBar bar(err);
+  const solver::TableCache cache(
+      solver::TableCache::DefaultFolder(), 0,
+      [&](const std::string& table, double done) { bar.Show(table, done); });
+  for (const solver::PatternSpace& space : solver::PatternsFor(size)) {
+    solver::LoadedTable loaded = cache.Load(space);
+    if (loaded.built && loaded.reason != "no cache file yet") {
+      err << "kelvora-stages: built table " << space.Name() << " anew: " << loaded.reason << "\n";
+    }
+    tables_.push_back(std::move(loaded.table));
+  }
+  std::vector<const solver::PatternTable*> pointers;
+  for (const solver::PatternTable& table : tables_) pointers.push_back(&table);
+  solver_ = std::make_unique<solver::Solver>(pointers);
+}
+
+}  // namespace kelvora::stages

@@ -1,0 +1,14 @@
+// The prepared-stage file's text: the number of stages, then each stage's 16 codes in stage-file
+// order, one value a line, every line ending CR LF.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "solver/Position.h"
+
+namespace kelvora::stages {
+
+std::string StageFileText(const std::vector<solver::Position>& stages);
+
+}  // namespace kelvora::stages
