@@ -1,7 +1,6 @@
 // Painting of a caption on its fixed baseline.
 #include "ui/GameLabel.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 namespace kelvora::ui {
@@ -12,19 +11,28 @@ int GameLabel::Baseline() const {
 
 void GameLabel::paintEvent(QPaintEvent*) {
   if (text().isEmpty()) return;
+  if (text() != laidOutText_ || font() != laidOutFont_) {
+    laidOutText_ = text();
+    laidOutFont_ = font();
+    laidOut_ = QStaticText(laidOutText_);
+    laidOut_.setTextFormat(Qt::PlainText);
+    laidOut_.prepare(QTransform(), laidOutFont_);
+    laidOutWidth_ = laidOut_.size().width();
+  }
   QPainter painter(this);
-  painter.setFont(font());
+  painter.setFont(laidOutFont_);
   painter.setPen(palette().color(QPalette::WindowText));
-  const int width = QFontMetrics(font()).horizontalAdvance(text());
-  if (width > this->width()) {
+  // Static text is placed by its top; put its baseline where the layout wants it.
+  const qreal top = Baseline() - QFontMetricsF(laidOutFont_).ascent();
+  if (laidOutWidth_ > width()) {
     // A substitute face wider than the one the layout was drawn for is narrowed to fit, rather
     // than losing letters at the label's edges.
-    painter.scale(double(this->width()) / width, 1.0);
-    painter.drawText(0, Baseline(), text());
+    painter.scale(width() / laidOutWidth_, 1.0);
+    painter.drawStaticText(QPointF(0, top), laidOut_);
     return;
   }
-  const int x = (alignment() & Qt::AlignLeft) ? 0 : (this->width() - width) / 2;
-  painter.drawText(x, Baseline(), text());
+  const qreal x = (alignment() & Qt::AlignLeft) ? 0 : (width() - laidOutWidth_) / 2;
+  painter.drawStaticText(QPointF(x, top), laidOut_);
 }
 
 }  // namespace kelvora::ui

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QStaticText>
 
 namespace kelvora::ui {
 
@@ -18,6 +19,13 @@ class GameLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // The caption laid out once for as long as it stays the same, not at every paint.
+  QStaticText laidOut_;
+  QString laidOutText_;
+  QFont laidOutFont_;
+  qreal laidOutWidth_ = 0;
 };
 
 }  // namespace kelvora::ui

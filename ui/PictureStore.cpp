@@ -1,30 +1,59 @@
 // Loading and stretching of the tile pictures compiled into the program.
 #include "ui/PictureStore.h"
 
+#include <QResource>
 #include <QString>
+#include <cstring>
 
 namespace kelvora::ui {
 
-PictureStore::PictureStore() {
-  for (int n = 1; n <= kPictureCount; ++n) {
-    pictures_[n] = QImage(QStringLiteral(":/pictures/tile%1.png").arg(n, 2, 10, QLatin1Char('0')));
-  }
+namespace {
+
+QString Number(int n) {
+  return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-const QImage& PictureStore::Picture(int n) const {
+// Picture n as the build stretched it to this many device pixels, if it did.
+QImage Prestretched(int n, QSize device) {
+  const QResource raw(QStringLiteral(":/box/%1x%2/tile%3.rgb32")
+                          .arg(device.width())
+                          .arg(device.height())
+                          .arg(Number(n)));
+  const QByteArray pixels = raw.uncompressedData();
+  const qsizetype rowBytes = qsizetype(device.width()) * 4;
+  if (pixels.size() != rowBytes * device.height()) return QImage();
+  QImage image(device, QImage::Format_RGB32);
+  for (int y = 0; y < device.height(); ++y) {
+    std::memcpy(image.scanLine(y), pixels.constData() + y * rowBytes, std::size_t(rowBytes));
+  }
+  return image;
+}
+
+}  // namespace
+
+const QImage& PictureStore::Picture(int n) {
   if (n < 1 || n > kPictureCount) return none_;
+  if (pictures_[n].isNull()) {
+    pictures_[n] = QImage(QStringLiteral(":/pictures/tile%1.png").arg(Number(n)));
+  }
   return pictures_[n];
 }
 
 const QPixmap& PictureStore::Stretched(int n, QSize box, qreal pixelRatio) {
-  if (n < 1 || n > kPictureCount || pictures_[n].isNull()) return noPixmap_;
+  if (n < 1 || n > kPictureCount) return noPixmap_;
   const auto key = std::make_tuple(n, box.width(), box.height(), pixelRatio);
   auto it = stretched_.find(key);
   if (it != stretched_.end()) return it->second;
   // Pictures of 198, 199 and 200 pixels all fill the whole box.
   const QSize device = (QSizeF(box) * pixelRatio).toSize();
-  QPixmap pixmap = QPixmap::fromImage(
-      pictures_[n].scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  QImage image = Prestretched(n, device);
+  if (image.isNull()) {
+    if (Picture(n).isNull()) return noPixmap_;
+    image = Picture(n)
+                .convertToFormat(QImage::Format_RGB32)
+                .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
   pixmap.setDevicePixelRatio(pixelRatio);
   return stretched_.emplace(key, std::move(pixmap)).first->second;
 }

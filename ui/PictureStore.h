@@ -1,4 +1,5 @@
-// The 13 tile pictures, numbered by tile code, each decoded once and scaled once per size.
+// The 13 tile pictures, numbered by tile code: each decoded only when first needed, and
+// stretched once per box size (for the usual box, at build time).
 #pragma once
 
 #include <QImage>
@@ -14,10 +15,8 @@ class PictureStore {
  public:
   static constexpr int kPictureCount = 13;
 
-  PictureStore();
-
   // Picture number n (1..13) as it was drawn; a null image for any other number.
-  const QImage& Picture(int n) const;
+  const QImage& Picture(int n);
 
   // Picture n stretched to a box of the given logical size at the given pixel ratio.
   const QPixmap& Stretched(int n, QSize box, qreal pixelRatio);

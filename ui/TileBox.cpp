@@ -12,7 +12,7 @@ void TileBox::SetPicture(int n) {
   if (n == picture_) return;
   picture_ = n;
   // With a picture the box covers its whole area, so the window beneath need not be repainted.
-  setAttribute(Qt::WA_OpaquePaintEvent, !store_.Stretched(n, size(), 1.0).isNull());
+  setAttribute(Qt::WA_OpaquePaintEvent, n >= 1 && n <= PictureStore::kPictureCount);
   update();
 }
 

@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
   kelvora::bench::FirstPaint stop(window, [&] {
     if (argc > 1 && std::strcmp(argv[1], "--memory") == 0) {
       const auto memory = kelvora::bench::ReadMemory();
-      std::printf("bare window after first paint: peak %ld kB, resident %ld kB\n", memory.peakKb,
-                  memory.currentKb);
+      std::printf("bare window after first paint:        peak %6ld kB, resident %6ld kB\n",
+                  memory.peakKb, memory.currentKb);
     }
     QCoreApplication::exit(0);
   });

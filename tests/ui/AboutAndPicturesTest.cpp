@@ -55,6 +55,20 @@ TEST(Pictures, EveryTilePictureLoadsAtItsSize) {
   EXPECT_EQ(store.Stretched(3, QSize(129, 105), 2.0).size(), QSize(258, 210));
 }
 
+TEST(Pictures, TheBoxPicturesMadeAtBuildTimeAreTheOriginalsStretched) {
+  ui::PictureStore store;
+  for (int n = 1; n <= 13; ++n) {
+    const QImage built = store.Stretched(n, QSize(129, 105), 1.0).toImage();
+    const QImage stretched = store.Picture(n)
+                                 .convertToFormat(QImage::Format_RGB32)
+                                 .scaled(129, 105, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_EQ(built.convertToFormat(QImage::Format_RGB32), stretched) << n;
+  }
+  // A red arch: its left leg runs down the box.
+  EXPECT_EQ(store.Stretched(1, QSize(129, 105), 1.0).toImage().pixelColor(24, 90),
+            QColor(255, 0, 0));
+}
+
 TEST(Pictures, TheIconAndTheRulesPhotographLoad) {
   const QImage icon(":/icon/kelvora.png");
   EXPECT_EQ(icon.size(), QSize(32, 32));
