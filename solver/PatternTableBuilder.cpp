@@ -82,8 +82,8 @@ struct PatternTableBuilder::Layer {
   std::atomic<std::uint64_t> found{0};
 };
 
-PatternTableBuilder::PatternTableBuilder(const PatternSpace& space, int threads, Progress progress)
-    : space_(space), threads_(std::max(1, threads)), progress_(std::move(progress)) {}
+PatternTableBuilder::PatternTableBuilder(PatternSpace space, int threads, Progress progress)
+    : space_(std::move(space)), threads_(std::max(1, threads)), progress_(std::move(progress)) {}
 
 std::vector<std::uint64_t> PatternTableBuilder::Build() {
   const std::uint64_t size = space_.Size();

@@ -14,7 +14,7 @@ class PatternTableBuilder {
   // Called now and then from one of the building threads with the share of entries done, 0 to 1.
   using Progress = std::function<void(double)>;
 
-  PatternTableBuilder(const PatternSpace& space, int threads, Progress progress = {});
+  PatternTableBuilder(PatternSpace space, int threads, Progress progress = {});
 
   // Two bits an entry, 32 entries a word, entry i in word i / 32 at bit 2 * (i % 32).
   std::vector<std::uint64_t> Build();
@@ -32,7 +32,7 @@ class PatternTableBuilder {
   template <typename Visit>
   bool ForEachNeighbour(std::uint64_t index, Visit visit) const;
 
-  const PatternSpace& space_;
+  const PatternSpace space_;
   int threads_;
   Progress progress_;
   std::vector<std::uint64_t> table_;

@@ -84,8 +84,10 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
     const std::string path = PathFor(space);
     std::unique_ptr<MappedFile> file = MappedFile::Open(path, kHeaderBytes);
     if (file == nullptr) {
-      reason = std::filesystem::exists(path) ? "cache file " + path + " is unreadable or short"
-                                             : "no cache file yet";
+      std::error_code error;
+      reason = std::filesystem::exists(path, error)
+                   ? "cache file " + path + " is unreadable or short"
+                   : "no cache file yet";
     } else {
       reason = Problem(space, file->Header(), file->Bytes());
       if (reason.empty()) return LoadedTable{PatternTable(space, std::move(file)), false, {}};

@@ -1,0 +1,95 @@
+// Pattern databases: the threaded build gives every abstract position its exact distance (checked
+// against a plain breadth-first search), and distances read through residues stay exact.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <unordered_map>
+
+#include "SolverSupport.h"
+#include "solver/PatternTable.h"
+#include "solver/PatternTableBuilder.h"
+
+namespace kelvora::testing {
+namespace {
+
+using solver::PatternSpace;
+using solver::PatternTable;
+using solver::Position;
+
+// Distances of every abstract position, by breadth-first search over whole abstract positions.
+std::unordered_map<std::uint64_t, int> AbstractDistances(const PatternSpace& space) {
+  std::unordered_map<std::uint64_t, int> distance;
+  std::vector<Position> layer{space.At(space.GoalIndex())};
+  distance[layer[0].Packed()] = 0;
+  for (int depth = 1; !layer.empty(); ++depth) {
+    std::vector<Position> next;
+    for (Position position : layer) {
+      const int blank = position.BlankCell();
+      const solver::MoveList moves = solver::LegalMoves(blank);
+      for (int m = 0; m < moves.count; ++m) {
+        const Position reached = solver::Apply(position, moves.moves[m], blank);
+        if (distance.emplace(reached.Packed(), depth).second) next.push_back(reached);
+      }
+    }
+    layer = std::move(next);
+  }
+  return distance;
+}
+
+PatternTable Build(const PatternSpace& space, int threads) {
+  solver::PatternTableBuilder builder(space, threads);
+  return PatternTable(space, std::make_unique<solver::OwnedTableMemory>(builder.Build()));
+}
+
+TEST(PatternTable, EveryEntryHoldsTheBreadthFirstDistance) {
+  const PatternSpace space("column 4", {13, 14, 15});
+  const PatternTable table = Build(space, 2);
+  const auto distances = AbstractDistances(space);
+  ASSERT_EQ(distances.size(), space.Size());
+  int farthest = 0;
+  for (std::uint64_t index = 0; index < space.Size(); ++index) {
+    const int expected = distances.at(space.At(index).Packed());
+    ASSERT_EQ(table.Residue(index), expected % 3) << index;
+    farthest = std::max(farthest, expected);
+  }
+  // Deep enough that the walk down the table has real work to do.
+  EXPECT_GT(farthest, 10);
+  for (std::uint64_t index = 0; index < space.Size(); index += 97) {
+    ASSERT_EQ(table.Distance(space.At(index)), distances.at(space.At(index).Packed()));
+  }
+}
+
+TEST(PatternTable, OneThreadAndTwoBuildTheSameBytes) {
+  const PatternSpace space("pairs", {1, 2, 5, 6});
+  const PatternTable one = Build(space, 1);
+  const PatternTable two = Build(space, 2);
+  ASSERT_EQ(one.Bytes().size(), two.Bytes().size());
+  EXPECT_TRUE(std::equal(one.Bytes().begin(), one.Bytes().end(), two.Bytes().begin()));
+}
+
+TEST(PatternTable, DistanceAfterMoveFollowsTheExactDistance) {
+  const PatternTable& table = SmallTables()[2];
+  std::mt19937_64 engine(8);
+  Position position = Position::Goal();
+  int distance = 0;
+  for (int step = 0; step < 2000; ++step) {
+    const int blank = position.BlankCell();
+    const solver::MoveList moves = solver::LegalMoves(blank);
+    position = solver::Apply(position, moves.moves[engine() % moves.count], blank);
+    distance = table.DistanceAfterMove(distance, table.Space().Index(position));
+    ASSERT_EQ(distance, table.Distance(position)) << "step " << step;
+  }
+}
+
+TEST(PatternTable, ReportsProgressUpToTheEnd) {
+  std::vector<double> reports;
+  solver::PatternTableBuilder builder(PatternSpace("pairs", {1, 2, 5, 6}), 2,
+                                      [&](double done) { reports.push_back(done); });
+  builder.Build();
+  ASSERT_FALSE(reports.empty());
+  EXPECT_EQ(reports.back(), 1.0);
+  EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+}
+
+}  // namespace
+}  // namespace kelvora::testing

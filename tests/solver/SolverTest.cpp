@@ -1,0 +1,102 @@
+// The solver against a plain breadth-first search: thousands of positions near the goal get
+// answers of exactly their true length, each one played through the core game.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "SolverSupport.h"
+#include "core/HistoryReplay.h"
+#include "solver/Solver.h"
+
+namespace kelvora::testing {
+namespace {
+
+using solver::Position;
+using solver::Solver;
+
+constexpr int kDepth = 13;
+
+// One position in every about n, spread over the whole set. (A packed position modulo 3 is the
+// same for all of them: the codes always add up to the same sum, and 16 is 1 modulo 3.)
+bool Sampled(std::uint64_t packed, std::uint64_t n) {
+  return ((packed * 0x9E3779B97F4A7C15ULL) >> 40) % n == 0;
+}
+
+const std::unordered_map<std::uint64_t, int>& NearGoal() {
+  static const auto distances = DistancesFromGoal(kDepth);
+  return distances;
+}
+
+TEST(SolverOptimality, AnswersMatchBreadthFirstSearchAndReplayInTheGame) {
+  Solver solver(SmallTablePointers());
+  int checked = 0;
+  std::array<int, kDepth + 1> perDepth{};
+  for (const auto& [packed, distance] : NearGoal()) {
+    // Every position up to 9 moves out, then every 7th, so each depth is well covered.
+    if (distance > 9 && !Sampled(packed, 7)) continue;
+    const Position start(packed);
+    const std::string solution = solver.Solve(start);
+    ASSERT_EQ(static_cast<int>(solution.size()), distance) << "position " << std::hex << packed;
+    const ReplayResult replay = ReplayHistory(start.ToGrid(), solution);
+    ASSERT_TRUE(replay.solved) << solution << ": " << replay.problem;
+    ++perDepth[distance];
+    ++checked;
+  }
+  EXPECT_GT(checked, 3000);
+  for (int depth = 0; depth <= kDepth; ++depth) EXPECT_GT(perDepth[depth], 0) << depth;
+}
+
+TEST(SolverOptimality, BoundsNeverExceedTheTrueDistance) {
+  Solver solver(SmallTablePointers());
+  int tight = 0;
+  for (const auto& [packed, distance] : NearGoal()) {
+    if (!Sampled(packed, 3)) continue;
+    const int bound = solver.LowerBound(Position(packed));
+    ASSERT_LE(bound, distance) << "position " << std::hex << packed;
+    tight += bound == distance;
+  }
+  // Bounds of 0 everywhere would pass too; the tables must actually be informative.
+  EXPECT_GT(tight, 100);
+}
+
+TEST(SolverOptimality, ATinyTranspositionTableStillFindsShortestAnswers) {
+  Solver roomy(SmallTablePointers());
+  Solver cramped(SmallTablePointers(), 2);
+  std::mt19937_64 engine(21);
+  for (int i = 0; i < 60; ++i) {
+    const Position start = RandomWalk(engine, 12 + i % 6);
+    const std::string expected = roomy.Solve(start);
+    const std::string answer = cramped.Solve(start);
+    ASSERT_EQ(answer.size(), expected.size());
+    EXPECT_TRUE(ReplayHistory(start.ToGrid(), answer).solved) << answer;
+  }
+}
+
+TEST(SolverOptimality, OneTableAloneAgreesWithAllFour) {
+  Solver all(SmallTablePointers());
+  Solver one({&SmallTables()[0]});
+  std::mt19937_64 engine(4);
+  for (int i = 0; i < 40; ++i) {
+    const Position start = RandomWalk(engine, 10);
+    EXPECT_EQ(one.Solve(start).size(), all.Solve(start).size());
+  }
+}
+
+TEST(Solver, TheGoalNeedsNoMovesAndTableCountsAreChecked) {
+  Solver solver(SmallTablePointers());
+  EXPECT_EQ(solver.Solve(Position::Goal()), "");
+  EXPECT_EQ(solver.LowerBound(Position::Goal()), 0);
+  EXPECT_THROW(Solver(std::vector<const solver::PatternTable*>{}), std::invalid_argument);
+  std::vector<const solver::PatternTable*> five(5, &SmallTables()[0]);
+  EXPECT_THROW(Solver{five}, std::invalid_argument);
+}
+
+TEST(Solver, SolvesTheGameShuffleExampleOfTwoMoves) {
+  // The core's own example: the 10 slid up, then row 1 turned right; undone by "SM".
+  Solver solver(SmallTablePointers());
+  const Position start = Position::FromCodes({10, 2, 2, 3, 1, 5, 5, 6, 4, 8, 8, 9, 7, 13, 11, 12});
+  EXPECT_EQ(solver.Solve(start), "SM");
+}
+
+}  // namespace
+}  // namespace kelvora::testing

@@ -1,0 +1,103 @@
+// Making stages: the generator hits each par exactly and repeats itself for a seed; the game-like
+// shuffle keeps the tiles and never moves the bottom-right cell; the search memory forgets.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "SolverSupport.h"
+#include "solver/GameShuffle.h"
+#include "solver/ProgressBar.h"
+#include "solver/Solver.h"
+#include "solver/StageGenerator.h"
+#include "solver/TranspositionTable.h"
+
+namespace kelvora::testing {
+namespace {
+
+using solver::Position;
+
+TEST(StageGenerator, MakesDistinctPositionsAtExactlyEachPar) {
+  solver::Solver solver(SmallTablePointers());
+  solver::StageGenerator generator(solver, 3);
+  std::set<std::uint64_t> made;
+  for (int par : {1, 1, 1, 2, 5, 9, 12}) {
+    const Position stage = generator.Make(par);
+    EXPECT_EQ(static_cast<int>(solver.Solve(stage).size()), par);
+    EXPECT_TRUE(made.insert(stage.Packed()).second) << "par " << par << " repeated a stage";
+  }
+  EXPECT_THROW(generator.Make(0), std::invalid_argument);
+  EXPECT_THROW(generator.Make(solver::StageGenerator::kMaxPar + 1), std::invalid_argument);
+}
+
+TEST(StageGenerator, TheSameSeedMakesTheSameStages) {
+  solver::Solver solver(SmallTablePointers());
+  solver::StageGenerator first(solver, 77);
+  solver::StageGenerator second(solver, 77);
+  solver::StageGenerator other(solver, 78);
+  bool differs = false;
+  for (int par : {3, 6, 8}) {
+    const Position stage = first.Make(par);
+    EXPECT_EQ(second.Make(par), stage);
+    differs = differs || other.Make(par) != stage;
+  }
+  EXPECT_TRUE(differs);
+}
+
+TEST(GameShuffle, KeepsTheTilesAndNeverMovesTheLastCell) {
+  std::mt19937_64 engine(1);
+  std::set<std::uint64_t> seen;
+  for (int i = 0; i < 200; ++i) {
+    const Position stage = solver::ShuffleLikeTheGame(engine);
+    EXPECT_FALSE(Position::ProblemWithCodes(stage.Codes()).has_value());
+    EXPECT_EQ(stage.Code(15), Position::Goal().Code(15));
+    seen.insert(stage.Packed());
+  }
+  EXPECT_GT(seen.size(), 190u);
+  std::mt19937_64 again(1);
+  std::mt19937_64 replay(1);
+  EXPECT_EQ(solver::ShuffleLikeTheGame(again), solver::ShuffleLikeTheGame(replay));
+}
+
+TEST(TranspositionTable, RemembersTheFewestMovesUntilANewSearch) {
+  solver::TranspositionTable memory(4);
+  memory.NewSearch();
+  EXPECT_FALSE(memory.SeenNoLater(42, 5));
+  EXPECT_TRUE(memory.SeenNoLater(42, 5));
+  EXPECT_TRUE(memory.SeenNoLater(42, 6));
+  EXPECT_FALSE(memory.SeenNoLater(42, 3));  // nearer: expand again, and remember 3
+  EXPECT_TRUE(memory.SeenNoLater(42, 4));
+  memory.NewSearch();
+  EXPECT_FALSE(memory.SeenNoLater(42, 9));
+}
+
+TEST(TranspositionTable, AFullTableForgetsButNeverMisremembers) {
+  solver::TranspositionTable memory(3);
+  memory.NewSearch();
+  for (std::uint64_t key = 1; key <= 100; ++key) memory.SeenNoLater(key * 0x9E3779B97F4A7C15ULL, 7);
+  // Forgotten keys are expanded again; remembered ones only if reached in fewer moves.
+  int remembered = 0;
+  for (std::uint64_t key = 1; key <= 100; ++key) {
+    remembered += memory.SeenNoLater(key * 0x9E3779B97F4A7C15ULL, 7);
+  }
+  EXPECT_LE(remembered, 8);
+  EXPECT_FALSE(memory.SeenNoLater(12345, 0));
+}
+
+TEST(ProgressBar, DrawsOnlyOnChangeAndEndsTheLineWhenFull) {
+  std::ostringstream out;
+  solver::ProgressBar bar(out, 10);
+  bar.Show("rows", 0.0);
+  bar.Show("rows", 0.004);
+  bar.Show("rows", 0.5);
+  bar.Show("rows", 1.0);
+  bar.Show("rows", 1.0);
+  const std::string text = out.str();
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 3);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
+  EXPECT_NE(text.find("[#####.....] 50%"), std::string::npos) << text;
+  EXPECT_NE(text.find("[##########] 100%\n"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace kelvora::testing

@@ -1,0 +1,182 @@
+// The cache: a good file is mapped, not rebuilt; a damaged, cut, stale or foreign one is rebuilt
+// and replaced, never trusted; the folder comes from the environment.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "solver/Checksum.h"
+#include "solver/TableCache.h"
+
+namespace kelvora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using solver::LoadedTable;
+using solver::PatternSpace;
+using solver::TableCache;
+
+class TableCacheTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        fs::temp_directory_path() /
+        ("kelvora-cache-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::vector<char> FileBytes() const {
+    std::ifstream in(cache_.PathFor(space_), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  void WriteFile(const std::vector<char>& bytes) const {
+    std::ofstream out(cache_.PathFor(space_), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  // Loads twice: the first load must rebuild for the given reason, the second must trust the
+  // file the first one wrote.
+  void ExpectRebuiltFor(const std::string& reason) const {
+    const LoadedTable rebuilt = cache_.Load(space_);
+    EXPECT_TRUE(rebuilt.built);
+    EXPECT_NE(rebuilt.reason.find(reason), std::string::npos) << rebuilt.reason;
+    EXPECT_TRUE(std::equal(good_.begin(), good_.end(), FileBytes().begin()));
+    EXPECT_FALSE(cache_.Load(space_).built);
+  }
+
+  fs::path folder_;
+  PatternSpace space_{"column 4", {13, 14, 15}};
+  TableCache cache_{(fs::temp_directory_path() / "unused").string()};
+  std::vector<char> good_;
+
+  void UseFolder() {
+    cache_ = TableCache(folder_.string(), 2);
+    ASSERT_TRUE(cache_.Load(space_).built);
+    good_ = FileBytes();
+    ASSERT_EQ(good_.size(), TableCache::kHeaderBytes + (space_.Size() + 31) / 32 * 8);
+  }
+};
+
+TEST_F(TableCacheTest, AGoodFileIsMappedWithTheSameEntries) {
+  UseFolder();
+  const LoadedTable built = TableCache("", 2).Load(space_);
+  const LoadedTable mapped = cache_.Load(space_);
+  EXPECT_FALSE(mapped.built);
+  EXPECT_TRUE(mapped.reason.empty());
+  ASSERT_EQ(mapped.table.Bytes().size(), built.table.Bytes().size());
+  EXPECT_TRUE(std::equal(mapped.table.Bytes().begin(), mapped.table.Bytes().end(),
+                         built.table.Bytes().begin()));
+}
+
+TEST_F(TableCacheTest, AnyChangedByteIsCaught) {
+  UseFolder();
+  // A byte of the magic, the version, the signature, the checksum and the data, and the last.
+  for (std::size_t at : {std::size_t{3}, std::size_t{9}, std::size_t{20}, std::size_t{60},
+                         std::size_t{5000}, good_.size() - 1}) {
+    std::vector<char> damaged = good_;
+    damaged[at] = static_cast<char>(damaged[at] ^ 0x10);
+    WriteFile(damaged);
+    SCOPED_TRACE("byte " + std::to_string(at));
+    ExpectRebuiltFor("cache file");
+  }
+}
+
+TEST_F(TableCacheTest, ACutOrLengthenedFileIsRebuilt) {
+  UseFolder();
+  WriteFile({good_.begin(), good_.end() - 8});
+  ExpectRebuiltFor("wrong size");
+  WriteFile({good_.begin(), good_.begin() + 10});
+  ExpectRebuiltFor("unreadable or short");
+  std::vector<char> longer = good_;
+  longer.insert(longer.end(), 8, '\0');
+  WriteFile(longer);
+  ExpectRebuiltFor("wrong size");
+  WriteFile({});
+  ExpectRebuiltFor("unreadable or short");
+}
+
+TEST_F(TableCacheTest, AFileForAnotherPatternIsNotTrusted) {
+  UseFolder();
+  const PatternSpace other("column 4", {13, 14});
+  TableCache(folder_.string(), 2).Load(other);
+  fs::copy_file(cache_.PathFor(other), cache_.PathFor(space_),
+                fs::copy_options::overwrite_existing);
+  ExpectRebuiltFor("another pattern");
+}
+
+TEST_F(TableCacheTest, WithoutAUsableFolderTablesAreStillBuilt) {
+  const LoadedTable nowhere = TableCache("").Load(space_);
+  EXPECT_TRUE(nowhere.built);
+  EXPECT_EQ(nowhere.table.Distance(solver::Position::Goal()), 0);
+
+  fs::create_directories(folder_);
+  std::ofstream(folder_ / "file") << "not a folder";
+  const LoadedTable unkept = TableCache((folder_ / "file").string(), 2).Load(space_);
+  EXPECT_TRUE(unkept.built);
+  EXPECT_NE(unkept.reason.find("not kept"), std::string::npos) << unkept.reason;
+}
+
+TEST_F(TableCacheTest, ProgressIsReportedWhileBuildingOnly) {
+  int reports = 0;
+  const TableCache cache(folder_.string(), 2, [&](const std::string& name, double) {
+    EXPECT_EQ(name, "column 4");
+    ++reports;
+  });
+  cache.Load(space_);
+  EXPECT_GT(reports, 0);
+  reports = 0;
+  cache.Load(space_);
+  EXPECT_EQ(reports, 0);
+}
+
+TEST(TableCacheFolder, EnvironmentDecidesInOrder) {
+  const auto keep = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::optional<std::string>() : std::string(value);
+  };
+  const auto cache = keep("KELVORA_CACHE_DIR");
+  const auto xdg = keep("XDG_CACHE_HOME");
+  const auto home = keep("HOME");
+  ::setenv("KELVORA_CACHE_DIR", "/k", 1);
+  ::setenv("XDG_CACHE_HOME", "/x", 1);
+  ::setenv("HOME", "/h", 1);
+  EXPECT_EQ(TableCache::DefaultFolder(), "/k");
+  ::unsetenv("KELVORA_CACHE_DIR");
+  EXPECT_EQ(TableCache::DefaultFolder(), "/x/kelvora");
+  ::setenv("XDG_CACHE_HOME", "", 1);
+  EXPECT_EQ(TableCache::DefaultFolder(), "/h/.cache/kelvora");
+  ::unsetenv("HOME");
+  ::unsetenv("XDG_CACHE_HOME");
+  EXPECT_EQ(TableCache::DefaultFolder(), "");
+  const auto restore = [](const char* name, const std::optional<std::string>& value) {
+    if (value) {
+      ::setenv(name, value->c_str(), 1);
+    } else {
+      ::unsetenv(name);
+    }
+  };
+  restore("KELVORA_CACHE_DIR", cache);
+  restore("XDG_CACHE_HOME", xdg);
+  restore("HOME", home);
+}
+
+TEST(Checksum, NoticesAFlippedBitAndATrailingZero) {
+  std::vector<std::uint8_t> bytes(1000);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+  const std::uint64_t original = solver::Checksum(bytes);
+  EXPECT_EQ(solver::Checksum(bytes), original);
+  EXPECT_NE(solver::Checksum(bytes, 1), original);
+  for (std::size_t at : {std::size_t{0}, std::size_t{31}, std::size_t{32}, std::size_t{999}}) {
+    std::vector<std::uint8_t> flipped = bytes;
+    flipped[at] ^= 1;
+    EXPECT_NE(solver::Checksum(flipped), original) << at;
+  }
+  std::vector<std::uint8_t> longer = bytes;
+  longer.push_back(0);
+  EXPECT_NE(solver::Checksum(longer), original);
+}
+
+}  // namespace
+}  // namespace kelvora::testing
