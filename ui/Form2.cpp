@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <cmath>
 
 #include "ui/GameFonts.h"
@@ -76,6 +77,11 @@ Form2::Form2(QWidget& mainWindow) : QDialog(&mainWindow) {
   text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text2_->setReadOnly(true);
+  // A thin sunken border and a one-pixel margin leave the longest line its full width, so the
+  // seven lines stand unwrapped and all of them fit the box.
+  text2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  text2_->setLineWidth(1);
+  text2_->document()->setDocumentMargin(1);
   Paint(*text2_, QColor(64, 0, 0), kPaper);
 
   image1_ = new QLabel(this);

@@ -1,6 +1,9 @@
 // The rules window: its place beside the main window, its controls and its text.
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include "ui/Form2.h"
 #include "ui/UiFixture.h"
@@ -60,6 +63,18 @@ TEST_F(Form2Test, HasItsControlsAndIsBuiltAfreshAtEachOpening) {
     EXPECT_FALSE(rules.Image1()->pixmap().isNull());
     EXPECT_EQ(rules.Label2()->geometry(), QRect(120, 400, 201, 25));
     EXPECT_EQ(rules.Label2()->text(), "VESTRANE");
+    // Every line stands whole on one line of the box, and all seven fit in it.
+    QTextDocument* document = rules.Text2()->document();
+    // Seven lines, and after the last line end the empty line the cursor would stand on.
+    EXPECT_EQ(document->blockCount(), 8);
+    EXPECT_TRUE(document->lastBlock().text().isEmpty());
+    qreal height = document->documentMargin();
+    for (QTextBlock block = document->begin(); block != document->lastBlock();
+         block = block.next()) {
+      EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+      height += block.layout()->boundingRect().height();
+    }
+    EXPECT_LE(height, rules.Text2()->viewport()->height());
     rules.Text2()->setPlainText("scribbled over");
   });
   OpenRules(*form, [](ui::Form2& rules) {
