@@ -26,6 +26,10 @@ int Solver::LowerBound(Position position) const {
 std::string Solver::Solve(Position start) {
   expanded_ = 0;
   path_.clear();
+  // Indexing assumes every tile is on the board once (twice for a pair).
+  if (auto problem = Position::ProblemWithCodes(start.Codes())) {
+    throw std::invalid_argument("cannot solve this position: " + *problem);
+  }
   if (start == goal_) return {};
   Node root;
   root.position = start;

@@ -22,6 +22,12 @@ class StageGenerator {
   Position Make(int par);
 
  private:
+  // From this par on, random arrangements reach a par sooner than walks do.
+  static constexpr int kArrangementsFrom = 48;
+
+  Position FromWalks(int par);
+  Position FromArrangements(int par);
+
   Solver& solver_;
   std::mt19937_64 engine_;
   std::set<std::uint64_t> made_;

@@ -87,7 +87,7 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
       std::error_code error;
       reason = std::filesystem::exists(path, error)
                    ? "cache file " + path + " is unreadable or short"
-                   : "no cache file yet";
+                   : kNotCachedYet;
     } else {
       reason = Problem(space, file->Header(), file->Bytes());
       if (reason.empty()) return LoadedTable{PatternTable(space, std::move(file)), false, {}};

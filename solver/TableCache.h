@@ -21,6 +21,8 @@ class TableCache {
  public:
   static constexpr std::size_t kHeaderBytes = 64;
   static constexpr std::uint32_t kVersion = 1;
+  // The reason given for building a table that was never cached: nothing to worry anyone about.
+  static constexpr const char* kNotCachedYet = "no cache file yet";
 
   // Called with the table's name and the share built, 0 to 1, while a table is built.
   using Progress = std::function<void(const std::string& table, double done)>;

@@ -1,10 +1,13 @@
 // Two-way buckets: a key may sit in either slot, and a new key takes the stale or deeper one.
 #include "solver/TranspositionTable.h"
 
+#include <algorithm>
+
 namespace kelvora::solver {
 
 TranspositionTable::TranspositionTable(int log2Entries)
-    : entries_(std::size_t{1} << log2Entries), shift_(64 - log2Entries + 1) {}
+    : entries_(std::size_t{1} << std::max(log2Entries, 2)),
+      shift_(64 - std::max(log2Entries, 2) + 1) {}
 
 bool TranspositionTable::SeenNoLater(std::uint64_t key, int g) {
   const std::size_t bucket = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_) * 2;

@@ -10,7 +10,7 @@ namespace kelvora::solver {
 
 class TranspositionTable {
  public:
-  // 2^log2Entries entries of 16 bytes; when full, older and deeper entries give way.
+  // 2^log2Entries entries (at least 4) of 16 bytes; when full, stale and deeper entries give way.
   explicit TranspositionTable(int log2Entries);
 
   // Forgets everything, in constant time: for each new depth limit.

@@ -52,6 +52,19 @@ int Build(const std::string& folder, TableSize size) {
   return 0;
 }
 
+// Codes of shuffled stages, one comma-separated stage a line, for timing whole processes.
+int Shuffled(int count, std::uint64_t seed) {
+  std::mt19937_64 engine(seed);
+  for (int i = 0; i < count; ++i) {
+    const auto codes = kelvora::solver::ShuffleLikeTheGame(engine).Codes();
+    for (int cell = 0; cell < kelvora::solver::kCellCount; ++cell) {
+      std::printf("%s%d", cell == 0 ? "" : ",", codes[cell]);
+    }
+    std::printf("\n");
+  }
+  return 0;
+}
+
 int Stages(const std::string& folder, TableSize size, int count, std::uint64_t seed) {
   auto tables = LoadTables(folder, size, true);
   std::vector<const kelvora::solver::PatternTable*> pointers;
@@ -96,13 +109,17 @@ int main(int argc, char** argv) {
   if (args.size() < 2) {
     std::fprintf(stderr,
                  "usage: solver_bench build FOLDER [small]\n"
-                 "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n");
+                 "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n"
+                 "       solver_bench shuffled COUNT SEED\n");
     return 2;
   }
   const TableSize size = std::find(args.begin(), args.end(), "small") != args.end()
                              ? TableSize::Small
                              : TableSize::Full;
   if (args[0] == "build") return Build(args[1], size);
+  if (args[0] == "shuffled" && args.size() > 2) {
+    return Shuffled(std::atoi(args[1].c_str()), std::strtoull(args[2].c_str(), nullptr, 10));
+  }
   const int count = args.size() > 2 && args[2] != "small" ? std::atoi(args[2].c_str()) : 100;
   const std::uint64_t seed =
       args.size() > 3 && args[3] != "small" ? std::strtoull(args[3].c_str(), nullptr, 10) : 2024;

@@ -20,7 +20,7 @@ SolverSession::SolverSession(solver::TableSize size, std::ostream& err) {
       [&](const std::string& table, double done) { bar.Show(table, done); });
   for (const solver::PatternSpace& space : solver::PatternsFor(size)) {
     solver::LoadedTable loaded = cache.Load(space);
-    if (loaded.built && loaded.reason != "no cache file yet") {
+    if (loaded.built && loaded.reason != solver::TableCache::kNotCachedYet) {
       err << "kelvora-stages: built table " << space.Name() << " anew: " << loaded.reason << "\n";
     }
     tables_.push_back(std::move(loaded.table));

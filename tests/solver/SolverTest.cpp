@@ -89,6 +89,10 @@ TEST(Solver, TheGoalNeedsNoMovesAndTableCountsAreChecked) {
   EXPECT_THROW(Solver(std::vector<const solver::PatternTable*>{}), std::invalid_argument);
   std::vector<const solver::PatternTable*> five(5, &SmallTables()[0]);
   EXPECT_THROW(Solver{five}, std::invalid_argument);
+  // A board missing a tile has no index in the tables; it is refused, not searched.
+  Position missing = Position::Goal();
+  missing.SetCode(0, 2);
+  EXPECT_THROW(solver.Solve(missing), std::invalid_argument);
 }
 
 TEST(Solver, SolvesTheGameShuffleExampleOfTwoMoves) {
