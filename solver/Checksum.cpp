@@ -1,9 +1,11 @@
-// Four independent multiply-rotate lanes keep the processor busy, so checking a table of a few
-// hundred megabytes at start-up costs tens of milliseconds.
+// The checksum: four multiply-rotate lanes over 64-bit words.
 #include "solver/Checksum.h"
 
 #include <bit>
 #include <cstring>
+
+// Independent lanes keep the processor busy, so checking a table of a few hundred megabytes at
+// start-up costs tens of milliseconds.
 
 namespace kelvora::solver {
 

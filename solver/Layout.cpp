@@ -1,6 +1,8 @@
+// Moves on cell masks.
+#include "solver/Layout.h"
+
 // Slides move one bit to the neighbouring bit (a column's cells are consecutive); rotations move
 // the row's bits one column (four bits) along, the end one wrapping round.
-#include "solver/Layout.h"
 
 namespace kelvora::solver {
 

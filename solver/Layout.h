@@ -1,6 +1,4 @@
-// An abstract position as a pattern database sees it: for each group of followed tiles (and the
-// blank) the set of cells it occupies, as a 16-bit mask. Four masks share a 64-bit word, so a
-// move shifts all of them with a handful of word operations.
+// Abstract positions as per-group cell masks, and the moves on them.
 #pragma once
 
 #include <array>
@@ -8,6 +6,10 @@
 #include <cstdint>
 
 #include "solver/MoveRules.h"
+
+// An abstract position as a pattern database sees it: for each group of followed tiles (and the
+// blank) the set of cells it occupies, as a 16-bit mask. Four masks share a 64-bit word, so a
+// move shifts all of them with a handful of word operations.
 
 namespace kelvora::solver {
 

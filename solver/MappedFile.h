@@ -1,5 +1,4 @@
-// A read-only memory mapping of a whole file that starts with a header. The solver's one piece of
-// POSIX: cached tables are shared with the page cache instead of being read into every process.
+// Read-only memory mapping of a cache file; the solver's one piece of POSIX.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +7,8 @@
 #include <string>
 
 #include "solver/TableMemory.h"
+
+// Cached tables are shared with the page cache instead of being read into every process.
 
 namespace kelvora::solver {
 

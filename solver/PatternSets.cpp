@@ -1,6 +1,8 @@
-// Which goal cells each pattern follows. Rows 2 and 3 only ever change by slides, the outer rows
-// mostly by rotations, so splitting the board this way keeps each table's view of a move whole.
+// Which goal cells each pattern follows.
 #include "solver/PatternSets.h"
+
+// Rows 2 and 3 only ever change by slides, the outer rows mostly by rotations, so splitting the
+// board this way keeps each table's view of a move whole.
 
 namespace kelvora::solver {
 

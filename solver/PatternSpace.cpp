@@ -1,11 +1,13 @@
-// Mixed-radix indexing: each group picks its cells among those the groups before it left free,
-// and a combination of cells is numbered by the combinatorial number system. Table builds index
-// every position several times over, so groups of one and two tiles take short cuts.
+// Mixed-radix indexing of abstract positions.
 #include "solver/PatternSpace.h"
 
 #include <cstdint>
 #include <map>
 #include <stdexcept>
+
+// Each group picks its cells among those the groups before it left free, and a combination of
+// cells is numbered by the combinatorial number system. Table builds index every position several
+// times over, so groups of one and two tiles take short cuts.
 
 namespace kelvora::solver {
 

@@ -1,5 +1,4 @@
-// The abstract positions a pattern database covers: where the blank and a chosen set of the goal's
-// tiles are, every other tile alike. Each abstract position gets a dense index.
+// Dense indices for the abstract positions one pattern database covers.
 #pragma once
 
 #include <array>
@@ -10,6 +9,9 @@
 
 #include "solver/Layout.h"
 #include "solver/Position.h"
+
+// An abstract position says where the blank and a chosen set of the goal's tiles are; every
+// other tile looks alike.
 
 namespace kelvora::solver {
 

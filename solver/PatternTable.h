@@ -1,6 +1,4 @@
-// A pattern database: for every abstract position, its distance from the goal modulo 3 in two
-// bits. A move changes a distance by at most one, so the residue of a neighbour is enough to
-// tell its exact distance from the distance of the position it was reached from.
+// A pattern database: each abstract position's distance from the goal, modulo 3.
 #pragma once
 
 #include <bit>
@@ -11,6 +9,9 @@
 #include "solver/PatternSpace.h"
 #include "solver/Position.h"
 #include "solver/TableMemory.h"
+
+// Two bits an entry are enough: a move changes a distance by at most one, so the residue of a
+// neighbour tells its exact distance from the distance of the position it was reached from.
 
 namespace kelvora::solver {
 

@@ -1,6 +1,4 @@
-// Layer by layer from the goal. The table itself keeps distances modulo 3 only, so a bitmap marks
-// the last layer and another collects the next one. Threads share the table through atomic word
-// operations: two threads may reach the same entry, and every entry shares its word with others.
+// The breadth-first table build, layer by layer from the goal, on several threads.
 #include "solver/PatternTableBuilder.h"
 
 #include <algorithm>
@@ -11,6 +9,10 @@
 
 #include "solver/MoveRules.h"
 #include "solver/PatternTable.h"
+
+// The table itself keeps distances modulo 3 only, so a bitmap marks the last layer and another
+// collects the next one. Threads share the table through atomic word operations: two threads may
+// reach the same entry, and every entry shares its word with others.
 
 namespace kelvora::solver {
 

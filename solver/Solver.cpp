@@ -1,12 +1,14 @@
-// The depth-first search under a growing bound. Every table's exact distance is carried along the
-// path, since a table stores distances only modulo 3. A node first works out where all its
-// children's entries are and asks for them, then reads them: the tables are far larger than the
-// processor's caches, and waiting for the entries one by one would dominate the search.
+// The depth-first search under a growing bound.
 #include "solver/Solver.h"
 
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
+
+// Every table's exact distance is carried along the path, since a table stores distances only
+// modulo 3. A node first works out where all its children's entries are and asks for them, then
+// reads them: the tables are far larger than the processor's caches, and waiting for the entries
+// one by one would dominate the search.
 
 namespace kelvora::solver {
 

@@ -1,5 +1,4 @@
-// Shortest solutions by iterative-deepening A*: the bound is the largest distance any of the
-// pattern databases gives, and a transposition table stops positions being expanded twice.
+// Shortest solutions by iterative-deepening A* over pattern databases.
 #pragma once
 
 #include <array>
@@ -12,6 +11,9 @@
 #include "solver/PatternTable.h"
 #include "solver/Position.h"
 #include "solver/TranspositionTable.h"
+
+// The bound is the largest distance any of the pattern databases gives, and a transposition
+// table stops positions being expanded twice.
 
 namespace kelvora::solver {
 

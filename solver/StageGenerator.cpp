@@ -1,14 +1,16 @@
-// Near pars come from random walks from the goal that never undo their last move. A move changes
-// the distance to the goal by at most one, so once a walk is par moves long, checking the distance
-// after every further move is bound to meet par exactly before it could pass it. Walks drift
-// outwards slowly, though, so far pars come from random arrangements of the tiles instead, which
-// mostly lie 45 to 55 moves out.
+// Stage making: random walks for near pars, random arrangements for far ones.
 #include "solver/StageGenerator.h"
 
 #include <stdexcept>
 #include <string>
 
 #include "solver/MoveRules.h"
+
+// Near pars come from random walks from the goal that never undo their last move. A move changes
+// the distance to the goal by at most one, so once a walk is par moves long, checking the distance
+// after every further move is bound to meet par exactly before it could pass it. Walks drift
+// outwards slowly, though, so far pars come from random arrangements of the tiles instead, which
+// mostly lie 45 to 55 moves out.
 
 namespace kelvora::solver {
 

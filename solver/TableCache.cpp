@@ -1,5 +1,4 @@
-// The cache file: a 64-byte header (magic, version, header size, pattern signature, entry count,
-// data size, checksum of header and data) and the table's bytes.
+// Reading, checking and writing cache files.
 #include "solver/TableCache.h"
 
 #include <array>
@@ -13,6 +12,9 @@
 #include "solver/Checksum.h"
 #include "solver/MappedFile.h"
 #include "solver/PatternTableBuilder.h"
+
+// A file is a 64-byte header (magic, version, header size, pattern signature, entry count, data
+// size, checksum of header and data) followed by the table's bytes.
 
 namespace kelvora::solver {
 

@@ -1,5 +1,4 @@
-// Pattern databases kept on disk between runs: loaded by mapping a checked file, or built and
-// written when the file is missing, damaged or made for another pattern.
+// Pattern databases kept on disk between runs, checked before they are trusted.
 #pragma once
 
 #include <functional>
@@ -7,6 +6,9 @@
 
 #include "solver/PatternSpace.h"
 #include "solver/PatternTable.h"
+
+// A table is loaded by mapping its checked file, or built and written when the file is missing,
+// damaged or made for another pattern.
 
 namespace kelvora::solver {
 

@@ -1,10 +1,11 @@
-// Positions a search has already expanded, with the fewest moves it took to get there. The moves
-// reach many positions by several routes (slides and rotations of the other row commute), and
-// expanding one again from no nearer to the start can find nothing new.
+// Memory of the positions a search has expanded and the fewest moves it took to reach them.
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+// The moves reach many positions by several routes (slides and rotations of the other row
+// commute), and expanding one again from no nearer to the start can find nothing new.
 
 namespace kelvora::solver {
 

@@ -1,5 +1,4 @@
-// Times the solver: building the full tables from nothing, and solving stages shuffled the way the
-// game shuffles them. Every answer is replayed through the game's own moves.
+// Timings of the solver: table builds and stages shuffled the way the game shuffles them.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +15,9 @@
 #include "solver/ProgressBar.h"
 #include "solver/Solver.h"
 #include "solver/TableCache.h"
+
+// Times the solver: building the full tables from nothing, and solving stages shuffled the way the
+// game shuffles them. Every answer is replayed through the game's own moves.
 
 namespace {
 

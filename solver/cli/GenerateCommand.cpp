@@ -1,5 +1,4 @@
-// Each stage is solved again and replayed through the game's own moves before it is written:
-// a stage file never holds a par that has not been proven.
+// The generate command: options, stage making, verification and the stage file.
 #include "solver/cli/GenerateCommand.h"
 
 #include <cmath>
@@ -10,6 +9,9 @@
 #include "solver/StageGenerator.h"
 #include "solver/cli/SolverSession.h"
 #include "solver/cli/StageFile.h"
+
+// Each stage is solved again and replayed through the game's own moves before it is written:
+// a stage file never holds a par that has not been proven.
 
 namespace kelvora::stages {
 

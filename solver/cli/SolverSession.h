@@ -1,5 +1,4 @@
-// The solver a command works with: its tables loaded from the cache (or built, with a progress
-// bar on the error stream) and kept for as long as the command runs.
+// The solver a command works with, its tables loaded for as long as the command runs.
 #pragma once
 
 #include <memory>
@@ -11,6 +10,9 @@
 #include "solver/PatternSets.h"
 #include "solver/PatternTable.h"
 #include "solver/Solver.h"
+
+// The solver a command works with: its tables loaded from the cache (or built, with a progress
+// bar on the error stream) and kept for as long as the command runs.
 
 namespace kelvora::stages {
 

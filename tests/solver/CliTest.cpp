@@ -1,5 +1,4 @@
-// kelvora-stages: bad positions and options get one line and exit status 2 before any table is
-// touched; good ones get their optimal answer; generated stage files are exact and repeatable.
+// Tests of kelvora-stages: errors, help, solve and generate.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -12,6 +11,9 @@
 #include "core/HistoryReplay.h"
 #include "solver/Solver.h"
 #include "solver/cli/CommandLine.h"
+
+// kelvora-stages: bad positions and options get one line and exit status 2 before any table is
+// touched; good ones get their optimal answer; generated stage files are exact and repeatable.
 
 namespace kelvora::testing {
 namespace {

@@ -1,5 +1,4 @@
-// The solver's moves are the game's: from thousands of positions, every one of the twenty clicks
-// is accepted by the core exactly when the solver calls it legal, and leaves the same board.
+// Tests that the solver's moves are exactly the core game's clicks.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,6 +7,9 @@
 #include "core/NullScreen.h"
 #include "solver/MoveRules.h"
 #include "support/ScriptedRandom.h"
+
+// The solver's moves are the game's: from thousands of positions, every one of the twenty clicks
+// is accepted by the core exactly when the solver calls it legal, and leaves the same board.
 
 namespace kelvora::testing {
 namespace {

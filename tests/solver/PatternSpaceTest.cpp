@@ -1,5 +1,4 @@
-// Indexing abstract positions: a bijection onto 0..Size-1 that ignores the tiles a pattern does
-// not follow, and moves on layouts that agree with moves on whole positions.
+// Tests of abstract-position indexing and of moves on layouts.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,6 +6,9 @@
 
 #include "SolverSupport.h"
 #include "solver/PatternSpace.h"
+
+// Indexing abstract positions: a bijection onto 0..Size-1 that ignores the tiles a pattern does
+// not follow, and moves on layouts that agree with moves on whole positions.
 
 namespace kelvora::testing {
 namespace {

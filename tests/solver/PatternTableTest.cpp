@@ -1,5 +1,4 @@
-// Pattern databases: the threaded build gives every abstract position its exact distance (checked
-// against a plain breadth-first search), and distances read through residues stay exact.
+// Tests of pattern-database building and of reading distances from residues.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,6 +7,9 @@
 #include "SolverSupport.h"
 #include "solver/PatternTable.h"
 #include "solver/PatternTableBuilder.h"
+
+// Pattern databases: the threaded build gives every abstract position its exact distance (checked
+// against a plain breadth-first search), and distances read through residues stay exact.
 
 namespace kelvora::testing {
 namespace {

@@ -1,9 +1,11 @@
-// Packing positions: the goal agrees with the core's, conversions round-trip, and every way a set
-// of codes can fail to be the goal's tiles is named.
+// Tests of packed positions and of the check that codes are the goal's tiles.
 #include <gtest/gtest.h>
 
 #include "core/Goal.h"
 #include "solver/Position.h"
+
+// Packing positions: the goal agrees with the core's, conversions round-trip, and every way a set
+// of codes can fail to be the goal's tiles is named.
 
 namespace kelvora::testing {
 namespace {

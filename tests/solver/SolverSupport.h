@@ -1,5 +1,4 @@
-// Shared by the solver's tests: the small tables (built once per process, never cached), a plain
-// breadth-first search from the goal, and a game to compare moves with.
+// Helpers shared by the solver's tests.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +12,9 @@
 #include "solver/PatternTable.h"
 #include "solver/PatternTableBuilder.h"
 #include "solver/Position.h"
+
+// Shared by the solver's tests: the small tables (built once per process, never cached), a plain
+// breadth-first search from the goal, and a game to compare moves with.
 
 namespace kelvora::testing {
 

@@ -1,5 +1,4 @@
-// Making stages: the generator hits each par exactly and repeats itself for a seed; the game-like
-// shuffle keeps the tiles and never moves the bottom-right cell; the search memory forgets.
+// Tests of stage making and of the solver's small helpers.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -11,6 +10,9 @@
 #include "solver/Solver.h"
 #include "solver/StageGenerator.h"
 #include "solver/TranspositionTable.h"
+
+// Making stages: the generator hits each par exactly and repeats itself for a seed; the game-like
+// shuffle keeps the tiles and never moves the bottom-right cell; the search memory forgets.
 
 namespace kelvora::testing {
 namespace {

@@ -1,5 +1,4 @@
-// The cache: a good file is mapped, not rebuilt; a damaged, cut, stale or foreign one is rebuilt
-// and replaced, never trusted; the folder comes from the environment.
+// Tests of the table cache: trusted when intact, rebuilt when not.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,6 +7,9 @@
 
 #include "solver/Checksum.h"
 #include "solver/TableCache.h"
+
+// The cache: a good file is mapped, not rebuilt; a damaged, cut, stale or foreign one is rebuilt
+// and replaced, never trusted; the folder comes from the environment.
 
 namespace kelvora::testing {
 namespace {
