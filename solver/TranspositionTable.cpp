@@ -10,7 +10,7 @@ TranspositionTable::TranspositionTable(int log2Entries)
       shift_(64 - std::max(log2Entries, 2) + 1) {}
 
 bool TranspositionTable::SeenNoLater(std::uint64_t key, int g) {
-  const std::size_t bucket = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_) * 2;
+  const std::size_t bucket = Bucket(key);
   Entry* slots[2] = {&entries_[bucket], &entries_[bucket + 1]};
   for (Entry* slot : slots) {
     if (slot->generation == generation_ && slot->key == key) {
