@@ -41,23 +41,33 @@ std::string Solver::Solve(Position start) {
     root.distances[t] = tables_[t]->Distance(start);
   }
   limit_ = *std::max_element(root.distances.begin(), root.distances.end());
+  memory_.NewSolve();
   for (;;) {
-    nextLimit_ = INT_MAX;
-    memory_.NewSearch();
-    if (Search(root, 0, kNoMove)) break;
-    if (nextLimit_ == INT_MAX) throw std::logic_error("no solution exists for this position");
-    limit_ = nextLimit_;
+    memory_.NewRound();
+    const int bound = Search(root, 0, kNoMove, 0);
+    if (bound == kFound) break;
+    if (bound == INT_MAX) throw std::logic_error("no solution exists for this position");
+    // The round has ruled out every solution within the limit. The bound it returns can be
+    // lower than that (a position met again returns just its own bound), never higher.
+    limit_ = std::max(limit_ + 1, bound);
   }
   std::string letters;
   for (Move move : path_) letters += Letter(move);
   return letters;
 }
 
-bool Solver::Search(const Node& node, int g, int forbidden) {
-  if (node.position == goal_) return true;
-  if (memory_.SeenNoLater(node.position.Packed(), g)) return false;
-  ++expanded_;
+int Solver::Search(const Node& node, int g, int forbidden, int parentBound) {
   const std::size_t tableCount = tables_.size();
+  const std::uint64_t key = node.position.Packed();
+  int h = *std::max_element(node.distances.begin(), node.distances.begin() + tableCount);
+  const TranspositionTable::Entry* known = memory_.Find(key);
+  if (known != nullptr) h = std::max(h, static_cast<int>(known->bound));
+  if (g + h > limit_) return g + h;
+  if (node.position == goal_) return kFound;
+  if (known != nullptr && memory_.SeenThisRound(*known, g)) return g + h;
+  memory_.Expand(key, g);
+  ++expanded_;
+
   const MoveList moves = LegalMoves(node.blank);
   std::array<Node, 6> children;
   std::array<std::array<std::uint64_t, kMaxTables>, 6> indices;
@@ -77,6 +87,9 @@ bool Solver::Search(const Node& node, int g, int forbidden) {
     memory_.Prefetch(child.position.Packed());
     childMoves[childCount++] = move;
   }
+
+  // The move back to the parent is not searched, but a solution through it still counts.
+  int best = forbidden == kNoMove ? INT_MAX : g + 1 + parentBound;
   // Children within the limit, the most promising first: in the last round that finds the
   // solution sooner, and every round before it explores the same nodes in any order.
   std::array<int, 6> order;
@@ -90,7 +103,7 @@ bool Solver::Search(const Node& node, int g, int forbidden) {
       bound = std::max(bound, child.distances[t]);
     }
     if (g + 1 + bound > limit_) {
-      nextLimit_ = std::min(nextLimit_, g + 1 + bound);
+      best = std::min(best, g + 1 + bound);
       continue;
     }
     int at = open++;
@@ -104,10 +117,15 @@ bool Solver::Search(const Node& node, int g, int forbidden) {
   for (int o = 0; o < open; ++o) {
     const int c = order[o];
     path_.push_back(childMoves[c]);
-    if (Search(children[c], g + 1, Inverse(childMoves[c], node.blank))) return true;
+    const int bound = Search(children[c], g + 1, Inverse(childMoves[c], node.blank), h);
+    if (bound == kFound) return kFound;
     path_.pop_back();
+    best = std::min(best, bound);
   }
-  return false;
+  // Every way on from here costs at least best in all: the distance from here is at least
+  // best - g, whatever the tables say.
+  memory_.Learn(key, best - g);
+  return best;
 }
 
 }  // namespace kelvora::solver

@@ -43,14 +43,16 @@ class Solver {
     std::array<int, kMaxTables> distances{};
   };
   static constexpr int kNoMove = -1;
+  static constexpr int kFound = -1;
 
-  bool Search(const Node& node, int g, int forbidden);
+  // kFound, or a lower bound on the length of any solution through node that has g moves
+  // before it.
+  int Search(const Node& node, int g, int forbidden, int parentBound);
 
   std::vector<const PatternTable*> tables_;
   TranspositionTable memory_;
   Position goal_ = Position::Goal();
   int limit_ = 0;
-  int nextLimit_ = 0;
   std::vector<Move> path_;
   std::uint64_t expanded_ = 0;
 };

@@ -61,29 +61,50 @@ TEST(GameShuffle, KeepsTheTilesAndNeverMovesTheLastCell) {
   EXPECT_EQ(solver::ShuffleLikeTheGame(again), solver::ShuffleLikeTheGame(replay));
 }
 
-TEST(TranspositionTable, RemembersTheFewestMovesUntilANewSearch) {
+TEST(TranspositionTable, RoundsForgetDepthsButKeepBoundsUntilANewSolve) {
   solver::TranspositionTable memory(4);
-  memory.NewSearch();
-  EXPECT_FALSE(memory.SeenNoLater(42, 5));
-  EXPECT_TRUE(memory.SeenNoLater(42, 5));
-  EXPECT_TRUE(memory.SeenNoLater(42, 6));
-  EXPECT_FALSE(memory.SeenNoLater(42, 3));  // nearer: expand again, and remember 3
-  EXPECT_TRUE(memory.SeenNoLater(42, 4));
-  memory.NewSearch();
-  EXPECT_FALSE(memory.SeenNoLater(42, 9));
+  memory.NewSolve();
+  memory.NewRound();
+  EXPECT_EQ(memory.Find(42), nullptr);
+  memory.Expand(42, 5);
+  ASSERT_NE(memory.Find(42), nullptr);
+  EXPECT_TRUE(memory.SeenThisRound(*memory.Find(42), 5));
+  EXPECT_TRUE(memory.SeenThisRound(*memory.Find(42), 6));
+  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(42), 4));  // nearer the start: expand again
+  memory.Learn(42, 17);
+  memory.Learn(42, 12);  // a weaker bound never lowers a proven one
+  EXPECT_EQ(memory.Find(42)->bound, 17);
+
+  memory.NewRound();
+  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(42), 9));
+  EXPECT_EQ(memory.Find(42)->bound, 17);
+  memory.NewSolve();
+  EXPECT_EQ(memory.Find(42), nullptr);
+}
+
+TEST(TranspositionTable, ABoundLearntForANewKeyIsNotTakenForAVisit) {
+  solver::TranspositionTable memory(4);
+  memory.NewSolve();
+  memory.NewRound();
+  memory.Learn(7, 20);
+  ASSERT_NE(memory.Find(7), nullptr);
+  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(7), 0));
 }
 
 TEST(TranspositionTable, AFullTableForgetsButNeverMisremembers) {
   solver::TranspositionTable memory(3);
-  memory.NewSearch();
-  for (std::uint64_t key = 1; key <= 100; ++key) memory.SeenNoLater(key * 0x9E3779B97F4A7C15ULL, 7);
-  // Forgotten keys are expanded again; remembered ones only if reached in fewer moves.
+  memory.NewSolve();
+  memory.NewRound();
+  const auto key = [](std::uint64_t n) { return n * 0x9E3779B97F4A7C15ULL; };
+  for (std::uint64_t n = 1; n <= 100; ++n) memory.Learn(key(n), static_cast<int>(n));
   int remembered = 0;
-  for (std::uint64_t key = 1; key <= 100; ++key) {
-    remembered += memory.SeenNoLater(key * 0x9E3779B97F4A7C15ULL, 7);
+  for (std::uint64_t n = 1; n <= 100; ++n) {
+    if (const auto* entry = memory.Find(key(n))) {
+      EXPECT_EQ(entry->bound, n);
+      ++remembered;
+    }
   }
   EXPECT_LE(remembered, 8);
-  EXPECT_FALSE(memory.SeenNoLater(12345, 0));
 }
 
 TEST(ProgressBar, DrawsOnlyOnChangeAndEndsTheLineWhenFull) {
