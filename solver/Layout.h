@@ -7,14 +7,13 @@
 
 #include "solver/MoveRules.h"
 
-// An abstract position as a pattern database sees it: for each group of followed tiles (and the
-// blank) the set of cells it occupies, as a 16-bit mask. Four masks share a 64-bit word, so a
-// move shifts all of them with a handful of word operations.
-
 namespace kelvora::solver {
 
 constexpr int kMaxGroups = 8;
 
+// An abstract position as a pattern database sees it: for each group of followed tiles (and the
+// blank) the set of cells it occupies, as a 16-bit mask. Four masks share a 64-bit word, so a
+// move shifts all of them with a handful of word operations.
 class Layout {
  public:
   std::uint32_t Cells(int group) const {

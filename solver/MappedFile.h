@@ -8,10 +8,9 @@
 
 #include "solver/TableMemory.h"
 
-// Cached tables are shared with the page cache instead of being read into every process.
-
 namespace kelvora::solver {
 
+// Cached tables are shared with the page cache instead of being read into every process.
 class MappedFile final : public TableMemory {
  public:
   // nullptr when the file cannot be opened or mapped, or is shorter than its header.

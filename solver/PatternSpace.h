@@ -10,11 +10,10 @@
 #include "solver/Layout.h"
 #include "solver/Position.h"
 
-// An abstract position says where the blank and a chosen set of the goal's tiles are; every
-// other tile looks alike.
-
 namespace kelvora::solver {
 
+// An abstract position says where the blank and a chosen set of the goal's tiles are; every
+// other tile looks alike.
 class PatternSpace {
  public:
   // trackedCells: goal cells whose tiles are followed (the blank always is). Equal tiles are

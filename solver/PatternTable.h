@@ -10,9 +10,6 @@
 #include "solver/Position.h"
 #include "solver/TableMemory.h"
 
-// Two bits an entry are enough: a move changes a distance by at most one, so the residue of a
-// neighbour tells its exact distance from the distance of the position it was reached from.
-
 namespace kelvora::solver {
 
 static_assert(std::endian::native == std::endian::little,
@@ -22,6 +19,8 @@ static_assert(std::endian::native == std::endian::little,
 constexpr int kEntriesPerByte = 4;
 constexpr int kUnreached = 3;
 
+// Two bits an entry are enough: a move changes a distance by at most one, so the residue of a
+// neighbour tells its exact distance from the distance of the position it was reached from.
 class PatternTable {
  public:
   PatternTable(PatternSpace space, std::unique_ptr<TableMemory> memory);

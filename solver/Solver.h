@@ -12,11 +12,11 @@
 #include "solver/Position.h"
 #include "solver/TranspositionTable.h"
 
-// The bound is the largest distance any of the pattern databases gives, and a transposition
-// table stops positions being expanded twice.
-
 namespace kelvora::solver {
 
+// The bound is the largest distance any of the pattern databases gives, raised wherever a
+// finished subtree has proven more; a transposition table keeps those proofs and stops
+// positions being expanded twice.
 class Solver {
  public:
   static constexpr int kMaxTables = 4;

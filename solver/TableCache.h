@@ -7,11 +7,10 @@
 #include "solver/PatternSpace.h"
 #include "solver/PatternTable.h"
 
-// A table is loaded by mapping its checked file, or built and written when the file is missing,
-// damaged or made for another pattern.
-
 namespace kelvora::solver {
 
+// A table is loaded by mapping its checked file, or built and written when the file is missing,
+// damaged or made for another pattern.
 struct LoadedTable {
   PatternTable table;
   bool built = false;

@@ -11,14 +11,13 @@
 #include "solver/PatternTable.h"
 #include "solver/Solver.h"
 
-// The solver a command works with: its tables loaded from the cache (or built, with a progress
-// bar on the error stream) and kept for as long as the command runs.
-
 namespace kelvora::stages {
 
 // "full" or "small", as the --tables option spells them.
 std::optional<solver::TableSize> TableSizeNamed(const std::string& name);
 
+// The solver a command works with: its tables loaded from the cache (or built, with a progress
+// bar on the error stream) and kept for as long as the command runs.
 class SolverSession {
  public:
   SolverSession(solver::TableSize size, std::ostream& err);
