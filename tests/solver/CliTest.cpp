@@ -127,7 +127,10 @@ TEST_F(StagesToolTest, SolvePrintsTheLengthAndMovesThatReplay) {
   const solver::Position start =
       solver::Position::FromCodes({1, 2, 2, 12, 4, 5, 5, 3, 7, 8, 8, 6, 10, 11, 13, 9});
   std::string codes;
-  for (int code : start.Codes()) codes += (codes.empty() ? "" : ",") + std::to_string(code);
+  for (int code : start.Codes()) {
+    if (!codes.empty()) codes += ',';
+    codes += std::to_string(code);
+  }
   const Outcome outcome = RunTool({"solve", codes, "--tables", "small"});
   ASSERT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_EQ(outcome.out.substr(0, 2), "3\n");
