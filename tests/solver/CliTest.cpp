@@ -1,6 +1,7 @@
 // Tests of kelvora-stages: errors, help, solve and generate.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,7 +48,7 @@ class StagesToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
-              ("kelvora-stages-test-" +
+              ("kelvora-stages-test-" + std::to_string(::getpid()) + "-" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     ::setenv("KELVORA_CACHE_DIR", folder_.c_str(), 1);
   }

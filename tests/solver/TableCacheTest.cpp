@@ -1,5 +1,6 @@
 // Tests of the table cache: trusted when intact, rebuilt when not.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,10 +23,9 @@ using solver::TableCache;
 class TableCacheTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() /
-        ("kelvora-cache-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = fs::temp_directory_path() /
+              ("kelvora-cache-test-" + std::to_string(::getpid()) + "-" + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
