@@ -95,62 +95,89 @@ std::string DataFiles::MYpath() const {
   return FolderWithSeparator(programFolder_);
 }
 
+void DataFiles::ReadPreparedStages(DataTables& into) const {
+  const std::string path = MYpath() + kPreparedStagesFile;
+  const std::string text = ReadRequired(store_, path);
+  DataFileReader reader(path, text);
+  ReadStages(reader, into.preparedStageCount, into.preparedStages);
+}
+
+void DataFiles::ReadRandomStages(DataTables& into) const {
+  const std::string path = MYpath() + kRandomStagesFile;
+  into.randomStageCount = 0;
+  if (auto text = ReadOptional(store_, path)) {
+    DataFileReader reader(path, *text);
+    ReadStages(reader, into.randomStageCount, into.randomStages);
+  }
+}
+
+void DataFiles::ReadPreparedBest(DataTables& into, std::int32_t stagesInFile) const {
+  // The record file's count wins, but it may not reach past the stages the stage file holds.
+  const std::string path = MYpath() + kPreparedBestFile;
+  auto text = ReadOptional(store_, path);
+  if (!text) return;
+  DataFileReader reader(path, *text);
+  into.preparedStageCount = reader.ReadNumber(
+      0, stagesInFile, CountUpTo(stagesInFile, "MENDATA1.txt の面の数を超えない数"));
+  for (int s = 1; s <= into.preparedStageCount; ++s) {
+    into.bestMoves[s] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+    into.bestHistory[s] = reader.ReadHistory();
+  }
+}
+
+void DataFiles::ReadRandomRecords(DataTables& into, std::int32_t stagesInFile) const {
+  // A lower count than the stage file's is what a save interrupted between the two random
+  // files leaves behind; the record file's count is the one that was completed.
+  const std::string path = MYpath() + kRandomRecordsFile;
+  into.randomStageCount = 0;
+  into.randomBest = kNoRandomBest;
+  auto text = ReadOptional(store_, path);
+  if (!text) return;
+  DataFileReader reader(path, *text);
+  into.randomStageCount = reader.ReadNumber(
+      0, stagesInFile, CountUpTo(stagesInFile, "MENDATA2.txt の面の数を超えない数"));
+  into.randomBest = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+  for (int i = 1; i <= into.randomStageCount; ++i) {
+    into.randomRecordMoves[i] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+    into.randomRecordHistory[i] = reader.ReadHistory();
+  }
+}
+
 void DataFiles::LoadDataFiles() {
   // Everything is read into a scratch copy first, so a damaged file changes nothing.
   DataTables loaded;
-  const std::string folder = MYpath();
-
-  {
-    const std::string path = folder + kPreparedStagesFile;
-    const std::string text = ReadRequired(store_, path);
-    DataFileReader reader(path, text);
-    ReadStages(reader, loaded.preparedStageCount, loaded.preparedStages);
-  }
+  ReadPreparedStages(loaded);
   const std::int32_t preparedInFile = loaded.preparedStageCount;
-
-  std::int32_t randomInFile = 0;
-  {
-    const std::string path = folder + kRandomStagesFile;
-    if (auto text = ReadOptional(store_, path)) {
-      DataFileReader reader(path, *text);
-      ReadStages(reader, loaded.randomStageCount, loaded.randomStages);
-      randomInFile = loaded.randomStageCount;
-    }
-  }
-
-  {
-    // The record file's count wins, but it may not reach past the stages the stage file holds.
-    const std::string path = folder + kPreparedBestFile;
-    if (auto text = ReadOptional(store_, path)) {
-      DataFileReader reader(path, *text);
-      loaded.preparedStageCount = reader.ReadNumber(
-          0, preparedInFile, CountUpTo(preparedInFile, "MENDATA1.txt の面の数を超えない数"));
-      for (int s = 1; s <= loaded.preparedStageCount; ++s) {
-        loaded.bestMoves[s] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
-        loaded.bestHistory[s] = reader.ReadHistory();
-      }
-    }
-  }
-
-  {
-    // A lower count than the stage file's is what a save interrupted between the two random
-    // files leaves behind; the record file's count is the one that was completed.
-    const std::string path = folder + kRandomRecordsFile;
-    loaded.randomStageCount = 0;
-    loaded.randomBest = kNoRandomBest;
-    if (auto text = ReadOptional(store_, path)) {
-      DataFileReader reader(path, *text);
-      loaded.randomStageCount = reader.ReadNumber(
-          0, randomInFile, CountUpTo(randomInFile, "MENDATA2.txt の面の数を超えない数"));
-      loaded.randomBest = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
-      for (int i = 1; i <= loaded.randomStageCount; ++i) {
-        loaded.randomRecordMoves[i] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
-        loaded.randomRecordHistory[i] = reader.ReadHistory();
-      }
-    }
-  }
-
+  ReadRandomStages(loaded);
+  const std::int32_t randomInFile = loaded.randomStageCount;
+  ReadPreparedBest(loaded, preparedInFile);
+  ReadRandomRecords(loaded, randomInFile);
   tables_ = std::move(loaded);
+}
+
+DataFilesCheck DataFiles::CheckDataFiles() const {
+  DataFilesCheck check;
+  DataTables& loaded = check.tables;
+  // A damaged stage file bounds nothing: its record file is then checked against the most a
+  // stage file can hold.
+  const auto attempt = [&check](auto read) {
+    try {
+      read();
+      return true;
+    } catch (const DataFileError& error) {
+      check.damage.push_back(error);
+      return false;
+    }
+  };
+  const bool preparedStages = attempt([&] { ReadPreparedStages(loaded); });
+  const std::int32_t preparedInFile = preparedStages ? loaded.preparedStageCount : kTableCapacity;
+  const bool randomStages = attempt([&] { ReadRandomStages(loaded); });
+  const std::int32_t randomInFile = randomStages ? loaded.randomStageCount : kTableCapacity;
+  const bool preparedBest = attempt([&] { ReadPreparedBest(loaded, preparedInFile); });
+  const bool randomRecords = attempt([&] { ReadRandomRecords(loaded, randomInFile); });
+  check.preparedSound = preparedStages && preparedBest;
+  check.randomSound = randomStages && randomRecords;
+  return check;
 }
 
 std::string DataFiles::PreparedBestText() const {

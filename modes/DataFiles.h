@@ -4,7 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "modes/DataFileError.h"
 #include "modes/DataTables.h"
 #include "modes/FileStore.h"
 
@@ -21,6 +23,16 @@ struct SaveFailure {
   std::string reason;
 };
 
+// What a check of the four files found: the first damage of each damaged file, and the tables
+// as far as they could be read.
+struct DataFilesCheck {
+  std::vector<DataFileError> damage;
+  DataTables tables;
+  // Both files of the prepared stages (or of the random stages) read without damage.
+  bool preparedSound = false;
+  bool randomSound = false;
+};
+
 class DataFiles {
  public:
   DataFiles(DataTables& tables, FileStore& store, std::string programFolder)
@@ -34,6 +46,10 @@ class DataFiles {
   // record file is a first run and holds no records.
   void LoadDataFiles();
 
+  // Reads all four files as the load does, but goes on past a damaged file to the next one, so
+  // that every damaged file is named. Writes nothing.
+  DataFilesCheck CheckDataFiles() const;
+
   std::optional<SaveFailure> SavePreparedBest();
   // Writes the random stages first: if that fails the record file is not written, so the two
   // files never announce more records than stages.
@@ -46,6 +62,13 @@ class DataFiles {
 
  private:
   std::optional<SaveFailure> Save(const char* fileName, const std::string& text);
+
+  // One file each, read into `into`; each throws DataFileError at the file's first damage.
+  // A record file may not announce more entries than its stage file holds.
+  void ReadPreparedStages(DataTables& into) const;
+  void ReadRandomStages(DataTables& into) const;
+  void ReadPreparedBest(DataTables& into, std::int32_t stagesInFile) const;
+  void ReadRandomRecords(DataTables& into, std::int32_t stagesInFile) const;
 
   DataTables& tables_;
   FileStore& store_;

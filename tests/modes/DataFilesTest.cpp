@@ -235,6 +235,40 @@ TEST(DataFilesLoad, EveryDamageStopsTheLoadNamingFileAndLineAndWritesNothing) {
   }
 }
 
+TEST(DataFilesCheck, NamesTheFirstDamageOfEveryDamagedFile) {
+  MemoryFileStore store;
+  auto sound = SoundFiles();
+  store.files["/g/MENDATA1.txt"] = WithLine(sound["MENDATA1.txt"], 5, "14");
+  store.files["/g/MENDATA2.txt"] = sound["MENDATA2.txt"];
+  store.files["/g/BEST1.txt"] = WithLine(WithLine(sound["BEST1.txt"], 3, "\"m\""), 5, "x");
+  store.files["/g/BEST2.txt"] = sound["BEST2.txt"];
+  DataTables tables;
+  DataFiles files(tables, store, "/g");
+  const DataFilesCheck check = files.CheckDataFiles();
+  ASSERT_EQ(check.damage.size(), 2u);
+  EXPECT_EQ(check.damage[0].Path(), "/g/MENDATA1.txt");
+  EXPECT_EQ(check.damage[0].Line(), 5);
+  EXPECT_EQ(check.damage[1].Path(), "/g/BEST1.txt");
+  EXPECT_EQ(check.damage[1].Line(), 3);
+  EXPECT_FALSE(check.preparedSound);
+  EXPECT_TRUE(check.randomSound);
+  EXPECT_EQ(check.tables.randomRecordHistory[1], "T");
+  EXPECT_TRUE(store.attempts.empty());
+  EXPECT_EQ(tables, DataTables{});
+}
+
+TEST(DataFilesCheck, FindsNothingInASoundSetAndReadsWhatTheLoadReads) {
+  MemoryFileStore store;
+  for (const auto& [name, text] : SoundFiles()) store.files["/g/" + name] = text;
+  DataTables loaded;
+  DataFiles files(loaded, store, "/g");
+  const DataFilesCheck check = files.CheckDataFiles();
+  EXPECT_TRUE(check.damage.empty());
+  EXPECT_TRUE(check.preparedSound && check.randomSound);
+  files.LoadDataFiles();
+  EXPECT_EQ(check.tables, loaded);
+}
+
 TEST(DataFilesLoad, TheSoundSetLoads) {
   MemoryFileStore store;
   for (const auto& [name, text] : SoundFiles()) store.files["/g/" + name] = text;
