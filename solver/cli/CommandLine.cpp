@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "solver/cli/CheckCommand.h"
 #include "solver/cli/GenerateCommand.h"
+#include "solver/cli/ReportCommand.h"
 #include "solver/cli/SolveCommand.h"
 
 namespace kelvora::stages {
@@ -64,6 +66,8 @@ CommandLine MakeStagesTool() {
   CommandLine tool;
   tool.Add(std::make_unique<SolveCommand>());
   tool.Add(std::make_unique<GenerateCommand>());
+  tool.Add(std::make_unique<CheckCommand>());
+  tool.Add(std::make_unique<ReportCommand>());
   return tool;
 }
 

@@ -46,6 +46,12 @@ std::optional<std::vector<int>> ParList(const std::string& text, std::string& pr
   return pars;
 }
 
+bool WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << text;
+  return static_cast<bool>(file.flush());
+}
+
 }  // namespace
 
 std::string GenerateCommand::Summary() const {
@@ -67,6 +73,7 @@ std::string GenerateCommand::Help() const {
          "  --min-par K       default 1\n"
          "  --seed S          a whole number, default 1\n"
          "  --out FILE        write the stage file there instead of to standard output\n"
+         "  --solutions FILE  also write each stage's par and an optimal solution, a line each\n"
          "  --tables full|small  as for solve; small is only quick for pars up to about 15\n"
          "\n"
          "The stage file: the number of stages on the first line, then each stage's 16 codes\n"
@@ -113,7 +120,8 @@ std::optional<std::vector<int>> GenerateCommand::Pars(OptionReader& options, std
 
 int GenerateCommand::Run(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err) {
-  OptionReader options(args, {"pars", "count", "max-par", "min-par", "seed", "out", "tables"});
+  OptionReader options(
+      args, {"pars", "count", "max-par", "min-par", "seed", "out", "solutions", "tables"});
   std::string problem = options.Problem();
   std::optional<std::vector<int>> pars;
   if (problem.empty()) pars = Pars(options, problem);
@@ -132,6 +140,7 @@ int GenerateCommand::Run(const std::vector<std::string>& args, std::ostream& out
   SolverSession session(*tables, err);
   solver::StageGenerator generator(session.Get(), static_cast<std::uint64_t>(seed.value_or(1)));
   std::vector<solver::Position> stages;
+  std::vector<std::string> solutions;
   for (int par : *pars) {
     const solver::Position stage = generator.Make(par);
     const std::string solution = session.Get().Solve(stage);
@@ -144,13 +153,18 @@ int GenerateCommand::Run(const std::vector<std::string>& args, std::ostream& out
       return kExitFailed;
     }
     stages.push_back(stage);
+    solutions.push_back(solution);
   }
 
   const std::string text = StageFileText(stages);
+  if (const auto path = options.Value("solutions")) {
+    if (!WriteFile(*path, SolutionsText(solutions))) {
+      err << "kelvora-stages generate: cannot write " << *path << "\n";
+      return kExitFailed;
+    }
+  }
   if (const auto path = options.Value("out")) {
-    std::ofstream file(*path, std::ios::binary | std::ios::trunc);
-    file << text;
-    if (!file.flush()) {
+    if (!WriteFile(*path, text)) {
       err << "kelvora-stages generate: cannot write " << *path << "\n";
       return kExitFailed;
     }

@@ -1,0 +1,112 @@
+// kelvora-stages check and report on real game folders: damage named by file and line, records
+// that do not hold named, and the records set against their pars.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "solver/cli/CommandLine.h"
+#include "support/ModesFixture.h"
+
+namespace kelvora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordsToolTest : public ::testing::Test {
+ protected:
+  RecordsToolTest() {
+    folder = fs::temp_directory_path() /
+             ("kelvora-records-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder / "cache");
+    ::setenv("KELVORA_CACHE_DIR", (folder / "cache").c_str(), 1);
+    // Two prepared stages (the first solved in 3, its par 1), one random stage archived.
+    Write("MENDATA1.txt", StageFileText({StageSolvedByM(), StageSolvedByS()}));
+    Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n0\r\n\"\"\r\n");
+    Write("MENDATA2.txt", StageFileText({StageSolvedByT()}));
+    Write("BEST2.txt", "1\r\n1\r\n1\r\n\"T\"\r\n");
+  }
+  ~RecordsToolTest() override { fs::remove_all(folder); }
+
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(folder / name, std::ios::binary) << text;
+  }
+  int Run(const std::vector<std::string>& args) {
+    std::ostringstream outStream;
+    std::ostringstream errStream;
+    const int status = stages::MakeStagesTool().Run(args, outStream, errStream);
+    out = outStream.str();
+    err = errStream.str();
+    return status;
+  }
+  std::string Path(const char* name) { return (folder / name).string(); }
+
+  fs::path folder;
+  std::string out;
+  std::string err;
+};
+
+TEST_F(RecordsToolTest, CheckCallsASoundFolderSound) {
+  EXPECT_EQ(Run({"check", folder.string()}), 0) << out << err;
+  EXPECT_NE(out.find("sound: 2 prepared stages, 1 archived random stages, 2 records"),
+            std::string::npos)
+      << out;
+}
+
+TEST_F(RecordsToolTest, CheckNamesEveryDamagedFileByLine) {
+  Write("MENDATA1.txt", "2\r\n1\r\n2\r\n2\r\n14\r\n");
+  Write("BEST2.txt", "1\r\nbest\r\n");
+  EXPECT_EQ(Run({"check", folder.string()}), 1);
+  EXPECT_NE(out.find(Path("MENDATA1.txt") + ", line 5: expected"), std::string::npos) << out;
+  EXPECT_NE(out.find(Path("BEST2.txt") + ", line 2: expected"), std::string::npos) << out;
+  EXPECT_NE(out.find("2 problems found"), std::string::npos) << out;
+}
+
+TEST_F(RecordsToolTest, CheckNamesEachRecordThatDoesNotSolveItsStage) {
+  // Stage 2's best claims 1 move but its move does not solve it; the random result claims 2
+  // moves with a history of 1.
+  Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n1\r\n\"Q\"\r\n");
+  Write("BEST2.txt", "1\r\n2\r\n2\r\n\"T\"\r\n");
+  EXPECT_EQ(Run({"check", folder.string()}), 1);
+  EXPECT_NE(out.find(Path("BEST1.txt") + ", line 5: stage 2: the best of 1 move does not hold"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find(Path("BEST2.txt") + ", line 4: random stage 1"), std::string::npos) << out;
+  EXPECT_EQ(out.find(": stage 1:"), std::string::npos) << out;
+}
+
+TEST_F(RecordsToolTest, CheckAndReportRefuseBadArguments) {
+  EXPECT_EQ(Run({"check"}), 2);
+  EXPECT_EQ(Run({"check", "a", "b"}), 2);
+  EXPECT_EQ(Run({"report", folder.string(), "--tables", "huge"}), 2);
+  EXPECT_NE(err.find("--tables"), std::string::npos);
+}
+
+TEST_F(RecordsToolTest, ReportSetsEachRecordAgainstItsPar) {
+  ASSERT_EQ(Run({"report", folder.string(), "--tables", "small"}), 0) << err;
+  std::istringstream lines(out);
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(lines, line);) rows.push_back(line);
+  const auto has = [&](const std::string& text) {
+    return std::find(rows.begin(), rows.end(), text) != rows.end();
+  };
+  EXPECT_TRUE(has("        1        3      1      3.00")) << out;
+  EXPECT_TRUE(has("        2        -      1         -")) << out;
+  EXPECT_TRUE(has("        1        1      1      1.00")) << out;
+  EXPECT_TRUE(has("  prepared stages with a best: 1 of 2, 3 moves against a par of 1 (3.00)"))
+      << out;
+  EXPECT_TRUE(has("  archived random stages: 1, 1 moves against a par of 1 (1.00), best 1")) << out;
+}
+
+TEST_F(RecordsToolTest, ReportRefusesADamagedFolder) {
+  Write("BEST1.txt", "3\r\n");
+  EXPECT_EQ(Run({"report", folder.string(), "--tables", "small"}), 1);
+  EXPECT_NE(err.find(Path("BEST1.txt") + ", line 1"), std::string::npos) << err;
+}
+
+}  // namespace
+}  // namespace kelvora::testing
