@@ -1,10 +1,11 @@
-// The data files first delivered: they load, they hold no records, and every stage is solvable.
+// The data files first delivered: they load, they hold no records, and every stage is solved by
+// the solution its generator proved optimal, in exactly its par.
 #include <gtest/gtest.h>
 
 #include "core/HistoryReplay.h"
 #include "modes/DataFiles.h"
 #include "modes/DiskFileStore.h"
-#include "tools/stages/StageScrambler.h"
+#include "support/DeliveredSolutions.h"
 
 namespace kelvora {
 namespace {
@@ -30,20 +31,20 @@ TEST_F(DeliveredDataTest, HoldThirtyStagesAndNoRecords) {
   EXPECT_EQ(store.Read(files.MYpath() + kRandomRecordsFile).contents, "0\r\n9999\r\n");
 }
 
-TEST_F(DeliveredDataTest, EveryStageIsItsGeneratorsWalkAndTheWalkUndoneSolvesIt) {
-  const std::vector<ScrambledStage> made = ScrambleStages(kDeliveredSeed, DeliveredWalkLengths());
-  ASSERT_EQ(made.size(), 30u);
-  std::size_t previous = 0;
+TEST_F(DeliveredDataTest, EveryStageIsSolvedInItsParAndTheParsRiseFromOneToSixty) {
+  const auto solutions = testing::DeliveredSolutions();
+  ASSERT_EQ(solutions.size(), 30u);
+  int previous = 0;
   for (int s = 1; s <= 30; ++s) {
-    const ScrambledStage& stage = made[s - 1];
-    EXPECT_EQ(tables.preparedStages[s], stage.position) << "stage " << s;
-    ReplayResult replay = ReplayHistory(tables.preparedStages[s], stage.solution);
+    const auto& solution = solutions[s - 1];
+    EXPECT_EQ(static_cast<int>(solution.letters.size()), solution.par) << "stage " << s;
+    const ReplayResult replay = ReplayHistory(tables.preparedStages[s], solution.letters);
     EXPECT_TRUE(replay.solved) << "stage " << s << ": " << replay.problem;
-    EXPECT_GE(stage.solution.size(), previous) << "stage " << s;
-    previous = stage.solution.size();
+    EXPECT_GT(solution.par, previous) << "stage " << s;
+    previous = solution.par;
   }
-  EXPECT_EQ(made[0].solution.size(), 1u);
-  EXPECT_GE(made[29].solution.size(), 40u);
+  EXPECT_EQ(solutions.front().par, 1);
+  EXPECT_GE(solutions.back().par, 40);
 }
 
 }  // namespace

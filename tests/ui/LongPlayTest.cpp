@@ -10,7 +10,7 @@
 #include "core/TileCodes.h"
 #include "modes/DataFiles.h"
 #include "modes/DiskFileStore.h"
-#include "tools/stages/StageScrambler.h"
+#include "support/DeliveredSolutions.h"
 #include "ui/UiFixture.h"
 
 namespace kelvora::testing {
@@ -157,7 +157,8 @@ class LongPlayTest : public UiFixture {
 
 TEST_F(LongPlayTest, RandomEventsKeepScreenDataAndFilesSound) {
   OpenOnDeliveredData();
-  const std::vector<ScrambledStage> stages = ScrambleStages(kDeliveredSeed, DeliveredWalkLengths());
+  const std::vector<DeliveredSolution> stages = DeliveredSolutions();
+  ASSERT_EQ(stages.size(), 30u);
   std::mt19937 rng(7);
   const int events = Events();
   int solves = 0;
@@ -165,7 +166,7 @@ TEST_F(LongPlayTest, RandomEventsKeepScreenDataAndFilesSound) {
     const auto roll = rng() % 1000;
     if (roll < 15) {
       form->StartPreparedStages();
-      solution = stages[0].solution;
+      solution = stages[0].letters;
     } else if (roll < 30) {
       // Half the random stages leave the board as it is, so a known solution still holds.
       player.still = rng() % 2 == 0;
@@ -179,7 +180,7 @@ TEST_F(LongPlayTest, RandomEventsKeepScreenDataAndFilesSound) {
     } else if (roll < 100 && state().gameMode == kPreparedStageMode) {
       const int index = static_cast<int>(rng() % 2);
       QTest::mouseClick(form->Label(8, index), Qt::LeftButton);
-      solution = stages[state().stageNumber - 1].solution;
+      solution = stages[state().stageNumber - 1].letters;
       if (state().gameActive == 0) solution.reset();
     } else if (roll < 130 && solution && state().gameActive == 1) {
       // Play the known solution to the end, one click an event.
