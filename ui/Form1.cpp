@@ -11,6 +11,7 @@
 #include "ui/Form1Menus.h"
 #include "ui/Form2.h"
 #include "ui/GameLabel.h"
+#include "ui/RawPicture.h"
 #include "ui/Twips.h"
 
 namespace kelvora::ui {
@@ -35,13 +36,20 @@ QColor Resolve(const LabelColor& color, const QPalette& palette) {
 
 }  // namespace
 
+QIcon WindowIcon() {
+  // Stored raw by the build: decoding the icon's PNG alone would cost the start-up more than
+  // everything else it shows.
+  return QIcon(QPixmap::fromImage(RawPicture(QStringLiteral(":/icon/32x32/kelvora.argb32"),
+                                             QSize(32, 32), QImage::Format_ARGB32)));
+}
+
 Form1::Form1(const std::string& programFolder, std::function<void()> endProgram, FileStore* store,
              RandomSource* random)
     : game_(*this, random != nullptr ? *random : clockRandom_,
             store != nullptr ? *store : diskStore_, programFolder),
       endProgram_(std::move(endProgram)) {
   setWindowTitle(QStringLiteral("KELVORA"));
-  setWindowIcon(QIcon(QStringLiteral(":/icon/kelvora.png")));
+  setWindowIcon(WindowIcon());
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
@@ -52,6 +60,9 @@ Form1::Form1(const std::string& programFolder, std::function<void()> endProgram,
   client->setFixedSize(Px(kForm1ClientWidth), Px(kForm1ClientHeight));
   setCentralWidget(client);
   CreateControls(client);
+  // The menu bar belongs in the window, above the client area, even on desktops that would
+  // move it to a global menu; asking the desktop would also cost the start-up a bus round.
+  menuBar()->setNativeMenuBar(false);
   BuildMenus(*menuBar(), *this);
 
   // A fixed client area, its top left corner at a fixed place on the screen: the geometry of a

@@ -2,6 +2,7 @@
 // shows what the game logic asks through the Screen operations and forwards its clicks.
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -20,6 +21,9 @@
 class QLabel;
 
 namespace kelvora::ui {
+
+// The program's icon, four linked rings, as the window and the program show it.
+QIcon WindowIcon();
 
 class Form1 : public QMainWindow, public Screen {
   Q_OBJECT

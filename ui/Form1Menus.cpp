@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "ui/Form1.h"
+#include "ui/GameFonts.h"
 
 namespace kelvora::ui {
 
@@ -20,6 +21,10 @@ void AddCommand(QMenu& menu, const char* name, const char* caption, Form1& form,
 }  // namespace
 
 void BuildMenus(QMenuBar& bar, Form1& form) {
+  // The bar is drawn at start-up, in a face that holds its Japanese captions; the menus
+  // themselves keep the desktop's menu face (Qt elides their longest caption when given
+  // another).
+  bar.setFont(MenuFont());
   QMenu* puzzle = bar.addMenu(QStringLiteral("パズル(&P)"));
   puzzle->setObjectName(QStringLiteral("メニューパズル"));
   AddCommand(*puzzle, "メニュー選択面", "選択面スタート(&S)", form, &Form1::StartPreparedStages);

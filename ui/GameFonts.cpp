@@ -24,6 +24,16 @@ QFont GameFont(Face face, int pixelSize, bool italic) {
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setWeight(QFont::Bold);
   font.setItalic(italic);
+  // Every caption's letters are in the face itself (a test keeps it so), so Qt need not look
+  // for faces to borrow missing letters from.
+  font.setStyleStrategy(QFont::NoFontMerging);
+  return font;
+}
+
+QFont MenuFont() {
+  QFont font = GameFont(Face::kGothic, 12);
+  font.setWeight(QFont::Normal);
+  font.setHintingPreference(QFont::PreferDefaultHinting);
   return font;
 }
 

@@ -18,4 +18,8 @@ enum class Face {
 
 QFont GameFont(Face face, int pixelSize, bool italic = false);
 
+// The menu bar's face: the gothic at the desktop's usual menu size (9 pt), not bold. The
+// desktop's default face has no Japanese, and every caption on the bar is Japanese.
+QFont MenuFont();
+
 }  // namespace kelvora::ui

@@ -1,9 +1,9 @@
 // Loading and stretching of the tile pictures compiled into the program.
 #include "ui/PictureStore.h"
 
-#include <QResource>
 #include <QString>
-#include <cstring>
+
+#include "ui/RawPicture.h"
 
 namespace kelvora::ui {
 
@@ -11,22 +11,6 @@ namespace {
 
 QString Number(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-// Picture n as the build stretched it to this many device pixels, if it did.
-QImage Prestretched(int n, QSize device) {
-  const QResource raw(QStringLiteral(":/box/%1x%2/tile%3.rgb32")
-                          .arg(device.width())
-                          .arg(device.height())
-                          .arg(Number(n)));
-  const QByteArray pixels = raw.uncompressedData();
-  const qsizetype rowBytes = qsizetype(device.width()) * 4;
-  if (pixels.size() != rowBytes * device.height()) return QImage();
-  QImage image(device, QImage::Format_RGB32);
-  for (int y = 0; y < device.height(); ++y) {
-    std::memcpy(image.scanLine(y), pixels.constData() + y * rowBytes, std::size_t(rowBytes));
-  }
-  return image;
 }
 
 }  // namespace
@@ -46,7 +30,12 @@ const QPixmap& PictureStore::Stretched(int n, QSize box, qreal pixelRatio) {
   if (it != stretched_.end()) return it->second;
   // Pictures of 198, 199 and 200 pixels all fill the whole box.
   const QSize device = (QSizeF(box) * pixelRatio).toSize();
-  QImage image = Prestretched(n, device);
+  // The build stretched every picture to the usual box; other sizes are stretched here, once.
+  QImage image = RawPicture(QStringLiteral(":/box/%1x%2/tile%3.rgb32")
+                                .arg(device.width())
+                                .arg(device.height())
+                                .arg(Number(n)),
+                            device, QImage::Format_RGB32);
   if (image.isNull()) {
     if (Picture(n).isNull()) return noPixmap_;
     image = Picture(n)

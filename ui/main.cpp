@@ -6,6 +6,7 @@
 
 #include "modes/DataFileError.h"
 #include "ui/Form1.h"
+#include "ui/GameStyle.h"
 
 int main(int argc, char** argv) {
   // Without a display the platform plugin would abort with a terse message; say it plainly.
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
-  app.setWindowIcon(QIcon(QStringLiteral(":/icon/kelvora.png")));
+  kelvora::ui::InstallGameStyle();
+  app.setWindowIcon(kelvora::ui::WindowIcon());
 
   kelvora::ui::Form1 form(QCoreApplication::applicationDirPath().toStdString(),
                           [] { QCoreApplication::exit(0); });

@@ -11,6 +11,7 @@
 
 #include "FirstPaint.h"
 #include "ui/Form1.h"
+#include "ui/GameStyle.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
+  kelvora::ui::InstallGameStyle();  // as the game's main does
   const qint64 appDone = clock.nsecsElapsed();
   if (phases) QFontDatabase::families();
   const qint64 fontsDone = clock.nsecsElapsed();
@@ -91,7 +93,9 @@ int main(int argc, char** argv) {
       std::printf("game window after %d more moves:  peak %6ld kB, resident %6ld kB\n", moves,
                   played.peakKb, played.currentKb);
     }
-    QCoreApplication::exit(0);
+    // Stop here: what follows the first paint, tearing the window down, is not start-up.
+    std::fflush(stdout);
+    std::_Exit(0);
   });
   form.show();
   return app.exec();

@@ -5,6 +5,8 @@
 #include <QMenuBar>
 
 #include "core/Goal.h"
+#include "ui/Form2.h"
+#include "ui/GameFonts.h"
 #include "ui/GameLabel.h"
 #include "ui/UiFixture.h"
 
@@ -104,6 +106,30 @@ TEST_F(Form1LayoutTest, FacesStartWithTheGamesOwnFamiliesAndFallBackToInstalledO
   // On Debian the substitutes are what is drawn.
   EXPECT_EQ(QFontInfo(form->Label(1)->font()).family(), QStringLiteral("RocknRoll One"));
   EXPECT_EQ(QFontInfo(form->Label(5)->font()).family(), QStringLiteral("BIZ UDPGothic"));
+}
+
+// The game's faces borrow no letters from other faces, so every letter any label, menu or the
+// rules window can show must be in the face itself, or it would show as an empty box.
+TEST(GameFaces, HoldEveryLetterTheGameShows) {
+  using ui::Face;
+  const auto missing = [](const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    QString absent;
+    for (const char32_t letter : text.toUcs4()) {
+      if (letter != '&' && !metrics.inFontUcs4(letter)) absent += QString::fromUcs4(&letter, 1);
+    }
+    return absent.toStdString();
+  };
+  const QString digits = "0123456789";
+  EXPECT_EQ(missing(ui::GameFont(Face::kPopP, 48), "KELVORA"), "");
+  EXPECT_EQ(missing(ui::GameFont(Face::kPopS, 37), "Congratulations!"), "");
+  EXPECT_EQ(missing(ui::GameFont(Face::kGothic, 48), "→←★手数Best第 面-" + digits), "");
+  EXPECT_EQ(missing(ui::GameFont(Face::kGothic, 37, true), "backnext"), "");
+  EXPECT_EQ(missing(ui::MenuFont(), "パズル(&P)ヘルプ(&H)"), "");
+  EXPECT_EQ(missing(ui::GameFont(Face::kGothic, 32), "KELVORA の遊び方VESTRANE"), "");
+  EXPECT_EQ(
+      missing(ui::GameFont(Face::kGothic, 19), QString::fromUtf8(ui::kRulesText).remove("\r\n")),
+      "");
 }
 
 TEST_F(Form1LayoutTest, CaptionsStayInsideTheirLabels) {

@@ -1,6 +1,7 @@
-// Stretches the tile pictures to the tile box's size once, at build time, and stores their pixels
-// raw (32-bit 0xffRRGGBB words, row after row): the game then neither decodes nor resamples them
-// while it starts.
+// Stretches pictures to the size the game shows them at, once, at build time, and stores their
+// pixels raw (32-bit 0xAARRGGBB words, row after row; ".rgb32" when the picture is opaque,
+// ".argb32" when it has transparency): the game then neither decodes nor resamples them while it
+// starts.
 // usage: kelvora-prescale WIDTH HEIGHT OUT_FOLDER PICTURE...
 #include <QDir>
 #include <QFile>
@@ -28,9 +29,13 @@ int main(int argc, char** argv) {
       return 1;
     }
     // The same resampling the game does at run time for any other box size.
-    const QImage stretched = picture.convertToFormat(QImage::Format_RGB32)
-                                 .scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QString target = out.filePath(QFileInfo(path).completeBaseName() + ".rgb32");
+    const bool opaque = !picture.hasAlphaChannel();
+    const QImage stretched =
+        picture.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32)
+            .scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QString target =
+        out.filePath(QFileInfo(path).completeBaseName() +
+                     (opaque ? QStringLiteral(".rgb32") : QStringLiteral(".argb32")));
     QFile file(target);
     const auto bytes = static_cast<qint64>(stretched.width()) * stretched.height() * 4;
     bool written = file.open(QIODevice::WriteOnly);
