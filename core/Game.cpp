@@ -30,4 +30,16 @@ void Game::Form_Load() {
   display_.DrawBoard();
 }
 
+void Game::BeginGame(std::int32_t mode) {
+  state_.gameActive = 1;
+  state_.gameMode = mode;
+  state_.moveCount = 0;
+  state_.moveHistory.clear();
+  bookkeeping_.ShowMoveCount();
+  const bool navigation = mode == kPreparedStageMode;
+  screen_.SetLabelVisible(ScreenLabel::Label7, navigation);
+  screen_.SetLabelVisible(ScreenLabel::Label8_0, navigation);
+  screen_.SetLabelVisible(ScreenLabel::Label8_1, navigation);
+}
+
 }  // namespace kelvora

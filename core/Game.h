@@ -28,6 +28,11 @@ class Game {
   // pattern put on the board and drawn. The board stays inert until a game is started.
   void Form_Load();
 
+  // The common start of a game in either mode: the board takes clicks, the count starts at 0
+  // and is shown, and the history starts empty (a record must hold its own solve's moves
+  // only); the stage navigation is shown with the prepared stages and hidden otherwise.
+  void BeginGame(std::int32_t mode);
+
   void Image1_Click(std::int16_t index) { moves_.Image1_Click(index); }
   void Label2_Click(std::int16_t index) { moves_.Label2_Click(index); }
 

@@ -14,16 +14,7 @@ void PreparedStageMode::StartPreparedStages() {
     game_.ScreenOps().ShowMessage("KELVORA", "用意された面がありません。");
     return;
   }
-  state.gameActive = 1;
-  state.gameMode = kPreparedStageMode;
-  state.moveCount = 0;
-  // A stored best must hold the moves of its own solve only, not those of abandoned games.
-  state.moveHistory.clear();
-  game_.Books().ShowMoveCount();
-  Screen& screen = game_.ScreenOps();
-  screen.SetLabelVisible(ScreenLabel::Label7, true);
-  screen.SetLabelVisible(ScreenLabel::Label8_0, true);
-  screen.SetLabelVisible(ScreenLabel::Label8_1, true);
+  game_.BeginGame(kPreparedStageMode);
   state.stageNumber = 1;
   PutStageOnBoard();
 }

@@ -10,17 +10,7 @@
 namespace kelvora {
 
 void RandomStageMode::StartRandomStage() {
-  GameState& state = game_.State();
-  state.gameActive = 1;
-  state.gameMode = kRandomStageMode;
-  state.moveCount = 0;
-  // An archived history must hold the moves of its own solve only.
-  state.moveHistory.clear();
-  game_.Books().ShowMoveCount();
-  Screen& screen = game_.ScreenOps();
-  screen.SetLabelVisible(ScreenLabel::Label7, false);
-  screen.SetLabelVisible(ScreenLabel::Label8_0, false);
-  screen.SetLabelVisible(ScreenLabel::Label8_1, false);
+  game_.BeginGame(kRandomStageMode);
   best_.ShowBest();
   ShuffleBoard();
   game_.Display().DrawBoard();
