@@ -34,10 +34,14 @@ class FuzzStore final : public kelvora::FileStore {
     result.contents = it->second;
     return result;
   }
-  std::string Replace(const std::string&, const std::string&) override {
-    // Loading must never write.
-    std::abort();
+  std::string Replace(const std::string& path, const std::string& contents) override {
+    // Loading must never write; a game played afterwards may save its records.
+    if (!playing) std::abort();
+    files_[path] = contents;
+    return {};
   }
+
+  bool playing = false;
 
  private:
   std::map<std::string, std::string> files_;
@@ -122,7 +126,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(tables.randomRecordMoves[s] >= 0);
     Check(SoundHistory(tables.randomRecordHistory[s]));
   }
-  // A first game on what was loaded: stepping through every stage never leaves the board.
+  // A first game on what was loaded: stepping through every stage never leaves the board. (A
+  // stage that starts solved completes at once, and its record is saved.)
+  store.playing = true;
   if (tables.preparedStageCount > 0) {
     game.StartPreparedStages();
     for (int s = 0; s <= tables.preparedStageCount; ++s) {

@@ -44,6 +44,8 @@ damage ends-early MENDATA1.txt '400,$d'
 damage best-above-stages BEST1.txt '1s/.*/31\r/'
 damage history-letters BEST1.txt '3s/.*/"abc"\r/'
 damage records-above-stages BEST2.txt '1s/.*/1\r/'
+# Not damage: a stage that starts solved, which the first game completes (and records) at once.
+{ { echo 1; goal_stage; } | crlf | section MENDATA1.txt; } >"$out/stage-that-starts-solved"
 # Not damage: a stage file saved by an editor with LF line ends.
 { sed 's/\r$//' "$data/MENDATA1.txt" | section MENDATA1.txt; } >"$out/hand-edited-lf"
 { for f in MENDATA2.txt BEST1.txt BEST2.txt; do section "$f" <"$data/$f"; done; } >"$out/damage-stages-missing"
