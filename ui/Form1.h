@@ -58,7 +58,6 @@ class Form1 : public QMainWindow, public Screen {
   ShapeBox* Shape1(int index) const { return shape1_.at(index); }
   ShapeBox* Shape2(int index) const { return shape2_.at(index); }
   Kelvora& Game() { return game_; }
-  PictureStore& ImageList1() { return imageList1_; }
 
  private:
   void CreateControls(QWidget* client);
