@@ -3,10 +3,36 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QRgb>
+#include <algorithm>
 
 #include "tools/artwork/RingChain.h"
 
 namespace kelvora::artwork {
+namespace {
+
+// Qt's own conversion to straight alpha rounds differently with the instructions the processor
+// offers, so the saved icon would depend on the machine that painted it. Exact rounding in
+// integers is the same everywhere, and premultiplying it again gives back what was painted.
+QImage StraightAlpha(const QImage& premultiplied) {
+  QImage straight(premultiplied.size(), QImage::Format_ARGB32);
+  for (int y = 0; y < premultiplied.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(straight.scanLine(y));
+    for (int x = 0; x < premultiplied.width(); ++x) {
+      const int alpha = qAlpha(from[x]);
+      const auto unmultiply = [alpha](int channel) {
+        return std::min(255, (channel * 255 + alpha / 2) / alpha);
+      };
+      to[x] = alpha == 0 ? 0u
+                         : qRgba(unmultiply(qRed(from[x])), unmultiply(qGreen(from[x])),
+                                 unmultiply(qBlue(from[x])), alpha);
+    }
+  }
+  return straight;
+}
+
+}  // namespace
 
 QImage PaintIcon(int size) {
   QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -30,7 +56,7 @@ QImage PaintIcon(int size) {
                    QColor(255, 255, 255)};
   PaintRingChain(painter, chain);
   painter.end();
-  return icon.convertToFormat(QImage::Format_ARGB32);
+  return StraightAlpha(icon);
 }
 
 }  // namespace kelvora::artwork
