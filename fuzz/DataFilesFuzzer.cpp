@@ -34,12 +34,13 @@ class FuzzStore final : public kelvora::FileStore {
     result.contents = it->second;
     return result;
   }
-  std::string Replace(const std::string& path, const std::string& contents) override {
+  FileWriteResult Replace(const std::string& path, const std::string& contents) override {
     // Loading must never write; a game played afterwards may save its records.
     if (!playing) std::abort();
     files_[path] = contents;
-    return {};
+    return FileWriteResult::Written();
   }
+  void RemoveSaveLeftovers(const std::string&) override {}
 
   bool playing = false;
 
@@ -106,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& path = error.Path();
     Check(path.rfind(kFolder, 0) == 0);
     Check(error.Line() >= 0);
-    Check(!error.Expected().empty());
+    Check(!error.Expected().japanese.empty() && !error.Expected().english.empty());
     Check(!error.PlayerMessage().empty());
     return 0;
   }

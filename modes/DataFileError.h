@@ -4,24 +4,26 @@
 #include <stdexcept>
 #include <string>
 
+#include "modes/Phrase.h"
+
 namespace kelvora {
 
 class DataFileError : public std::runtime_error {
  public:
   // line 0 means the file as a whole (missing or unreadable).
-  DataFileError(std::string path, int line, std::string expected);
+  DataFileError(std::string path, int line, Phrase expected);
 
   const std::string& Path() const { return path_; }
   int Line() const { return line_; }
-  const std::string& Expected() const { return expected_; }
+  const Phrase& Expected() const { return expected_; }
 
-  // The message the player sees, in the game's language.
+  // what() is the English line the tools print; this is the message the player sees.
   std::string PlayerMessage() const;
 
  private:
   std::string path_;
   int line_;
-  std::string expected_;
+  Phrase expected_;
 };
 
 }  // namespace kelvora

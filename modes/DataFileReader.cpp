@@ -23,14 +23,16 @@ bool IsLineEnd(char c) {
 DataFileReader::DataFileReader(std::string path, std::string_view contents)
     : path_(std::move(path)), text_(contents) {}
 
-void DataFileReader::Fail(int line, const std::string& expected) const {
+void DataFileReader::Fail(int line, const Phrase& expected) const {
   throw DataFileError(path_, line, expected);
 }
 
-std::string_view DataFileReader::NextValue(const std::string& expected, int& valueLine) {
+std::string_view DataFileReader::NextValue(const Phrase& expected, int& valueLine) {
   while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
   valueLine = line_;
-  if (pos_ >= text_.size()) Fail(line_, expected + "（ファイルがここで終わっています）");
+  if (pos_ >= text_.size()) {
+    Fail(line_, expected + Phrase{"（ファイルがここで終わっています）", " (the file ends here)"});
+  }
 
   std::size_t start = pos_;
   std::size_t end = pos_;
@@ -62,7 +64,7 @@ std::string_view DataFileReader::NextValue(const std::string& expected, int& val
 }
 
 std::int32_t DataFileReader::ReadNumber(std::int32_t min, std::int32_t max,
-                                        const std::string& expected) {
+                                        const Phrase& expected) {
   int valueLine = 0;
   std::string_view value = NextValue(expected, valueLine);
   std::int32_t number = 0;
@@ -76,7 +78,8 @@ std::int32_t DataFileReader::ReadNumber(std::int32_t min, std::int32_t max,
 }
 
 std::string DataFileReader::ReadHistory() {
-  const std::string expected = "A から T の手順文字を二重引用符で囲んだ文字列";
+  const Phrase expected{"A から T の手順文字を二重引用符で囲んだ文字列",
+                        "move letters A to T between double quotation marks"};
   int valueLine = 0;
   std::string_view value = NextValue(expected, valueLine);
   if (value.size() < 2 || value.front() != '"' || value.back() != '"') Fail(valueLine, expected);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "modes/Phrase.h"
+
 namespace kelvora {
 
 class DataFileReader {
@@ -14,7 +16,7 @@ class DataFileReader {
   DataFileReader(std::string path, std::string_view contents);
 
   // A plain decimal number within [min, max]; `expected` says what belongs here, for the error.
-  std::int32_t ReadNumber(std::int32_t min, std::int32_t max, const std::string& expected);
+  std::int32_t ReadNumber(std::int32_t min, std::int32_t max, const Phrase& expected);
   // A move history: letters A to T between double quotation marks (possibly none).
   std::string ReadHistory();
 
@@ -22,12 +24,12 @@ class DataFileReader {
   int Line() const { return line_; }
   const std::string& Path() const { return path_; }
 
-  [[noreturn]] void Fail(int line, const std::string& expected) const;
+  [[noreturn]] void Fail(int line, const Phrase& expected) const;
 
  private:
   // The raw text of the next value (surrounding blanks removed), and the line it stands on.
   // Quoted values keep their quotes so the caller can tell them apart.
-  std::string_view NextValue(const std::string& expected, int& valueLine);
+  std::string_view NextValue(const Phrase& expected, int& valueLine);
 
   std::string path_;
   std::string_view text_;

@@ -17,18 +17,28 @@ namespace {
 
 constexpr std::int32_t kMaxNumber = std::numeric_limits<std::int32_t>::max();
 
-std::string CountUpTo(std::int32_t most, const std::string& limitedBy) {
-  return "0 から " + std::to_string(most) + " までの面の数（" + limitedBy + "）";
+const Phrase kMoveCount{"0 以上の手数", "a move count of 0 or more"};
+
+Phrase CountUpTo(std::int32_t most, const char* stageFile) {
+  const std::string limit = std::to_string(most);
+  return {"0 から " + limit + " までの面の数（" + stageFile + " の面の数を超えない数）",
+          "a number of stages from 0 to " + limit + " (no more than " + stageFile + " holds)"};
+}
+
+Phrase Unreadable(const Phrase& reason) {
+  return Phrase{"読み取れるファイル（", "a readable file ("} + reason + Phrase{"）", ")"};
 }
 
 // Reads a file that must exist; a missing one is damage too.
 std::string ReadRequired(FileStore& store, const std::string& path) {
   FileReadResult result = store.Read(path);
   if (result.status == FileReadResult::Status::kMissing) {
-    throw DataFileError(path, 0, "面のデータが入ったファイル（ファイルがありません）");
+    throw DataFileError(path, 0,
+                        {"面のデータが入ったファイル（ファイルがありません）",
+                         "a file holding the stages (there is no such file)"});
   }
   if (result.status == FileReadResult::Status::kUnreadable) {
-    throw DataFileError(path, 0, "読み取れるファイル（" + result.reason + "）");
+    throw DataFileError(path, 0, Unreadable(result.reason));
   }
   return std::move(result.contents);
 }
@@ -38,7 +48,7 @@ std::optional<std::string> ReadOptional(FileStore& store, const std::string& pat
   FileReadResult result = store.Read(path);
   if (result.status == FileReadResult::Status::kMissing) return std::nullopt;
   if (result.status == FileReadResult::Status::kUnreadable) {
-    throw DataFileError(path, 0, "読み取れるファイル（" + result.reason + "）");
+    throw DataFileError(path, 0, Unreadable(result.reason));
   }
   return std::move(result.contents);
 }
@@ -61,20 +71,23 @@ bool HoldsTheGoalsTiles(const StageGrid& stage) {
 
 void ReadStages(DataFileReader& reader, std::int32_t& count,
                 std::array<StageGrid, kTableCapacity + 1>& stages) {
-  count = reader.ReadNumber(0, kTableCapacity, "0 から 50 までの面の数");
+  count = reader.ReadNumber(0, kTableCapacity,
+                            {"0 から 50 までの面の数", "a number of stages from 0 to 50"});
   for (int s = 1; s <= count; ++s) {
     const int firstLine = reader.Line();
     StageGrid& stage = stages[s];
     for (int column = 1; column <= 4; ++column) {
       for (int row = 1; row <= 4; ++row) {
         stage[column][row] =
-            reader.ReadNumber(kFirstTileCode, kLastTileCode, "1 から 13 までのタイル番号");
+            reader.ReadNumber(kFirstTileCode, kLastTileCode,
+                              {"1 から 13 までのタイル番号", "a tile code from 1 to 13"});
       }
     }
     if (!HoldsTheGoalsTiles(stage)) {
-      reader.Fail(firstLine,
-                  "ここから 16 行に、ゴールと同じ組み合わせのタイル"
-                  "（1, 2, 2, 3, 4, 5, 5, 6, 7, 8, 8, 9, 10, 11, 12, 13）");
+      reader.Fail(firstLine, {"ここから 16 行に、ゴールと同じ組み合わせのタイル"
+                              "（1, 2, 2, 3, 4, 5, 5, 6, 7, 8, 8, 9, 10, 11, 12, 13）",
+                              "from here, 16 lines holding the goal's tiles "
+                              "(1, 2, 2, 3, 4, 5, 5, 6, 7, 8, 8, 9, 10, 11, 12, 13)"});
     }
   }
 }
@@ -117,10 +130,10 @@ void DataFiles::ReadPreparedBest(DataTables& into, std::int32_t stagesInFile) co
   auto text = ReadOptional(store_, path);
   if (!text) return;
   DataFileReader reader(path, *text);
-  into.preparedStageCount = reader.ReadNumber(
-      0, stagesInFile, CountUpTo(stagesInFile, "MENDATA1.txt の面の数を超えない数"));
+  into.preparedStageCount =
+      reader.ReadNumber(0, stagesInFile, CountUpTo(stagesInFile, kPreparedStagesFile));
   for (int s = 1; s <= into.preparedStageCount; ++s) {
-    into.bestMoves[s] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+    into.bestMoves[s] = reader.ReadNumber(0, kMaxNumber, kMoveCount);
     into.bestHistory[s] = reader.ReadHistory();
   }
 }
@@ -134,11 +147,11 @@ void DataFiles::ReadRandomRecords(DataTables& into, std::int32_t stagesInFile) c
   auto text = ReadOptional(store_, path);
   if (!text) return;
   DataFileReader reader(path, *text);
-  into.randomStageCount = reader.ReadNumber(
-      0, stagesInFile, CountUpTo(stagesInFile, "MENDATA2.txt の面の数を超えない数"));
-  into.randomBest = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+  into.randomStageCount =
+      reader.ReadNumber(0, stagesInFile, CountUpTo(stagesInFile, kRandomStagesFile));
+  into.randomBest = reader.ReadNumber(0, kMaxNumber, kMoveCount);
   for (int i = 1; i <= into.randomStageCount; ++i) {
-    into.randomRecordMoves[i] = reader.ReadNumber(0, kMaxNumber, "0 以上の手数");
+    into.randomRecordMoves[i] = reader.ReadNumber(0, kMaxNumber, kMoveCount);
     into.randomRecordHistory[i] = reader.ReadHistory();
   }
 }
@@ -209,18 +222,44 @@ std::string DataFiles::RandomRecordsText() const {
 
 std::optional<SaveFailure> DataFiles::Save(const char* fileName, const std::string& text) {
   const std::string path = MYpath() + fileName;
-  std::string reason = store_.Replace(path, text);
-  if (reason.empty()) return std::nullopt;
-  return SaveFailure{path, std::move(reason)};
+  FileWriteResult result = store_.Replace(path, text);
+  if (result.written) return std::nullopt;
+  return SaveFailure{path, std::move(result.reason)};
 }
 
-std::optional<SaveFailure> DataFiles::SavePreparedBest() {
-  return Save(kPreparedBestFile, PreparedBestText());
+bool DataFiles::Write(const char* fileName, const std::string& text,
+                      std::vector<SaveFailure>& failures) {
+  auto failure = Save(fileName, text);
+  if (failure) failures.push_back(std::move(*failure));
+  return !failure;
 }
 
-std::optional<SaveFailure> DataFiles::SaveRandomRecords() {
-  if (auto failure = Save(kRandomStagesFile, RandomStagesText())) return failure;
-  return Save(kRandomRecordsFile, RandomRecordsText());
+std::vector<SaveFailure> DataFiles::SaveUnsaved() {
+  std::vector<SaveFailure> failures;
+  if (preparedUnsaved_) preparedUnsaved_ = !Write(kPreparedBestFile, PreparedBestText(), failures);
+  // The random pair stops at its first failure: a record file must never announce more
+  // entries than its stage file holds.
+  if (randomUnsaved_) {
+    randomUnsaved_ = !(Write(kRandomStagesFile, RandomStagesText(), failures) &&
+                       Write(kRandomRecordsFile, RandomRecordsText(), failures));
+  }
+  return failures;
+}
+
+std::vector<SaveFailure> DataFiles::SavePreparedBest() {
+  preparedUnsaved_ = true;
+  return SaveUnsaved();
+}
+
+std::vector<SaveFailure> DataFiles::SaveRandomRecords() {
+  randomUnsaved_ = true;
+  return SaveUnsaved();
+}
+
+void DataFiles::RemoveSaveLeftovers() {
+  for (const char* file : {kRandomStagesFile, kPreparedBestFile, kRandomRecordsFile}) {
+    store_.RemoveSaveLeftovers(MYpath() + file);
+  }
 }
 
 }  // namespace kelvora

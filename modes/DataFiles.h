@@ -20,7 +20,7 @@ inline constexpr const char* kRandomRecordsFile = "BEST2.txt";
 // A save that did not reach the disk: the file and the reason, for the player.
 struct SaveFailure {
   std::string path;
-  std::string reason;
+  Phrase reason;
 };
 
 // What a check of the four files found: the first damage of each damaged file, and the tables
@@ -50,10 +50,17 @@ class DataFiles {
   // that every damaged file is named. Writes nothing.
   DataFilesCheck CheckDataFiles() const;
 
-  std::optional<SaveFailure> SavePreparedBest();
+  // Each save writes its own pair of files and then whatever an earlier save failed to write,
+  // and returns one failure for each pair that still did not reach the disk. A pair that
+  // failed stays unsaved until a later save of either pair writes it.
+  std::vector<SaveFailure> SavePreparedBest();
   // Writes the random stages first: if that fails the record file is not written, so the two
   // files never announce more records than stages.
-  std::optional<SaveFailure> SaveRandomRecords();
+  std::vector<SaveFailure> SaveRandomRecords();
+
+  // Removes the temporary files an interrupted save left; only while no other copy of the
+  // game can be saving into the same folder.
+  void RemoveSaveLeftovers();
 
   // The texts the saves write, as they would write them now.
   std::string PreparedBestText() const;
@@ -62,6 +69,9 @@ class DataFiles {
 
  private:
   std::optional<SaveFailure> Save(const char* fileName, const std::string& text);
+  bool Write(const char* fileName, const std::string& text, std::vector<SaveFailure>& failures);
+  // Writes every pair marked unsaved, and unmarks the ones that reached the disk.
+  std::vector<SaveFailure> SaveUnsaved();
 
   // One file each, read into `into`; each throws DataFileError at the file's first damage.
   // A record file may not announce more entries than its stage file holds.
@@ -73,6 +83,8 @@ class DataFiles {
   DataTables& tables_;
   FileStore& store_;
   std::string programFolder_;
+  bool preparedUnsaved_ = false;
+  bool randomUnsaved_ = false;
 };
 
 }  // namespace kelvora

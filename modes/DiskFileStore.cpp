@@ -9,50 +9,86 @@
 
 namespace kelvora {
 
-std::string DescribeFileError(int error) {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The temporary files of a save are hidden and carry this mark, so the ones a crash leaves
+// behind can be told from anything the player keeps beside the game.
+constexpr const char* kSavingMark = ".saving-";
+constexpr std::size_t kUniqueLetters = 6;  // mkstemp's XXXXXX
+
+// The file a data file's path leads to: the end of its chain of symbolic links, if any.
+fs::path FileBehindLinks(const fs::path& path) {
+  fs::path file = path;
+  // A loop of links ends somewhere too: the replace then fails on the last link found.
+  for (int hop = 0; hop < 40; ++hop) {
+    std::error_code code;
+    if (!fs::is_symlink(fs::symlink_status(file, code))) break;
+    const fs::path next = fs::read_symlink(file, code);
+    if (code) break;
+    file = next.is_absolute() ? next : file.parent_path() / next;
+  }
+  return file;
+}
+
+std::string TempPrefix(const fs::path& file) {
+  return "." + file.filename().string() + kSavingMark;
+}
+
+// Permission bits with no write bit at all: what `chmod a-w` leaves, and what the game reads as
+// the player's wish that the file stay as it is.
+bool ReadOnly(unsigned mode) {
+  return (mode & 0222u) == 0;
+}
+
+}  // namespace
+
+Phrase DescribeFileError(int error, bool writing) {
   switch (error) {
     case EACCES:
     case EPERM:
-      return "書き込みが許可されていません";
+      return writing ? Phrase{"書き込みが許可されていません", "permission to write is denied"}
+                     : Phrase{"読み取りが許可されていません", "permission to read is denied"};
     case EROFS:
-      return "読み取り専用の場所です";
+      return {"読み取り専用の場所です", "the file system is read-only"};
     case ENOSPC:
     case EDQUOT:
-      return "ディスクの空き容量が足りません";
+      return {"ディスクの空き容量が足りません", "the disk is full"};
     case ENOENT:
-      return "フォルダーが見つかりません";
+      return {"フォルダーが見つかりません", "the folder does not exist"};
     case EIO:
-      return "ディスクの読み書きでエラーが起きました";
+      return {"ディスクの読み書きでエラーが起きました", "the disk reported an input/output error"};
     default:
-      return std::strerror(error);
+      return {std::strerror(error), std::strerror(error)};
   }
 }
 
 FileReadResult DiskFileStore::Read(const std::string& path) {
   FileReadResult result;
   std::error_code code;
-  if (!std::filesystem::exists(path, code)) {
+  if (!fs::exists(path, code)) {
     result.status = code ? FileReadResult::Status::kUnreadable : FileReadResult::Status::kMissing;
-    result.reason = code ? DescribeFileError(code.value()) : std::string();
+    if (code) result.reason = DescribeFileError(code.value(), false);
     return result;
   }
-  if (std::filesystem::is_directory(path, code)) {
+  if (fs::is_directory(path, code)) {
     result.status = FileReadResult::Status::kUnreadable;
-    result.reason = "ファイルではなくフォルダーです";
+    result.reason = {"ファイルではなくフォルダーです", "it is a folder, not a file"};
     return result;
   }
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     result.status = FileReadResult::Status::kUnreadable;
-    result.reason = DescribeFileError(errno != 0 ? errno : EACCES);
+    result.reason = DescribeFileError(errno != 0 ? errno : EACCES, false);
     return result;
   }
   std::ostringstream text;
   text << in.rdbuf();
   if (in.bad()) {
     result.status = FileReadResult::Status::kUnreadable;
-    result.reason = DescribeFileError(EIO);
+    result.reason = DescribeFileError(EIO, false);
     return result;
   }
   result.status = FileReadResult::Status::kRead;
@@ -60,23 +96,24 @@ FileReadResult DiskFileStore::Read(const std::string& path) {
   return result;
 }
 
-std::string DiskFileStore::Abandon(int fd, const std::string& tempPath, int error) {
+FileWriteResult DiskFileStore::Abandon(int fd, const std::string& tempPath, int error) {
   if (fd >= 0) ops_.Close(fd);
   ops_.Unlink(tempPath);
-  return DescribeFileError(error);
+  return FileWriteResult::Failed(DescribeFileError(error, true));
 }
 
-std::string DiskFileStore::Replace(const std::string& path, const std::string& contents) {
-  const std::filesystem::path target(path);
+FileWriteResult DiskFileStore::Replace(const std::string& path, const std::string& contents) {
+  const fs::path target = FileBehindLinks(path);
+  const std::optional<unsigned> mode = ops_.Mode(target.string());
+  if (mode && ReadOnly(*mode)) {
+    return FileWriteResult::Failed({"読み取り専用のファイルです", "the file is read-only"});
+  }
   const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
   // Same folder as the target, so the rename never crosses file systems; a hidden name, so
   // the one a crash may leave behind does not clutter the game's folder.
-  std::string tempName = target.filename().string();
-  tempName.insert(tempName.begin(), '.');
-  tempName += ".saving-XXXXXX";
-  std::string tempPath = (std::filesystem::path(folder) / tempName).string();
-  int fd = ops_.MakeTemp(tempPath);
-  if (fd < 0) return DescribeFileError(errno);
+  std::string tempPath = (fs::path(folder) / (TempPrefix(target) + "XXXXXX")).string();
+  int fd = ops_.MakeTemp(tempPath, mode);
+  if (fd < 0) return FileWriteResult::Failed(DescribeFileError(errno, true));
 
   std::size_t written = 0;
   while (written < contents.size()) {
@@ -88,9 +125,24 @@ std::string DiskFileStore::Replace(const std::string& path, const std::string& c
   if (ops_.Sync(fd) != 0) return Abandon(fd, tempPath, errno);
   const int closeResult = ops_.Close(fd);
   if (closeResult != 0) return Abandon(-1, tempPath, errno);
-  if (ops_.Rename(tempPath, path) != 0) return Abandon(-1, tempPath, errno);
+  if (ops_.Rename(tempPath, target.string()) != 0) return Abandon(-1, tempPath, errno);
   ops_.SyncFolder(folder);
-  return {};
+  return FileWriteResult::Written();
+}
+
+void DiskFileStore::RemoveSaveLeftovers(const std::string& path) {
+  const fs::path target = FileBehindLinks(path);
+  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  const std::string prefix = TempPrefix(target);
+  std::error_code code;
+  fs::directory_iterator entry(folder, code);
+  for (; !code && entry != fs::directory_iterator(); entry.increment(code)) {
+    const std::string name = entry->path().filename().string();
+    if (name.size() == prefix.size() + kUniqueLetters &&
+        name.compare(0, prefix.size(), prefix) == 0 && entry->is_regular_file(code)) {
+      ops_.Unlink(entry->path().string());
+    }
+  }
 }
 
 }  // namespace kelvora

@@ -14,17 +14,20 @@ class DiskFileStore : public FileStore {
   explicit DiskFileStore(FileOps& ops) : ops_(ops) {}
 
   FileReadResult Read(const std::string& path) override;
-  std::string Replace(const std::string& path, const std::string& contents) override;
+  // Where the data file is a symbolic link, the link stays and the file it names is replaced;
+  // the new file keeps the old one's permission bits.
+  FileWriteResult Replace(const std::string& path, const std::string& contents) override;
+  void RemoveSaveLeftovers(const std::string& path) override;
 
  private:
   // Cleans up the temporary file and words the failure of the step that broke.
-  std::string Abandon(int fd, const std::string& tempPath, int error);
+  FileWriteResult Abandon(int fd, const std::string& tempPath, int error);
 
   PosixFileOps posix_;
   FileOps& ops_;
 };
 
-// The reason for a failed file operation, in words for the player.
-std::string DescribeFileError(int error);
+// The reason for a failed file operation, in words for the player and for the tools.
+Phrase DescribeFileError(int error, bool writing);
 
 }  // namespace kelvora

@@ -12,14 +12,20 @@
 
 namespace kelvora {
 
-int PosixFileOps::MakeTemp(std::string& pathTemplate) {
+int PosixFileOps::MakeTemp(std::string& pathTemplate, std::optional<unsigned> mode) {
   std::vector<char> buffer(pathTemplate.begin(), pathTemplate.end());
   buffer.push_back('\0');
   int fd = ::mkstemp(buffer.data());
   if (fd >= 0) {
     pathTemplate.assign(buffer.data());
-    // mkstemp makes the file private; the records are as readable as any other file.
-    ::fchmod(fd, 0644);
+    // mkstemp makes the file private; a record file is as readable as any file the player
+    // makes, or keeps the bits of the file it replaces.
+    if (!mode) {
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      mode = 0666u & ~static_cast<unsigned>(mask);
+    }
+    ::fchmod(fd, static_cast<mode_t>(*mode));
   }
   return fd;
 }
@@ -42,6 +48,12 @@ int PosixFileOps::Rename(const std::string& from, const std::string& to) {
 
 int PosixFileOps::Unlink(const std::string& path) {
   return ::unlink(path.c_str());
+}
+
+std::optional<unsigned> PosixFileOps::Mode(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+  return static_cast<unsigned>(status.st_mode) & 07777u;
 }
 
 void PosixFileOps::SyncFolder(const std::string& folder) {

@@ -35,6 +35,8 @@ class Kelvora final : private ModeHooks {
   void StartRandomStage() { random_.StartRandomStage(); }
 
   std::string MYpath() const { return files_.MYpath(); }
+  // Only for the one copy that holds the game folder's lock.
+  void RemoveSaveLeftovers() { files_.RemoveSaveLeftovers(); }
 
   Game& Core() { return game_; }
   GameState& State() { return game_.State(); }

@@ -66,7 +66,7 @@ void PreparedStageMode::UpdatePreparedBest() {
   if (!(state.moveCount <= best || best == 0)) return;
   tables_.bestHistory.at(stage) = state.moveHistory;
   best = state.moveCount;
-  if (auto failure = files_.SavePreparedBest()) ReportSaveFailure(game_.ScreenOps(), *failure);
+  ReportSaveFailures(game_.ScreenOps(), files_.SavePreparedBest());
 }
 
 }  // namespace kelvora

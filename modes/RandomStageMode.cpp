@@ -42,13 +42,24 @@ void RandomStageMode::ShuffleBoard() {
 void RandomStageMode::RecordRandomStage() {
   const GameState& state = game_.State();
   if (state.moveCount > kMostMovesRecorded) return;
-  if (tables_.randomStageCount >= kTableCapacity) return;
+  if (tables_.randomStageCount >= kTableCapacity) {
+    // A player who is not told would think the stage was kept; once a session is enough.
+    if (!toldArchiveFull_) {
+      game_.ScreenOps().ShowMessage(
+          "KELVORA",
+          "ランダム面の記録は 50 面でいっぱいのため、この面は記録されませんでした。\n\n"
+          "記録を続けるには、ゲームを終了してから MENDATA2.txt と BEST2.txt を別のフォルダーへ"
+          "移してください（詳しくは README）。次の起動から新しい記録が始まります。");
+      toldArchiveFull_ = true;
+    }
+    return;
+  }
   const int n = tables_.randomStageCount + 1;
   tables_.randomRecordHistory[n] = state.moveHistory;
   tables_.randomRecordMoves[n] = state.moveCount;
   if (state.moveCount < tables_.randomBest) tables_.randomBest = state.moveCount;
   tables_.randomStageCount = n;
-  if (auto failure = files_.SaveRandomRecords()) ReportSaveFailure(game_.ScreenOps(), *failure);
+  ReportSaveFailures(game_.ScreenOps(), files_.SaveRandomRecords());
 }
 
 }  // namespace kelvora

@@ -20,7 +20,8 @@ class RandomStageMode {
   void StartRandomStage();
   // 100 swaps of two cells drawn from cell numbers 0..14: the bottom-right cell never moves.
   void ShuffleBoard();
-  // Archives a solve of at most 1000 moves while the archive has room, and saves at once.
+  // Archives a solve of at most 1000 moves while the archive has room, and saves at once. The
+  // first solve that finds the archive full says so.
   void RecordRandomStage();
 
  private:
@@ -30,6 +31,7 @@ class RandomStageMode {
   DataTables& tables_;
   DataFiles& files_;
   BestDisplay& best_;
+  bool toldArchiveFull_ = false;
 };
 
 }  // namespace kelvora

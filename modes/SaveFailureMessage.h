@@ -1,11 +1,14 @@
-// Tells the player, once per failed save, which file could not be written and why.
+// Tells the player, once per failed save, which files could not be written and why.
 #pragma once
+
+#include <vector>
 
 #include "core/Screen.h"
 #include "modes/DataFiles.h"
 
 namespace kelvora {
 
-void ReportSaveFailure(Screen& screen, const SaveFailure& failure);
+// Shows nothing when every file was written.
+void ReportSaveFailures(Screen& screen, const std::vector<SaveFailure>& failures);
 
 }  // namespace kelvora

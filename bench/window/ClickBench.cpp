@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
       full.randomRecordHistory[s] = std::string(1000, 'R');
     }
     std::ofstream(work / "MENDATA1.txt", std::ios::binary) << files.RandomStagesText();
-    if (files.SavePreparedBest() || files.SaveRandomRecords()) return 1;
+    if (!files.SavePreparedBest().empty() || !files.SaveRandomRecords().empty()) return 1;
     std::vector<double> loads;
     for (int i = 0; i < 500; ++i) {
       kelvora::DataTables tables;

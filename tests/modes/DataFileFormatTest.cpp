@@ -10,6 +10,7 @@ namespace kelvora {
 namespace {
 
 constexpr std::int32_t kAny = 2147483647;
+const Phrase kNumber{"数", "a number"};
 
 TEST(DataFileWriter, WritesOneValuePerLineEndedByCrLf) {
   DataFileWriter writer;
@@ -29,33 +30,34 @@ TEST(DataFileReader, ReadsWhatTheWriterWrites) {
   writer.WriteString("");
   writer.WriteNumber(-3);
   DataFileReader reader("f", writer.Text());
-  EXPECT_EQ(reader.ReadNumber(0, 50, "n"), 50);
+  EXPECT_EQ(reader.ReadNumber(0, 50, kNumber), 50);
   EXPECT_EQ(reader.ReadHistory(), "ABCDEFGHIJKLMNOPQRST");
   EXPECT_EQ(reader.ReadHistory(), "");
   EXPECT_EQ(reader.Line(), 4);
-  EXPECT_EQ(reader.ReadNumber(-5, 5, "n"), -3);
+  EXPECT_EQ(reader.ReadNumber(-5, 5, kNumber), -3);
 }
 
 TEST(DataFileReader, AcceptsHandEditedLineEndsBlanksAndCommas) {
   DataFileReader reader("f", "  7\n 8 ,9\r\n\t\"QS\" \r10\r\n11");
-  EXPECT_EQ(reader.ReadNumber(0, kAny, "n"), 7);
-  EXPECT_EQ(reader.ReadNumber(0, kAny, "n"), 8);
+  EXPECT_EQ(reader.ReadNumber(0, kAny, kNumber), 7);
+  EXPECT_EQ(reader.ReadNumber(0, kAny, kNumber), 8);
   EXPECT_EQ(reader.Line(), 2);
-  EXPECT_EQ(reader.ReadNumber(0, kAny, "n"), 9);
+  EXPECT_EQ(reader.ReadNumber(0, kAny, kNumber), 9);
   EXPECT_EQ(reader.ReadHistory(), "QS");
   EXPECT_EQ(reader.Line(), 4);
-  EXPECT_EQ(reader.ReadNumber(0, kAny, "n"), 10);
-  EXPECT_EQ(reader.ReadNumber(0, kAny, "n"), 11);  // no line end after the last value
+  EXPECT_EQ(reader.ReadNumber(0, kAny, kNumber), 10);
+  EXPECT_EQ(reader.ReadNumber(0, kAny, kNumber), 11);  // no line end after the last value
 }
 
 // Reads numbers until the reader throws, and returns the line it named.
 int LineOfFirstBadNumber(const std::string& text, std::int32_t min = 0, std::int32_t max = kAny) {
   DataFileReader reader("stages.txt", text);
   try {
-    for (int i = 0; i < 100; ++i) reader.ReadNumber(min, max, "a number");
+    for (int i = 0; i < 100; ++i) reader.ReadNumber(min, max, kNumber);
   } catch (const DataFileError& error) {
     EXPECT_EQ(error.Path(), "stages.txt");
-    EXPECT_EQ(error.Expected().rfind("a number", 0), 0u);
+    EXPECT_EQ(error.Expected().english.rfind("a number", 0), 0u);
+    EXPECT_EQ(error.Expected().japanese.rfind("数", 0), 0u);
     return error.Line();
   }
   return -1;
@@ -81,12 +83,14 @@ TEST(DataFileReader, RefusesAnythingButMoveLettersInAHistory) {
   }
 }
 
-TEST(DataFileError, PlayerMessageNamesFileLineAndWhatWasExpected) {
-  DataFileError error("/g/MENDATA1.txt", 17, "1 から 13 までのタイル番号");
+TEST(DataFileError, NamesFileLineAndWhatWasExpectedOneLanguageAtATime) {
+  DataFileError error("/g/MENDATA1.txt", 17, {"1 から 13 までのタイル番号", "a tile code"});
   const std::string message = error.PlayerMessage();
   EXPECT_NE(message.find("/g/MENDATA1.txt"), std::string::npos);
   EXPECT_NE(message.find("17 行目"), std::string::npos);
   EXPECT_NE(message.find("1 から 13 までのタイル番号"), std::string::npos);
+  EXPECT_EQ(message.find("a tile code"), std::string::npos);
+  EXPECT_STREQ(error.what(), "/g/MENDATA1.txt, line 17: expected a tile code");
 }
 
 TEST(ProgramFolder, EndsInExactlyOneSeparator) {

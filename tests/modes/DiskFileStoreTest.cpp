@@ -54,8 +54,8 @@ class DiskFileStoreTest : public ::testing::Test {
 TEST_F(DiskFileStoreTest, ReplacesAFileWholeLeavingNoStaleLines) {
   DiskFileStore store;
   const std::string path = Path("BEST1.txt");
-  ASSERT_EQ(store.Replace(path, "3\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n"), "");
-  ASSERT_EQ(store.Replace(path, "1\r\n0\r\n\"\"\r\n"), "");
+  ASSERT_TRUE(store.Replace(path, "3\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n").written);
+  ASSERT_TRUE(store.Replace(path, "1\r\n0\r\n\"\"\r\n").written);
   EXPECT_EQ(Contents(path), "1\r\n0\r\n\"\"\r\n");
   EXPECT_EQ(StrayFiles(), 0);
   FileReadResult read = store.Read(path);
@@ -83,8 +83,10 @@ TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
     { std::ofstream(path, std::ios::binary) << old; }
     testing::FailingOps ops(step, error);
     DiskFileStore store(ops);
-    EXPECT_EQ(store.Replace(path, "2\r\n20\r\n\"" + std::string(20, 'Q') + "\"\r\n0\r\n\"\"\r\n"),
-              reason);
+    const FileWriteResult result =
+        store.Replace(path, "2\r\n20\r\n\"" + std::string(20, 'Q') + "\"\r\n0\r\n\"\"\r\n");
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(result.reason.japanese, reason);
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(StrayFiles(), 0);
   }
@@ -93,7 +95,7 @@ TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
 TEST_F(DiskFileStoreTest, AFolderThatIsGoneIsReportedNotCreated) {
   DiskFileStore store;
   const std::string path = (folder / "gone" / "BEST1.txt").string();
-  EXPECT_EQ(store.Replace(path, "0\r\n"), "フォルダーが見つかりません");
+  EXPECT_EQ(store.Replace(path, "0\r\n").reason.japanese, "フォルダーが見つかりません");
   EXPECT_FALSE(fs::exists(folder / "gone"));
 }
 
@@ -111,7 +113,7 @@ TEST_F(DiskFileStoreTest, AReadOnlyFolderIsReportedAndItsFileKept) {
   if (child == 0) {
     if (::geteuid() == 0 && ::setuid(65534) != 0) _exit(2);
     DiskFileStore store;
-    const std::string reason = store.Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n");
+    const std::string reason = store.Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n").reason.japanese;
     (void)!write(report[1], reason.data(), reason.size());
     _exit(0);
   }
@@ -127,6 +129,48 @@ TEST_F(DiskFileStoreTest, AReadOnlyFolderIsReportedAndItsFileKept) {
   fs::permissions(folder, fs::perms::owner_all);
   EXPECT_EQ(Contents(path), "0\r\n9999\r\n");
   EXPECT_EQ(StrayFiles(), 0);
+}
+
+TEST_F(DiskFileStoreTest, TheFilesAsThePlayerSetThemUpStayThatWay) {
+  DiskFileStore store;
+  // Made read-only by the player: not replaced, and the save says why.
+  const std::string kept = Path("BEST1.txt");
+  { std::ofstream(kept) << "0\r\n"; }
+  fs::permissions(kept, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const FileWriteResult refused = store.Replace(kept, "1\r\n0\r\n\"\"\r\n");
+  EXPECT_FALSE(refused.written);
+  EXPECT_EQ(refused.reason.japanese, "読み取り専用のファイルです");
+  EXPECT_EQ(Contents(kept), "0\r\n");
+
+  // Private records stay private.
+  const std::string secret = Path("BEST2.txt");
+  { std::ofstream(secret) << "0\r\n9999\r\n"; }
+  fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(store.Replace(secret, "0\r\n9998\r\n").written);
+  EXPECT_EQ(fs::status(secret).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+
+  // A link to a file kept elsewhere stays a link, and the file it names is replaced.
+  fs::create_directory(folder / "elsewhere");
+  { std::ofstream(folder / "elsewhere" / "random.txt") << "0\r\n"; }
+  fs::create_symlink("elsewhere/random.txt", folder / "MENDATA2.txt");
+  ASSERT_TRUE(store.Replace(Path("MENDATA2.txt"), "1\r\n").written);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "MENDATA2.txt")));
+  EXPECT_EQ(Contents((folder / "elsewhere" / "random.txt").string()), "1\r\n");
+  EXPECT_EQ(StrayFiles(), 0);
+}
+
+TEST_F(DiskFileStoreTest, LeftoversOfTheGamesOwnSavesAreRemovedAndNothingElse) {
+  for (const char* name :
+       {".BEST1.txt.saving-a1B2c3", ".BEST1.txt.saving-abc", "BEST1.txt.saving-a1B2c3",
+        ".BEST1.txt.saving-a1B2c3.bak", ".BEST2.txt.saving-zzzzzz"}) {
+    std::ofstream(folder / name) << "x";
+  }
+  DiskFileStore store;
+  store.RemoveSaveLeftovers(Path("BEST1.txt"));
+  EXPECT_FALSE(fs::exists(folder / ".BEST1.txt.saving-a1B2c3"));
+  EXPECT_EQ(StrayFiles(), 4);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ TEST_F(PreparedStageModeTest, AFailedSaveIsToldOnceAndTheBestIsWrittenLater) {
   Play("QSM");
   ASSERT_EQ(screen.messages.size(), 1u);
   EXPECT_NE(screen.messages[0].second.find(kFolder + "BEST1.txt"), std::string::npos);
-  EXPECT_NE(screen.messages[0].second.find("disk full"), std::string::npos);
+  EXPECT_NE(screen.messages[0].second.find("容量不足"), std::string::npos);
   EXPECT_EQ(tables().bestMoves[1], 3);
   EXPECT_EQ(File("BEST1.txt"), "");
 

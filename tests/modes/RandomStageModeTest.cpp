@@ -178,7 +178,7 @@ TEST_F(RandomStageModeTest, StartingAgainWithoutASolveRecordsNothingAndShufflesO
   EXPECT_TRUE(state().moveHistory.empty());
 }
 
-TEST_F(RandomStageModeTest, AFullArchivePlaysOnWithoutRecording) {
+TEST_F(RandomStageModeTest, AFullArchivePlaysOnWithoutRecordingAndSaysSoOnce) {
   for (int i = 1; i <= kTableCapacity; ++i) {
     tables().randomStages[i] = StageSolvedByT();
     tables().randomRecordMoves[i] = 1;
@@ -194,6 +194,12 @@ TEST_F(RandomStageModeTest, AFullArchivePlaysOnWithoutRecording) {
   EXPECT_EQ(screen.Caption(ScreenLabel::Label11), "Congratulations!");
   EXPECT_EQ(tables(), before);
   EXPECT_TRUE(store.writes.empty());
+  ASSERT_EQ(screen.messages.size(), 1u);
+  EXPECT_NE(screen.messages[0].second.find("50 面"), std::string::npos);
+  Script(kToSolvedByS);
+  game.StartRandomStage();
+  Play("S");
+  EXPECT_EQ(screen.messages.size(), 1u);
 }
 
 TEST_F(RandomStageModeTest, AFailedSaveKeepsTheRecordForTheNextSave) {

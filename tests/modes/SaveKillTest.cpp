@@ -43,7 +43,7 @@ void RecordsOf(int i, DataTables& tables) {
   files.LoadDataFiles();
   for (int i = first;; ++i) {
     RecordsOf(i, tables);
-    if (files.SavePreparedBest() || files.SaveRandomRecords()) _exit(3);
+    if (!files.SavePreparedBest().empty() || !files.SaveRandomRecords().empty()) _exit(3);
     if (write(reportFd, &i, sizeof i) != static_cast<ssize_t>(sizeof i)) _exit(4);
   }
 }

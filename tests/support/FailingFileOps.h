@@ -17,9 +17,9 @@ class FailingOps : public PosixFileOps {
   // Once disarmed, every call goes through: the disk has room again.
   bool armed = true;
 
-  int MakeTemp(std::string& pathTemplate) override {
+  int MakeTemp(std::string& pathTemplate, std::optional<unsigned> mode) override {
     if (Breaks(Step::kMakeTemp)) return Fail();
-    return PosixFileOps::MakeTemp(pathTemplate);
+    return PosixFileOps::MakeTemp(pathTemplate, mode);
   }
   ssize_t Write(int fd, const char* data, std::size_t size) override {
     if (!Breaks(Step::kWriteHalfway)) return PosixFileOps::Write(fd, data, size);

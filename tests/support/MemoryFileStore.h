@@ -16,7 +16,7 @@ class MemoryFileStore : public FileStore {
     FileReadResult result;
     if (unreadable.count(path) != 0) {
       result.status = FileReadResult::Status::kUnreadable;
-      result.reason = "permission denied";
+      result.reason = {"読み取りが許可されていません", "permission to read is denied"};
       return result;
     }
     auto it = files.find(path);
@@ -26,19 +26,21 @@ class MemoryFileStore : public FileStore {
     return result;
   }
 
-  std::string Replace(const std::string& path, const std::string& contents) override {
+  FileWriteResult Replace(const std::string& path, const std::string& contents) override {
     attempts.push_back(path);
-    if (failing.count(path) != 0) return "disk full";
+    if (failing.count(path) != 0) return FileWriteResult::Failed({"容量不足", "disk full"});
     files[path] = contents;
     writes.push_back(path);
-    return {};
+    return FileWriteResult::Written();
   }
+  void RemoveSaveLeftovers(const std::string& path) override { cleaned.push_back(path); }
 
   std::map<std::string, std::string> files;
   std::set<std::string> failing;
   std::set<std::string> unreadable;
   std::vector<std::string> attempts;
   std::vector<std::string> writes;
+  std::vector<std::string> cleaned;
 };
 
 }  // namespace kelvora::testing
