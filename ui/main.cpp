@@ -1,37 +1,85 @@
-// Starts KELVORA: the main window over the data files beside the program.
+// Starts KELVORA: the main window over the data files beside the program, one copy per folder.
 #include <QApplication>
+#include <QFileSystemWatcher>
 #include <QMessageBox>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 #include "modes/DataFileError.h"
+#include "modes/GameFolderLock.h"
+#include "modes/ProgramFolder.h"
+#include "ui/DisplayPlatform.h"
 #include "ui/Form1.h"
 #include "ui/GameStyle.h"
 
+namespace {
+
+std::optional<std::string> Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+void ShowAlone(QMessageBox::Icon icon, const std::string& text) {
+  QMessageBox box(icon, QStringLiteral("KELVORA"), QString::fromStdString(text), QMessageBox::Ok);
+  box.exec();
+}
+
+// The window, or the modal window over it, to the front: what a player who starts the game a
+// second time is looking for.
+void BringForward(QWidget& window) {
+  window.showNormal();
+  window.raise();
+  window.activateWindow();
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->raise();
+    modal->activateWindow();
+  }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   // Without a display the platform plugin would abort with a terse message; say it plainly.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-      std::getenv("WAYLAND_DISPLAY") == nullptr) {
+  if (!kelvora::ui::HasSomewhereToShowWindows(Environment)) {
     std::fprintf(stderr,
                  "KELVORA needs a display to open its window, and there is none here.\n"
                  "To run it without one, use: xvfb-run -a %s\n",
                  argv[0]);
     return 1;
   }
+  if (const auto platform = kelvora::ui::PlatformToAskFor(Environment)) {
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+  }
   QApplication app(argc, argv);
   kelvora::ui::InstallGameStyle();
   app.setWindowIcon(kelvora::ui::WindowIcon());
 
-  kelvora::ui::Form1 form(QCoreApplication::applicationDirPath().toStdString(),
-                          [] { QCoreApplication::exit(0); });
+  const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+  kelvora::GameFolderLock lock(kelvora::FolderWithSeparator(folder));
+  const kelvora::GameFolderLock::Outcome copy = lock.Acquire();
+  if (copy == kelvora::GameFolderLock::Outcome::kHeldByAnotherCopy) {
+    if (lock.AskHolderToComeForward(std::chrono::seconds(2))) return 0;
+    ShowAlone(QMessageBox::Information, "KELVORA はすでに起動しています。");
+    return 0;
+  }
+
+  kelvora::ui::Form1 form(folder, [] { QCoreApplication::exit(0); });
+  if (copy == kelvora::GameFolderLock::Outcome::kHeld) form.Game().RemoveSaveLeftovers();
   try {
     form.Form_Load();
   } catch (const kelvora::DataFileError& error) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("KELVORA"),
-                    QString::fromStdString(error.PlayerMessage()), QMessageBox::Ok);
-    box.exec();
+    ShowAlone(QMessageBox::Critical, error.PlayerMessage());
     return 1;
   }
   form.show();
+
+  QFileSystemWatcher requests;
+  if (copy == kelvora::GameFolderLock::Outcome::kHeld) {
+    requests.addPath(QString::fromStdString(lock.Path()));
+    QObject::connect(&requests, &QFileSystemWatcher::fileChanged, [&] {
+      if (lock.TakeComeForwardRequest()) BringForward(form);
+    });
+  }
   return app.exec();
 }
