@@ -11,8 +11,12 @@ namespace kelvora::stages {
 
 namespace {
 
+std::string Count(long long count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 std::string Moves(long long count) {
-  return std::to_string(count) + (count == 1 ? " move" : " moves");
+  return Count(count, "move", "moves");
 }
 
 // Why a stored record (moves and history) does not solve its stage; empty when it does. A
@@ -89,11 +93,13 @@ int CheckCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
     }
   }
   if (problems == 0) {
-    out << "sound: " << tables.preparedStageCount << " prepared stages, " << tables.randomStageCount
-        << " archived random stages, " << replayed << " records replayed to their solve\n";
+    out << "sound: " << Count(tables.preparedStageCount, "prepared stage", "prepared stages")
+        << ", " << Count(tables.randomStageCount, "archived random stage", "archived random stages")
+        << ", " << Count(replayed, "record", "records") << " replayed to "
+        << (replayed == 1 ? "its" : "their") << " solve\n";
     return kExitOk;
   }
-  out << problems << (problems == 1 ? " problem" : " problems") << " found\n";
+  out << Count(problems, "problem", "problems") << " found\n";
   return kExitFailed;
 }
 
