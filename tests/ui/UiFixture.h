@@ -50,6 +50,11 @@ class UiFixture : public ::testing::Test {
   void Open(const std::vector<StageGrid>& stages = {StageSolvedByM(), StageSolvedByS()},
             FileStore* store = nullptr) {
     WriteFile("MENDATA1.txt", StageFileText(stages));
+    OpenOnFolder(store);
+  }
+
+  // Opens the window on the data files already in the folder.
+  void OpenOnFolder(FileStore* store = nullptr) {
     form = std::make_unique<ui::Form1>(
         folder.string(), [this] { ++endRequests; }, store, &random);
     form->Form_Load();
