@@ -1,11 +1,11 @@
-// Plays a move history on a starting position through the game's own moves, away from any
-// window: how stored records and solutions are checked.
+// Plays a move history on a starting position by the game's rules, away from any window: how
+// stored records and solutions are checked.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "core/StageGrid.h"
+#include "core/Position.h"
 
 namespace kelvora {
 
@@ -16,12 +16,12 @@ struct ReplayResult {
   bool solved = false;
   // Moves accepted before the replay stopped.
   int movesPlayed = 0;
-  // Why the history is not a solve; empty when it is one.
+  // Why the history is not a solve, in English for the tools; empty when it is one.
   std::string problem;
-  // The position reached: the goal pattern when solved.
-  StageGrid position{};
+  // The position reached: the goal when solved.
+  Position position;
 };
 
-ReplayResult ReplayHistory(const StageGrid& start, std::string_view history);
+ReplayResult ReplayHistory(const Position& start, std::string_view history);
 
 }  // namespace kelvora

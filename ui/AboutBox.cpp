@@ -3,17 +3,18 @@
 
 #include <QMessageBox>
 
+#include "text/GameText.h"
 #include "ui/Version.h"
 
 namespace kelvora::ui {
 
 QString AboutText() {
-  return QStringLiteral("ＫＥＬＶＯＲＡ\n\n") + QStringLiteral("by the KELVORA project team") +
-         QStringLiteral("\n\n") + QStringLiteral("Version %1  (%2)").arg(kVersion, kReleaseDate);
+  return QString::fromStdString(
+      text::AboutText(kVersion.toStdString(), kReleaseDate.toStdString()));
 }
 
 void ShowAbout(QWidget* parent) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("バージョン情報"), AboutText(),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(text::kAboutTitle), AboutText(),
                   QMessageBox::Ok, parent);
   box.exec();
 }

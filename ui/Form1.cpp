@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "text/GameText.h"
 #include "ui/AboutBox.h"
 #include "ui/Form1Layout.h"
 #include "ui/Form1Menus.h"
@@ -43,12 +44,8 @@ QIcon WindowIcon() {
                                              QSize(32, 32), QImage::Format_ARGB32)));
 }
 
-Form1::Form1(const std::string& programFolder, std::function<void()> endProgram, FileStore* store,
-             RandomSource* random)
-    : game_(*this, random != nullptr ? *random : clockRandom_,
-            store != nullptr ? *store : diskStore_, programFolder),
-      endProgram_(std::move(endProgram)) {
-  setWindowTitle(QStringLiteral("KELVORA"));
+Form1::Form1(std::function<void()> endProgram) : endProgram_(std::move(endProgram)) {
+  setWindowTitle(QString::fromUtf8(text::kGameTitle));
   setWindowIcon(WindowIcon());
 
   auto* client = new QWidget(this);
@@ -80,13 +77,11 @@ void Form1::CreateControls(QWidget* client) {
     QLabel* label = nullptr;
     if (definition.number == 2 || definition.number == 8) {
       auto* clickable = new ClickableLabel(client);
-      const auto index = static_cast<std::int16_t>(definition.index);
+      const int index = definition.index;
       if (definition.number == 2) {
-        connect(clickable, &ClickableLabel::clicked, this,
-                [this, index] { game_.Label2_Click(index); });
+        connect(clickable, &ClickableLabel::clicked, this, [this, index] { Label2_Click(index); });
       } else {
-        connect(clickable, &ClickableLabel::clicked, this,
-                [this, index] { game_.Label8_Click(index); });
+        connect(clickable, &ClickableLabel::clicked, this, [this, index] { Label8_Click(index); });
       }
       label = clickable;
     } else {
@@ -115,8 +110,7 @@ void Form1::CreateControls(QWidget* client) {
     auto* box = new TileBox(imageList1_, client);
     box->setObjectName(QStringLiteral("Image1(%1)").arg(i));
     box->setGeometry(PxRect(Image1Left(i), Image1Top(i), kImage1Width, kImage1Height));
-    const auto index = static_cast<std::int16_t>(i);
-    connect(box, &TileBox::clicked, this, [this, index] { game_.Image1_Click(index); });
+    connect(box, &TileBox::clicked, this, [this, i] { Image1_Click(i); });
     image1_[i] = box;
   }
   for (int k = 0; k < 5; ++k) {
@@ -136,41 +130,65 @@ QLabel* Form1::Label(int number, int index) const {
   return it == labels_.end() ? nullptr : it->second;
 }
 
-QLabel* Form1::LabelFor(ScreenLabel label) const {
+QLabel* Form1::LabelFor(StatusLabel label) const {
   switch (label) {
-    case ScreenLabel::Label4:
+    case StatusLabel::kMatchCount:
       return Label(4);
-    case ScreenLabel::Label6:
+    case StatusLabel::kMoveCount:
       return Label(6);
-    case ScreenLabel::Label7:
+    case StatusLabel::kStageCaption:
       return Label(7);
-    case ScreenLabel::Label8_0:
+    case StatusLabel::kBack:
       return Label(8, 0);
-    case ScreenLabel::Label8_1:
+    case StatusLabel::kNext:
       return Label(8, 1);
-    case ScreenLabel::Label9:
+    case StatusLabel::kBestHeading:
       return Label(9);
-    case ScreenLabel::Label10:
+    case StatusLabel::kBest:
       return Label(10);
-    case ScreenLabel::Label11:
+    case StatusLabel::kCompletion:
       return Label(11);
   }
   return nullptr;
 }
 
-void Form1::SetTilePicture(int tileIndex, int picture) {
-  image1_.at(tileIndex)->SetPicture(picture);
+void Form1::ForwardTo(Kelvora& game) {
+  game_ = &game;
+}
+
+void Form1::Image1_Click(int index) {
+  if (game_ != nullptr) game_->ClickTile(index);
+}
+
+void Form1::Label2_Click(int index) {
+  if (game_ != nullptr) game_->ClickArrow(index);
+}
+
+void Form1::Label8_Click(int index) {
+  if (game_ != nullptr) game_->StepStage(index == 0 ? StageStep::kBack : StageStep::kNext);
+}
+
+void Form1::StartPreparedStages() {
+  if (game_ != nullptr) game_->StartPreparedStages();
+}
+
+void Form1::StartRandomStage() {
+  if (game_ != nullptr) game_->StartRandomStage();
+}
+
+void Form1::SetTilePicture(int tileIndex, int code) {
+  image1_.at(tileIndex)->SetPicture(code);
 }
 
 void Form1::ShowTile(int tileIndex) {
   image1_.at(tileIndex)->show();
 }
 
-void Form1::SetCaption(ScreenLabel label, const std::string& caption) {
+void Form1::SetCaption(StatusLabel label, const std::string& caption) {
   LabelFor(label)->setText(QString::fromStdString(caption));
 }
 
-void Form1::SetLabelVisible(ScreenLabel label, bool visible) {
+void Form1::SetLabelVisible(StatusLabel label, bool visible) {
   LabelFor(label)->setVisible(visible);
 }
 

@@ -1,5 +1,5 @@
 // The main window: the board of tile boxes, the row arrows, the status labels and the menu. It
-// shows what the game logic asks through the Screen operations and forwards its clicks.
+// shows what the game asks through the Screen operations and forwards its clicks to the game.
 #pragma once
 
 #include <QIcon>
@@ -9,10 +9,8 @@
 #include <map>
 #include <string>
 
-#include "core/ClockRandom.h"
 #include "core/Screen.h"
-#include "modes/DiskFileStore.h"
-#include "modes/Kelvora.h"
+#include "game/Kelvora.h"
 #include "ui/ClickableLabel.h"
 #include "ui/PictureStore.h"
 #include "ui/ShapeBox.h"
@@ -29,26 +27,25 @@ class Form1 : public QMainWindow, public Screen {
   Q_OBJECT
 
  public:
-  // programFolder holds the data files; endProgram ends the process (tests pass their own).
-  Form1(const std::string& programFolder, std::function<void()> endProgram,
-        FileStore* store = nullptr, RandomSource* random = nullptr);
+  // endProgram ends the process (tests pass their own).
+  explicit Form1(std::function<void()> endProgram);
   ~Form1() override;
 
-  // Start-up of the game; throws DataFileError over a damaged data file, having written nothing.
-  void Form_Load() { game_.Form_Load(); }
+  // From now on clicks and the start commands go to this game, whose screen the window is.
+  void ForwardTo(Kelvora& game);
 
   // The menu commands.
-  void StartPreparedStages() { game_.StartPreparedStages(); }
-  void StartRandomStage() { game_.StartRandomStage(); }
+  void StartPreparedStages();
+  void StartRandomStage();
   void ShowRules();
   void ShowAbout();
   void EndProgram();
 
   // Screen
-  void SetTilePicture(int tileIndex, int picture) override;
+  void SetTilePicture(int tileIndex, int code) override;
   void ShowTile(int tileIndex) override;
-  void SetCaption(ScreenLabel label, const std::string& caption) override;
-  void SetLabelVisible(ScreenLabel label, bool visible) override;
+  void SetCaption(StatusLabel label, const std::string& caption) override;
+  void SetLabelVisible(StatusLabel label, bool visible) override;
   void Beep() override;
   void ShowMessage(const std::string& title, const std::string& text) override;
 
@@ -57,16 +54,18 @@ class Form1 : public QMainWindow, public Screen {
   TileBox* Image1(int index) const { return image1_.at(index); }
   ShapeBox* Shape1(int index) const { return shape1_.at(index); }
   ShapeBox* Shape2(int index) const { return shape2_.at(index); }
-  Kelvora& Game() { return game_; }
 
  private:
-  void CreateControls(QWidget* client);
-  QLabel* LabelFor(ScreenLabel label) const;
+  // The clicks of the control arrays, by index within the array.
+  void Image1_Click(int index);
+  void Label2_Click(int index);
+  void Label8_Click(int index);
 
-  DiskFileStore diskStore_;
-  ClockRandom clockRandom_;
+  void CreateControls(QWidget* client);
+  QLabel* LabelFor(StatusLabel label) const;
+
   PictureStore imageList1_;
-  Kelvora game_;
+  Kelvora* game_ = nullptr;
   std::function<void()> endProgram_;
   std::map<std::pair<int, int>, QLabel*> labels_;
   std::array<TileBox*, 16> image1_{};

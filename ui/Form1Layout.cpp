@@ -1,6 +1,8 @@
 // The table of the main window's labels and the marker colours.
 #include "ui/Form1Layout.h"
 
+#include "text/GameText.h"
+
 namespace kelvora::ui {
 
 namespace {
@@ -20,31 +22,35 @@ std::vector<LabelDefinition> Form1Labels() {
   const int big = kPx36pt;
   const int small = kPx27_75pt;
   return {
-      {1, 0, 9960, 840, 5175, 735, "KELVORA", pop, big, false, Fixed(128, 128, 255), kWindowGreen,
+      {1, 0, 9960, 840, 5175, 735, text::kGameTitle, pop, big, false, Fixed(128, 128, 255),
+       kWindowGreen, false, true},
+      {2, 0, 240, 2160, 855, 735, text::kArrowRight, gothic, big, false, kButtonText, kButtonFace,
        false, true},
-      {2, 0, 240, 2160, 855, 735, "→", gothic, big, false, kButtonText, kButtonFace, false, true},
-      {2, 1, 240, 7200, 855, 735, "→", gothic, big, false, kButtonText, kButtonFace, false, true},
-      {2, 2, 9600, 2280, 855, 735, "←", gothic, big, false, kButtonText, kButtonFace, false, true},
-      {2, 3, 9600, 7200, 855, 735, "←", gothic, big, false, kButtonText, kButtonFace, false, true},
-      {3, 0, 11760, 5040, 735, 735, "★", gothic, big, false, Fixed(255, 128, 0), kWindowGreen,
+      {2, 1, 240, 7200, 855, 735, text::kArrowRight, gothic, big, false, kButtonText, kButtonFace,
        false, true},
+      {2, 2, 9600, 2280, 855, 735, text::kArrowLeft, gothic, big, false, kButtonText, kButtonFace,
+       false, true},
+      {2, 3, 9600, 7200, 855, 735, text::kArrowLeft, gothic, big, false, kButtonText, kButtonFace,
+       false, true},
+      {3, 0, 11760, 5040, 735, 735, text::kMatchHeading, gothic, big, false, Fixed(255, 128, 0),
+       kWindowGreen, false, true},
       {4, 0, 12720, 5040, 1575, 735, "", gothic, big, false, Fixed(255, 128, 0), kWindowGreen,
        false, true},
-      {5, 0, 11400, 2400, 1575, 735, "手数", gothic, big, false, Fixed(255, 128, 255), kWindowGreen,
-       true, true},
+      {5, 0, 11400, 2400, 1575, 735, text::kMoveHeading, gothic, big, false, Fixed(255, 128, 255),
+       kWindowGreen, true, true},
       {6, 0, 13080, 2400, 2055, 735, "", gothic, big, false, Fixed(255, 128, 255), kWindowGreen,
        false, true},
       {7, 0, 3960, 9600, 2775, 855, "", gothic, big, false, Fixed(128, 255, 255), kWindowGreen,
        false, false},
-      {8, 0, 2280, 9720, 1425, 615, "back", gothic, small, true, kButtonText, Fixed(192, 192, 192),
-       false, false},
-      {8, 1, 7080, 9720, 1380, 615, "next", gothic, small, true, Fixed(0, 0, 0),
+      {8, 0, 2280, 9720, 1425, 615, text::kBack, gothic, small, true, kButtonText,
        Fixed(192, 192, 192), false, false},
-      {9, 0, 11400, 3720, 1575, 735, "Best", gothic, big, false, Fixed(255, 128, 255), kWindowGreen,
-       false, false},
+      {8, 1, 7080, 9720, 1380, 615, text::kNext, gothic, small, true, Fixed(0, 0, 0),
+       Fixed(192, 192, 192), false, false},
+      {9, 0, 11400, 3720, 1575, 735, text::kBestHeading, gothic, big, false, Fixed(255, 128, 255),
+       kWindowGreen, false, false},
       {10, 0, 13080, 3720, 2055, 735, "", gothic, big, false, Fixed(255, 128, 255), kWindowGreen,
        false, false},
-      {11, 0, 9960, 8760, 5175, 735, "Congratulations!", Face::kPopS, small, false,
+      {11, 0, 9960, 8760, 5175, 735, text::kCongratulations, Face::kPopS, small, false,
        Fixed(255, 128, 128), kWindowGreen, false, false},
   };
 }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "text/GameText.h"
 #include "ui/Form1.h"
 #include "ui/GameFonts.h"
 
@@ -25,18 +26,19 @@ void BuildMenus(QMenuBar& bar, Form1& form) {
   // themselves keep the desktop's menu face (Qt elides their longest caption when given
   // another).
   bar.setFont(MenuFont());
-  QMenu* puzzle = bar.addMenu(QStringLiteral("パズル(&P)"));
+  QMenu* puzzle = bar.addMenu(QString::fromUtf8(text::kPuzzleMenu));
   puzzle->setObjectName(QStringLiteral("メニューパズル"));
-  AddCommand(*puzzle, "メニュー選択面", "選択面スタート(&S)", form, &Form1::StartPreparedStages);
-  AddCommand(*puzzle, "メニューランダム面", "ランダム面スタート(&Z)", form,
+  AddCommand(*puzzle, "メニュー選択面", text::kStartPreparedStages, form,
+             &Form1::StartPreparedStages);
+  AddCommand(*puzzle, "メニューランダム面", text::kStartRandomStage, form,
              &Form1::StartRandomStage);
   puzzle->addSeparator()->setObjectName(QStringLiteral("区分線1"));
-  AddCommand(*puzzle, "メニュー終了", "終了(&X)", form, &Form1::EndProgram);
+  AddCommand(*puzzle, "メニュー終了", text::kEndProgram, form, &Form1::EndProgram);
 
-  QMenu* help = bar.addMenu(QStringLiteral("ヘルプ(&H)"));
+  QMenu* help = bar.addMenu(QString::fromUtf8(text::kHelpMenu));
   help->setObjectName(QStringLiteral("メニューヘルプ"));
-  AddCommand(*help, "メニュールール", "ルールの説明(&R)", form, &Form1::ShowRules);
-  AddCommand(*help, "メニューバージョン", "バージョン情報(&A)", form, &Form1::ShowAbout);
+  AddCommand(*help, "メニュールール", text::kShowRules, form, &Form1::ShowRules);
+  AddCommand(*help, "メニューバージョン", text::kShowAbout, form, &Form1::ShowAbout);
 }
 
 }  // namespace kelvora::ui

@@ -7,19 +7,11 @@
 #include <QTextDocument>
 #include <cmath>
 
+#include "text/GameText.h"
 #include "ui/GameFonts.h"
 #include "ui/Twips.h"
 
 namespace kelvora::ui {
-
-const char* const kRulesText =
-    "（遊び方）\r\n"
-    "選択画面スタート\r\n"
-    "　あらかじめ用意された面から４色のリンクを\r\n"
-    "　所定の位置につながった状態に直す。\r\n"
-    "ランダム面スタート\r\n"
-    "　ランダムに作成された面から４色のリンクを\r\n"
-    "　所定の位置につながった状態に直す。\r\n";
 
 namespace {
 
@@ -53,14 +45,14 @@ QPoint RulesWindowPlace(double left, double top, double outerWidth, double outer
 }
 
 Form2::Form2(QWidget& mainWindow) : QDialog(&mainWindow) {
-  setWindowTitle(QStringLiteral("ルールの説明"));
+  setWindowTitle(QString::fromUtf8(text::kRulesTitle));
   setWindowModality(Qt::ApplicationModal);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::WindowSystemMenuHint);
   Paint(*this, Qt::black, kPaper);
   setFixedSize(Px(6930), Px(6930));
 
-  label1_ = new QLabel(QStringLiteral("KELVORA の遊び方"), this);
+  label1_ = new QLabel(QString::fromUtf8(text::kRulesHeading), this);
   label1_->setObjectName(QStringLiteral("Label1"));
   label1_->setGeometry(PxRect(480, 360, 5895, 495));
   label1_->setFont(GameFont(Face::kGothic, 32));
@@ -72,7 +64,7 @@ Form2::Form2(QWidget& mainWindow) : QDialog(&mainWindow) {
   text2_->setGeometry(PxRect(600, 1200, 5775, 2175));
   text2_->setFont(GameFont(Face::kGothic, 19));
   text2_->setPlainText(
-      QString::fromUtf8(kRulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+      QString::fromUtf8(text::kRulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   text2_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -90,17 +82,17 @@ Form2::Form2(QWidget& mainWindow) : QDialog(&mainWindow) {
   image1_->setPixmap(QPixmap(QStringLiteral(":/pictures/rules.jpg")));
   image1_->setScaledContents(true);
 
-  label2_ = new QLabel(QStringLiteral("VESTRANE"), this);
+  label2_ = new QLabel(QString::fromUtf8(text::kRulesMaker), this);
   label2_->setObjectName(QStringLiteral("Label2"));
   label2_->setGeometry(PxRect(1800, 6000, 3015, 375));
   label2_->setFont(GameFont(Face::kGothic, 21));
   label2_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   Paint(*label2_, QColor(255, 128, 128), kPaper);
 
-  Form_Load(mainWindow);
+  PlaceBesides(mainWindow);
 }
 
-void Form2::Form_Load(QWidget& mainWindow) {
+void Form2::PlaceBesides(QWidget& mainWindow) {
   const QRect outer = mainWindow.frameGeometry();
   const QPoint place =
       RulesWindowPlace(outer.left() * kTwipsPerPixel, outer.top() * kTwipsPerPixel,

@@ -11,9 +11,6 @@ class QPlainTextEdit;
 
 namespace kelvora::ui {
 
-// The rules text, seven lines each ended by CR LF.
-extern const char* const kRulesText;
-
 // Where the rules window's left and top edges go, in twips, for a main window at (left, top)
 // with the given outer size in twips: a tenth of the outer size (rounded half to even, the
 // remainder of the division dropped) in from the main window's edges.
@@ -31,7 +28,8 @@ class Form2 : public QDialog {
   QLabel* Label2() const { return label2_; }
 
  private:
-  void Form_Load(QWidget& mainWindow);
+  // Where the main window stands now decides where the rules window opens.
+  void PlaceBesides(QWidget& mainWindow);
 
   QLabel* label1_;
   QPlainTextEdit* text2_;

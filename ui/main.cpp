@@ -6,9 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "modes/DataFileError.h"
-#include "modes/GameFolderLock.h"
-#include "modes/ProgramFolder.h"
+#include "core/ClockRandom.h"
+#include "game/Kelvora.h"
+#include "records/DataFileError.h"
+#include "records/DiskFileStore.h"
+#include "records/GameFolderLock.h"
+#include "records/ProgramFolder.h"
+#include "records/RecordFiles.h"
+#include "text/GameText.h"
 #include "ui/DisplayPlatform.h"
 #include "ui/Form1.h"
 #include "ui/GameStyle.h"
@@ -21,7 +26,8 @@ std::optional<std::string> Environment(const char* name) {
 }
 
 void ShowAlone(QMessageBox::Icon icon, const std::string& text) {
-  QMessageBox box(icon, QStringLiteral("KELVORA"), QString::fromStdString(text), QMessageBox::Ok);
+  QMessageBox box(icon, QString::fromUtf8(kelvora::text::kMessageTitle),
+                  QString::fromStdString(text), QMessageBox::Ok);
   box.exec();
 }
 
@@ -60,14 +66,19 @@ int main(int argc, char** argv) {
   const kelvora::GameFolderLock::Outcome copy = lock.Acquire();
   if (copy == kelvora::GameFolderLock::Outcome::kHeldByAnotherCopy) {
     if (lock.AskHolderToComeForward(std::chrono::seconds(2))) return 0;
-    ShowAlone(QMessageBox::Information, "KELVORA はすでに起動しています。");
+    ShowAlone(QMessageBox::Information, kelvora::text::kAlreadyOpen);
     return 0;
   }
 
-  kelvora::ui::Form1 form(folder, [] { QCoreApplication::exit(0); });
-  if (copy == kelvora::GameFolderLock::Outcome::kHeld) form.Game().RemoveSaveLeftovers();
+  kelvora::DiskFileStore store;
+  kelvora::RecordFiles files(store, folder);
+  if (copy == kelvora::GameFolderLock::Outcome::kHeld) files.RemoveSaveLeftovers();
+  kelvora::ClockRandom random;
+  kelvora::ui::Form1 form([] { QCoreApplication::exit(0); });
+  kelvora::Kelvora game(form, random, files);
+  form.ForwardTo(game);
   try {
-    form.Form_Load();
+    game.Start();
   } catch (const kelvora::DataFileError& error) {
     ShowAlone(QMessageBox::Critical, error.PlayerMessage());
     return 1;

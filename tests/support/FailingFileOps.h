@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "modes/FileOps.h"
+#include "records/FileOps.h"
 
 namespace kelvora::testing {
 

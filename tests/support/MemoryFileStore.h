@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "modes/FileStore.h"
+#include "records/FileStore.h"
 
 namespace kelvora::testing {
 

@@ -7,46 +7,46 @@
 #include <utility>
 #include <vector>
 
-#include "core/GameState.h"
+#include "core/Cells.h"
+#include "core/Position.h"
 #include "core/Screen.h"
-#include "core/TileIndex.h"
 
 namespace kelvora::testing {
 
-inline const char* LabelName(ScreenLabel label) {
+inline const char* LabelName(StatusLabel label) {
   switch (label) {
-    case ScreenLabel::Label4:
-      return "Label4";
-    case ScreenLabel::Label6:
-      return "Label6";
-    case ScreenLabel::Label7:
-      return "Label7";
-    case ScreenLabel::Label8_0:
-      return "Label8(0)";
-    case ScreenLabel::Label8_1:
-      return "Label8(1)";
-    case ScreenLabel::Label9:
-      return "Label9";
-    case ScreenLabel::Label10:
-      return "Label10";
-    case ScreenLabel::Label11:
-      return "Label11";
+    case StatusLabel::kMatchCount:
+      return "matches";
+    case StatusLabel::kMoveCount:
+      return "moves";
+    case StatusLabel::kStageCaption:
+      return "stage";
+    case StatusLabel::kBack:
+      return "back";
+    case StatusLabel::kNext:
+      return "next";
+    case StatusLabel::kBestHeading:
+      return "best heading";
+    case StatusLabel::kBest:
+      return "best";
+    case StatusLabel::kCompletion:
+      return "completion";
   }
   return "?";
 }
 
 class RecordingScreen : public Screen {
  public:
-  void SetTilePicture(int tileIndex, int picture) override {
-    pictures.at(tileIndex) = picture;
-    log.push_back("picture " + std::to_string(tileIndex) + "=" + std::to_string(picture));
+  void SetTilePicture(int tileIndex, int code) override {
+    pictures.at(tileIndex) = code;
+    log.push_back("picture " + std::to_string(tileIndex) + "=" + std::to_string(code));
   }
   void ShowTile(int tileIndex) override { tileShown.at(tileIndex) = true; }
-  void SetCaption(ScreenLabel label, const std::string& caption) override {
+  void SetCaption(StatusLabel label, const std::string& caption) override {
     captions[label] = caption;
     log.push_back(std::string("caption ") + LabelName(label) + "=" + caption);
   }
-  void SetLabelVisible(ScreenLabel label, bool visible) override {
+  void SetLabelVisible(StatusLabel label, bool visible) override {
     shown[label] = visible;
     log.push_back(std::string(visible ? "show " : "hide ") + LabelName(label));
   }
@@ -59,26 +59,26 @@ class RecordingScreen : public Screen {
     log.push_back("message " + title);
   }
 
-  std::string Caption(ScreenLabel label) const {
+  std::string Caption(StatusLabel label) const {
     auto it = captions.find(label);
     return it == captions.end() ? std::string() : it->second;
   }
-  bool Shown(ScreenLabel label) const {
+  bool Shown(StatusLabel label) const {
     auto it = shown.find(label);
     return it != shown.end() && it->second;
   }
   // Every tile box shows exactly the code of its cell.
-  bool ShowsBoard(const Board& board) const {
-    for (int index = 0; index < kTileBoxCount; ++index) {
-      if (pictures[index] != board.At(ColumnOf(index), RowOf(index))) return false;
+  bool Shows(const Position& position) const {
+    for (int index = 0; index < kCellCount; ++index) {
+      if (pictures[index] != position.At(CellAt(index))) return false;
     }
     return true;
   }
 
-  std::array<int, kTileBoxCount> pictures{};  // 0: no picture yet
-  std::array<bool, kTileBoxCount> tileShown{};
-  std::map<ScreenLabel, std::string> captions;
-  std::map<ScreenLabel, bool> shown;
+  std::array<int, kCellCount> pictures{};  // 0: no picture yet
+  std::array<bool, kCellCount> tileShown{};
+  std::map<StatusLabel, std::string> captions;
+  std::map<StatusLabel, bool> shown;
   int beeps = 0;
   std::vector<std::pair<std::string, std::string>> messages;
   std::vector<std::string> log;

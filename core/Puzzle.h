@@ -1,0 +1,65 @@
+// The puzzle in play: the position on the board, the moves counted and lettered, the cells in
+// their goal place, and whether the board takes moves at all. Every change reaches the screen
+// as it happens, and a solved stage is reported once, to whoever keeps the records.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/Move.h"
+#include "core/Position.h"
+#include "core/Screen.h"
+
+namespace kelvora {
+
+// A solved stage as the records keep it.
+struct Solve {
+  int moves = 0;
+  // The letters of the moves, oldest first.
+  std::string history;
+};
+
+class Puzzle {
+ public:
+  using SolvedHandler = std::function<void(const Solve&)>;
+
+  Puzzle(Screen& screen, SolvedHandler solved);
+  Puzzle(const Puzzle&) = delete;
+  Puzzle& operator=(const Puzzle&) = delete;
+
+  // Start-up: the goal on the board and drawn; the board takes no moves until a game begins.
+  void ShowGoalAtStartUp();
+  // A new game: the board takes moves from now on, and its first stage begins.
+  void BeginGame();
+  // A new stage of the game in play: no moves yet, the count of 0 shown.
+  void BeginStage();
+  // The stage's starting position on the board and drawn, its cells in place counted; a
+  // stage that starts solved is solved at once, with no moves.
+  void ShowStage(const Position& start);
+  // A click on a tile or an arrow: nothing while the board takes no moves, one beep for a
+  // refused slide; otherwise the move is made, shown, counted and lettered.
+  void Play(Move move);
+
+  const Position& Board() const { return board_; }
+  int MoveCount() const { return moveCount_; }
+  const std::string& History() const { return history_; }
+  bool TakesMoves() const { return takesMoves_; }
+  int MatchCount() const { return matchCount_; }
+
+ private:
+  void DrawBoard();
+  void ShowMoveCount();
+  void CountMatches();
+  // The announcement, the records, and the board inert with the goal (which it shows).
+  void Complete();
+
+  Screen& screen_;
+  SolvedHandler solved_;
+  Position board_ = Position::Goal();
+  int moveCount_ = 0;
+  std::string history_;
+  bool takesMoves_ = false;
+  int matchCount_ = 0;
+};
+
+}  // namespace kelvora

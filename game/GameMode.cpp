@@ -1,0 +1,25 @@
+// What every mode shows the same way.
+#include "game/GameMode.h"
+
+#include <string>
+#include <utility>
+
+#include "text/GameText.h"
+
+namespace kelvora {
+
+void GameContext::ShowBest(int best) const {
+  screen.SetLabelVisible(StatusLabel::kBestHeading, true);
+  screen.SetLabelVisible(StatusLabel::kBest, true);
+  screen.SetCaption(StatusLabel::kBest, std::to_string(best));
+}
+
+void GameContext::ReportSaveFailures(const std::vector<SaveFailure>& failures) const {
+  if (failures.empty()) return;
+  std::vector<std::pair<std::string, std::string>> lines;
+  for (const SaveFailure& failure : failures)
+    lines.emplace_back(failure.path, failure.reason.japanese);
+  screen.ShowMessage(text::kMessageTitle, text::SaveFailed(lines));
+}
+
+}  // namespace kelvora

@@ -1,0 +1,54 @@
+// Start-up, the start of a game, and the clicks passed on to the puzzle and the mode in play.
+#include "game/Kelvora.h"
+
+namespace kelvora {
+
+Kelvora::Kelvora(Screen& screen, RandomSource& random, RecordFiles& files)
+    : screen_(screen),
+      generator_(random),
+      files_(files),
+      puzzle_(screen, [this](const Solve& solve) { StageSolved(solve); }),
+      context_{puzzle_, screen, records_, files, random} {}
+
+void Kelvora::Start() {
+  generator_.SeedFromClock();
+  records_ = files_.Load();
+  puzzle_.ShowGoalAtStartUp();
+}
+
+void Kelvora::Begin(GameMode& mode) {
+  if (!mode.CanBegin(context_)) return;
+  active_ = &mode;
+  puzzle_.BeginGame();
+  const bool navigation = mode.HasStageNavigation();
+  for (StatusLabel label : {StatusLabel::kStageCaption, StatusLabel::kBack, StatusLabel::kNext}) {
+    screen_.SetLabelVisible(label, navigation);
+  }
+  mode.Begin(context_);
+}
+
+void Kelvora::ClickTile(int tileIndex) {
+  if (tileIndex >= 0 && tileIndex < kCellCount) puzzle_.Play(Move::TileClick(tileIndex));
+}
+
+void Kelvora::ClickArrow(int arrow) {
+  if (arrow >= 0 && arrow < kArrowCount) puzzle_.Play(Move::ArrowClick(arrow));
+}
+
+void Kelvora::StepStage(StageStep step) {
+  if (active_ != nullptr && active_->HasStageNavigation()) active_->Step(context_, step);
+}
+
+void Kelvora::StageSolved(const Solve& solve) {
+  // A stage solved before any game began (none can be) keeps no records.
+  if (active_ != nullptr) active_->StageSolved(context_, solve);
+}
+
+GameView Kelvora::View() const {
+  return {puzzle_.Board(),      puzzle_.MoveCount(),
+          puzzle_.History(),    puzzle_.TakesMoves(),
+          puzzle_.MatchCount(), active_,
+          prepared_.Stage(),    records_};
+}
+
+}  // namespace kelvora

@@ -1,0 +1,62 @@
+// The whole game on a recording screen, with its data files in memory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/Kelvora.h"
+#include "records/DataFileWriter.h"
+#include "records/RecordFiles.h"
+#include "tests/support/FixedStageMode.h"
+#include "tests/support/MemoryFileStore.h"
+#include "tests/support/Positions.h"
+#include "tests/support/RecordingScreen.h"
+#include "tests/support/ScriptedRandom.h"
+
+namespace kelvora::testing {
+
+inline const std::string kFolder = "/games/kelvora/";
+
+// The text of a stage file holding these stages.
+inline std::string StageFileText(const std::vector<Position>& stages) {
+  DataFileWriter writer;
+  writer.WriteNumber(static_cast<int>(stages.size()));
+  for (const Position& stage : stages) {
+    for (int code : stage.Codes()) writer.WriteNumber(code);
+  }
+  return writer.Text();
+}
+
+class GameFixture : public ::testing::Test {
+ protected:
+  GameFixture() : files(store, "/games/kelvora"), game(screen, random, files) {}
+
+  // Lays out a stage file (the record files as they are in the store) and starts the game.
+  void Load(const std::vector<Position>& stages) {
+    store.files[kFolder + "MENDATA1.txt"] = StageFileText(stages);
+    game.Start();
+  }
+
+  // Plays moves by clicks, named by their letters.
+  void Play(const std::string& letters) {
+    for (char letter : letters) {
+      if (letter >= 'Q') {
+        game.ClickArrow(letter - 'Q');
+      } else {
+        game.ClickTile(letter - 'A');
+      }
+    }
+  }
+
+  std::string File(const std::string& name) { return store.files[kFolder + name]; }
+
+  RecordingScreen screen;
+  ScriptedRandom random;
+  MemoryFileStore store;
+  RecordFiles files;
+  Kelvora game;
+};
+
+}  // namespace kelvora::testing

@@ -1,0 +1,33 @@
+// Positions as a test writes them: row by row, top row first, as the board looks.
+#pragma once
+
+#include <array>
+
+#include "core/Position.h"
+
+namespace kelvora::testing {
+
+inline Position FromRows(const std::array<int, 16>& rows) {
+  Position position;
+  for (int row = 1; row <= 4; ++row) {
+    for (int column = 1; column <= 4; ++column) {
+      position.Set({column, row}, rows[(row - 1) * 4 + column - 1]);
+    }
+  }
+  return position;
+}
+
+// One slide from the goal, solved by tile M (index 12): the 10 above the blank in column 4.
+inline Position StageSolvedByM() {
+  return FromRows({1, 4, 7, 10, 2, 5, 8, 13, 2, 5, 8, 11, 3, 6, 9, 12});
+}
+// One turn from the goal, solved by arrow S (row 1 left).
+inline Position StageSolvedByS() {
+  return FromRows({13, 1, 4, 7, 2, 5, 8, 10, 2, 5, 8, 11, 3, 6, 9, 12});
+}
+// One turn of the bottom row from the goal, solved by arrow T (row 4 left).
+inline Position StageSolvedByT() {
+  return FromRows({1, 4, 7, 13, 2, 5, 8, 10, 2, 5, 8, 11, 12, 3, 6, 9});
+}
+
+}  // namespace kelvora::testing

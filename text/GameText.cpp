@@ -1,0 +1,50 @@
+// The game's texts that are put together from parts.
+#include "text/GameText.h"
+
+#include <cstdlib>
+
+namespace kelvora::text {
+
+std::string StageCaption(int stage) {
+  return std::string("第") + (stage < 0 ? "-" : " ") + std::to_string(std::abs(stage)) + "面";
+}
+
+std::string AboutText(const std::string& version, const std::string& releaseDate) {
+  return "ＫＥＬＶＯＲＡ\n\nby the KELVORA project team\n\nVersion " + version + "  (" +
+         releaseDate + ")";
+}
+
+std::string DamagedDataFile(const std::string& path, int line, const std::string& expected) {
+  std::string text = "データファイルを読み込めないため、KELVORA を起動できません。\n\n";
+  text += "ファイル: " + path + "\n";
+  if (line > 0) text += "行: " + std::to_string(line) + " 行目\n";
+  text += "必要なもの: " + expected + "\n\n";
+  text += "ファイルは何も変更していません。";
+  return text;
+}
+
+std::string SaveFailed(const std::vector<std::pair<std::string, std::string>>& pathsAndReasons) {
+  std::string text = "記録をファイルに保存できませんでした。\n\n";
+  for (const auto& [path, reason] : pathsAndReasons) {
+    text += "ファイル: " + path + "\n";
+    text += "理由: " + reason + "\n\n";
+  }
+  text += "記録はゲームを続けている間は残っていて、次に記録を保存するときに一緒に書き込まれます。";
+  return text;
+}
+
+namespace expected {
+
+Phrase ReadableFile(const Phrase& reason) {
+  return Phrase{"読み取れるファイル（", "a readable file ("} + reason + Phrase{"）", ")"};
+}
+
+Phrase RecordCount(int most, const std::string& stageFile) {
+  const std::string limit = std::to_string(most);
+  return {"0 から " + limit + " までの面の数（" + stageFile + " の面の数を超えない数）",
+          "a number of stages from 0 to " + limit + " (no more than " + stageFile + " holds)"};
+}
+
+}  // namespace expected
+
+}  // namespace kelvora::text
