@@ -1,111 +1,84 @@
-// The solving move: counted and lettered, announced, handed to the records, then the board rests.
+// The solving move: shown, counted, announced, reported with its letters; then the board rests.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <string>
+#include <vector>
 
-#include "support/CoreFixture.h"
+#include "tests/support/PuzzleFixture.h"
 
 namespace kelvora::testing {
 namespace {
 
-// One slide from the goal: the 10 sits in the top right cell, the blank below it.
-StageGrid OneSlideFromGoal() {
-  return RowsToGrid({1, 4, 7, 10, 2, 5, 8, 13, 2, 5, 8, 11, 3, 6, 9, 12});
-}
+using CompletionTest = PuzzleFixture;
 
-// Notes what the record keeping saw when it ran.
-struct SnoopingHooks : CountingHooks {
-  explicit SnoopingHooks(GameState& observed) : state(observed) {}
-  void UpdatePreparedBest() override {
-    ++prepared;
-    Snoop();
-  }
-  void RecordRandomStage() override {
-    ++random;
-    Snoop();
-  }
-  void Snoop() {
-    seenMoves = state.moveCount;
-    seenHistory = state.moveHistory;
-    seenActive = state.gameActive;
-  }
-  GameState& state;
-  int seenMoves = -1;
-  std::string seenHistory;
-  int seenActive = -1;
-};
-
-class CompletionTest : public CoreFixture {
- protected:
-  CompletionTest() : snoop(state()) { game.SetModeHooks(&snoop); }
-  SnoopingHooks snoop;
-};
-
-TEST_F(CompletionTest, TheSolvingMoveIsCountedAndLetteredBeforeTheRecords) {
-  Play(OneSlideFromGoal());
-  state().gameMode = 1;
-  state().moveCount = 6;
-  state().moveHistory = "QSQSQS";
-  game.Image1_Click(12);
-  EXPECT_EQ(snoop.prepared, 1);
-  EXPECT_EQ(snoop.random, 0);
-  EXPECT_EQ(snoop.seenMoves, 7);
-  EXPECT_EQ(snoop.seenHistory, "QSQSQSM");
-  EXPECT_EQ(snoop.seenActive, 1);
-}
-
-TEST_F(CompletionTest, AnnouncesWithTwoBeepsAfterShowingSixteen) {
-  Play(OneSlideFromGoal());
-  state().gameMode = 2;
+TEST(CompletionOrder, SixteenMatchesShowThenTheAnnouncementAndTwoBeepsThenTheReport) {
+  RecordingScreen screen;
+  // The report goes into the same log, to show where it falls among the screen's operations.
+  Puzzle puzzle(screen, [&screen](const Solve& solve) {
+    screen.log.push_back("solved " + std::to_string(solve.moves) + " " + solve.history);
+  });
+  puzzle.ShowGoalAtStartUp();
+  puzzle.BeginGame();
+  puzzle.ShowStage(StageSolvedByM());
   screen.log.clear();
-  game.Image1_Click(12);
-  const auto at = [&](const std::string& entry) {
-    return std::find(screen.log.begin(), screen.log.end(), entry) - screen.log.begin();
-  };
-  EXPECT_LT(at("caption Label4=16"), at("caption Label11=Congratulations!"));
-  EXPECT_LT(at("show Label11"), at("beep"));
-  EXPECT_EQ(screen.beeps, 2);
-  EXPECT_EQ(snoop.random, 1);
-  EXPECT_EQ(snoop.prepared, 0);
+  puzzle.Play(*Move::FromLetter('M'));
+  // Only the slide's two pictures: the board already shows the goal, and is not redrawn.
+  EXPECT_EQ(screen.log,
+            (std::vector<std::string>{"picture 13=10", "picture 12=13", "caption moves=1",
+                                      "show moves", "caption matches=16", "show matches",
+                                      "caption completion=Congratulations!", "show completion",
+                                      "beep", "beep", "solved 1 M"}));
 }
 
-TEST_F(CompletionTest, LeavesTheSolvedGameOnScreenAndTheBoardInert) {
-  Play(OneSlideFromGoal());
-  state().gameMode = 1;
-  state().moveCount = 4;
-  game.Image1_Click(12);
-  EXPECT_EQ(state().moveCount, 0);
-  EXPECT_EQ(state().gameActive, 0);
-  EXPECT_TRUE(state().moveHistory.empty());
-  EXPECT_EQ(state().board.Field(), GoalPattern());
-  EXPECT_TRUE(screen.ShowsBoard(state().board));
-  EXPECT_EQ(screen.Caption(ScreenLabel::Label6), "5");
-  EXPECT_EQ(screen.Caption(ScreenLabel::Label4), "16");
-  EXPECT_EQ(state().gameMode, 1);
+TEST_F(CompletionTest, ReportsTheSolveWithTheSolvingMoveCountedAndLettered) {
+  PlayFrom(StageSolvedByM());
+  Play("QSQSQS");
+  EXPECT_TRUE(solves.empty());
+  Play("M");
+  ASSERT_EQ(solves.size(), 1u);
+  EXPECT_EQ(solves[0].moves, 7);
+  EXPECT_EQ(solves[0].history, "QSQSQSM");
+}
+
+TEST_F(CompletionTest, LeavesTheGoalShownAndTheBoardInertWithCountAndHistoryReset) {
+  PlayFrom(StageSolvedByM());
+  Play("QSQSM");
+  EXPECT_FALSE(puzzle.TakesMoves());
+  EXPECT_EQ(puzzle.MoveCount(), 0);
+  EXPECT_TRUE(puzzle.History().empty());
+  EXPECT_EQ(puzzle.Board(), Position::Goal());
+  EXPECT_TRUE(screen.Shows(Position::Goal()));
+  // The player still sees the count of the solve and the full match.
+  EXPECT_EQ(screen.Caption(StatusLabel::kMoveCount), "5");
+  EXPECT_EQ(screen.Caption(StatusLabel::kMatchCount), "16");
+  EXPECT_TRUE(screen.Shown(StatusLabel::kCompletion));
 
   screen.log.clear();
-  game.Image1_Click(13);
-  game.Image1_Click(8);
-  game.Label2_Click(0);
+  for (int index = 0; index < Move::kKinds; ++index) puzzle.Play(Move::FromIndex(index));
   EXPECT_TRUE(screen.log.empty());
-  EXPECT_EQ(state().board.Field(), GoalPattern());
+  EXPECT_EQ(puzzle.Board(), Position::Goal());
+  EXPECT_EQ(solves.size(), 1u);
 }
 
-TEST_F(CompletionTest, AStageAlreadySolvedCompletesWithNoMoves) {
-  Play(GoalPattern());
-  state().gameMode = 2;
-  game.Books().CheckMatches();
-  EXPECT_EQ(snoop.random, 1);
-  EXPECT_EQ(snoop.seenMoves, 0);
+TEST_F(CompletionTest, AStageThatStartsSolvedCompletesAtOnceWithNoMoves) {
+  PlayFrom(Position::Goal());
+  ASSERT_EQ(solves.size(), 1u);
+  EXPECT_EQ(solves[0].moves, 0);
+  EXPECT_TRUE(solves[0].history.empty());
   EXPECT_EQ(screen.beeps, 2);
-  EXPECT_EQ(state().gameActive, 0);
+  EXPECT_TRUE(screen.Shown(StatusLabel::kCompletion));
+  EXPECT_FALSE(puzzle.TakesMoves());
 }
 
-TEST_F(CompletionTest, NoGameModeKeepsNoRecords) {
-  Play(OneSlideFromGoal());
-  game.Image1_Click(12);
-  EXPECT_EQ(snoop.prepared + snoop.random, 0);
-  EXPECT_EQ(screen.Caption(ScreenLabel::Label11), "Congratulations!");
+TEST_F(CompletionTest, TheNextGameTakesMovesAgainAndReportsOnlyItsOwn) {
+  PlayFrom(StageSolvedByM());
+  Play("QSM");
+  PlayFrom(StageSolvedByT());
+  EXPECT_TRUE(puzzle.TakesMoves());
+  Play("T");
+  ASSERT_EQ(solves.size(), 2u);
+  EXPECT_EQ(solves[1].moves, 1);
+  EXPECT_EQ(solves[1].history, "T");
 }
 
 }  // namespace

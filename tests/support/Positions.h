@@ -2,8 +2,22 @@
 #pragma once
 
 #include <array>
+#include <ostream>
 
 #include "core/Position.h"
+
+namespace kelvora {
+
+// A failed comparison prints the board as it looks, row by row, instead of raw bytes.
+inline void PrintTo(const Position& position, std::ostream* out) {
+  for (int row = 1; row <= kBoardSize; ++row) {
+    *out << (row == 1 ? "{" : " /");
+    for (int column = 1; column <= kBoardSize; ++column) *out << ' ' << position.At({column, row});
+  }
+  *out << " }";
+}
+
+}  // namespace kelvora
 
 namespace kelvora::testing {
 
@@ -28,6 +42,10 @@ inline Position StageSolvedByS() {
 // One turn of the bottom row from the goal, solved by arrow T (row 4 left).
 inline Position StageSolvedByT() {
   return FromRows({1, 4, 7, 13, 2, 5, 8, 10, 2, 5, 8, 11, 12, 3, 6, 9});
+}
+// Column 4 slid up three times from the goal: the blank in the bottom right cell.
+inline Position BlankAtBottomRight() {
+  return FromRows({1, 4, 7, 10, 2, 5, 8, 11, 2, 5, 8, 12, 3, 6, 9, 13});
 }
 
 }  // namespace kelvora::testing
