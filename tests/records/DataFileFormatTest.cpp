@@ -1,15 +1,15 @@
 // The text layout of the data files: what the writer produces and what the reader accepts.
 #include <gtest/gtest.h>
 
-#include "modes/DataFileError.h"
-#include "modes/DataFileReader.h"
-#include "modes/DataFileWriter.h"
-#include "modes/ProgramFolder.h"
+#include "records/DataFileError.h"
+#include "records/DataFileReader.h"
+#include "records/DataFileWriter.h"
+#include "records/ProgramFolder.h"
 
 namespace kelvora {
 namespace {
 
-constexpr std::int32_t kAny = 2147483647;
+constexpr int kAny = 2147483647;
 const Phrase kNumber{"数", "a number"};
 
 TEST(DataFileWriter, WritesOneValuePerLineEndedByCrLf) {
@@ -50,7 +50,7 @@ TEST(DataFileReader, AcceptsHandEditedLineEndsBlanksAndCommas) {
 }
 
 // Reads numbers until the reader throws, and returns the line it named.
-int LineOfFirstBadNumber(const std::string& text, std::int32_t min = 0, std::int32_t max = kAny) {
+int LineOfFirstBadNumber(const std::string& text, int min = 0, int max = kAny) {
   DataFileReader reader("stages.txt", text);
   try {
     for (int i = 0; i < 100; ++i) reader.ReadNumber(min, max, kNumber);

@@ -3,44 +3,48 @@
 #include <gtest/gtest.h>
 
 #include "core/HistoryReplay.h"
-#include "modes/DataFiles.h"
-#include "modes/DiskFileStore.h"
-#include "support/DeliveredSolutions.h"
+#include "records/DiskFileStore.h"
+#include "records/RecordFiles.h"
+#include "tests/support/DeliveredSolutions.h"
 
 namespace kelvora {
 namespace {
 
 class DeliveredDataTest : public ::testing::Test {
  protected:
-  DeliveredDataTest() : files(tables, store, KELVORA_DELIVERED_DATA) { files.LoadDataFiles(); }
-  DataTables tables;
+  DeliveredDataTest() : files(store, KELVORA_DELIVERED_DATA), records(files.Load()) {}
+  std::string Contents(const char* name) { return store.Read(files.Folder() + name).contents; }
+
   DiskFileStore store;
-  DataFiles files;
+  RecordFiles files;
+  Records records;
 };
 
 TEST_F(DeliveredDataTest, HoldThirtyStagesAndNoRecords) {
-  EXPECT_EQ(tables.preparedStageCount, 30);
-  for (int s = 1; s <= 30; ++s) {
-    EXPECT_EQ(tables.bestMoves[s], 0) << s;
-    EXPECT_EQ(tables.bestHistory[s], "") << s;
+  ASSERT_EQ(records.prepared.size(), 30u);
+  for (std::size_t s = 0; s < records.prepared.size(); ++s) {
+    EXPECT_EQ(records.prepared[s].bestMoves, 0) << "stage " << s + 1;
+    EXPECT_EQ(records.prepared[s].bestHistory, "") << "stage " << s + 1;
   }
-  EXPECT_EQ(tables.randomStageCount, 0);
-  EXPECT_EQ(tables.randomBest, kNoRandomBest);
-  EXPECT_EQ(store.Read(files.MYpath() + kPreparedBestFile).contents, files.PreparedBestText());
-  EXPECT_EQ(store.Read(files.MYpath() + kRandomStagesFile).contents, "0\r\n");
-  EXPECT_EQ(store.Read(files.MYpath() + kRandomRecordsFile).contents, "0\r\n9999\r\n");
+  EXPECT_TRUE(records.archive.empty());
+  EXPECT_EQ(records.randomBest, kNoRandomBest);
+  // Byte for byte what a save of these records would write.
+  EXPECT_EQ(Contents(kPreparedBestFile), RecordFiles::PreparedBestsText(records));
+  EXPECT_EQ(Contents(kRandomStagesFile), "0\r\n");
+  EXPECT_EQ(Contents(kRandomRecordsFile), "0\r\n9999\r\n");
 }
 
 TEST_F(DeliveredDataTest, EveryStageIsSolvedInItsParAndTheParsRiseFromOneToSixty) {
   const auto solutions = testing::DeliveredSolutions();
   ASSERT_EQ(solutions.size(), 30u);
+  ASSERT_EQ(records.prepared.size(), 30u);
   int previous = 0;
-  for (int s = 1; s <= 30; ++s) {
-    const auto& solution = solutions[s - 1];
-    EXPECT_EQ(static_cast<int>(solution.letters.size()), solution.par) << "stage " << s;
-    const ReplayResult replay = ReplayHistory(tables.preparedStages[s], solution.letters);
-    EXPECT_TRUE(replay.solved) << "stage " << s << ": " << replay.problem;
-    EXPECT_GT(solution.par, previous) << "stage " << s;
+  for (std::size_t s = 0; s < solutions.size(); ++s) {
+    const auto& solution = solutions[s];
+    EXPECT_EQ(static_cast<int>(solution.letters.size()), solution.par) << "stage " << s + 1;
+    const ReplayResult replay = ReplayHistory(records.prepared[s].start, solution.letters);
+    EXPECT_TRUE(replay.solved) << "stage " << s + 1 << ": " << replay.problem;
+    EXPECT_GT(solution.par, previous) << "stage " << s + 1;
     previous = solution.par;
   }
   EXPECT_EQ(solutions.front().par, 1);

@@ -3,14 +3,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
-#include "modes/DiskFileStore.h"
-#include "support/FailingFileOps.h"
+#include "records/DiskFileStore.h"
+#include "tests/support/FailingFileOps.h"
+#include "text/GameText.h"
 
 namespace kelvora {
 namespace {
@@ -67,26 +70,29 @@ TEST_F(DiskFileStoreTest, TellsAMissingFileFromAnUnreadableOne) {
   DiskFileStore store;
   EXPECT_EQ(store.Read(Path("none.txt")).status, FileReadResult::Status::kMissing);
   fs::create_directory(folder / "BEST2.txt");
-  EXPECT_EQ(store.Read(Path("BEST2.txt")).status, FileReadResult::Status::kUnreadable);
+  const FileReadResult folderRead = store.Read(Path("BEST2.txt"));
+  EXPECT_EQ(folderRead.status, FileReadResult::Status::kUnreadable);
+  EXPECT_EQ(folderRead.reason, text::reason::kFolderNotFile);
 }
 
 TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
   using Step = testing::FailingOps::Step;
   const std::string old = "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n";
   const std::string path = Path("BEST1.txt");
-  for (auto [step, error, reason] :
-       {std::tuple{Step::kMakeTemp, EACCES, "書き込みが許可されていません"},
-        std::tuple{Step::kWriteHalfway, ENOSPC, "ディスクの空き容量が足りません"},
-        std::tuple{Step::kSync, EIO, "ディスクの読み書きでエラーが起きました"},
-        std::tuple{Step::kClose, EDQUOT, "ディスクの空き容量が足りません"},
-        std::tuple{Step::kRename, EROFS, "読み取り専用の場所です"}}) {
+  namespace reason = text::reason;
+  for (const auto& [step, error, why] :
+       {std::tuple{Step::kMakeTemp, EACCES, reason::kWriteDenied},
+        std::tuple{Step::kWriteHalfway, ENOSPC, reason::kDiskFull},
+        std::tuple{Step::kSync, EIO, reason::kDiskError},
+        std::tuple{Step::kClose, EDQUOT, reason::kDiskFull},
+        std::tuple{Step::kRename, EROFS, reason::kReadOnlyPlace}}) {
     { std::ofstream(path, std::ios::binary) << old; }
     testing::FailingOps ops(step, error);
     DiskFileStore store(ops);
     const FileWriteResult result =
         store.Replace(path, "2\r\n20\r\n\"" + std::string(20, 'Q') + "\"\r\n0\r\n\"\"\r\n");
     EXPECT_FALSE(result.written);
-    EXPECT_EQ(result.reason.japanese, reason);
+    EXPECT_EQ(result.reason, why);
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(StrayFiles(), 0);
   }
@@ -95,7 +101,7 @@ TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
 TEST_F(DiskFileStoreTest, AFolderThatIsGoneIsReportedNotCreated) {
   DiskFileStore store;
   const std::string path = (folder / "gone" / "BEST1.txt").string();
-  EXPECT_EQ(store.Replace(path, "0\r\n").reason.japanese, "フォルダーが見つかりません");
+  EXPECT_EQ(store.Replace(path, "0\r\n").reason, text::reason::kNoFolder);
   EXPECT_FALSE(fs::exists(folder / "gone"));
 }
 
@@ -125,7 +131,7 @@ TEST_F(DiskFileStoreTest, AReadOnlyFolderIsReportedAndItsFileKept) {
   waitpid(child, &status, 0);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0))),
-            "書き込みが許可されていません");
+            text::reason::kWriteDenied.japanese);
   fs::permissions(folder, fs::perms::owner_all);
   EXPECT_EQ(Contents(path), "0\r\n9999\r\n");
   EXPECT_EQ(StrayFiles(), 0);
@@ -140,7 +146,7 @@ TEST_F(DiskFileStoreTest, TheFilesAsThePlayerSetThemUpStayThatWay) {
                   fs::perm_options::remove);
   const FileWriteResult refused = store.Replace(kept, "1\r\n0\r\n\"\"\r\n");
   EXPECT_FALSE(refused.written);
-  EXPECT_EQ(refused.reason.japanese, "読み取り専用のファイルです");
+  EXPECT_EQ(refused.reason, text::reason::kReadOnlyFile);
   EXPECT_EQ(Contents(kept), "0\r\n");
 
   // Private records stay private.

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "modes/GameFolderLock.h"
+#include "records/GameFolderLock.h"
 
 namespace kelvora {
 namespace {

@@ -2,22 +2,38 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <map>
 #include <random>
+#include <set>
 
-#include "modes/DataFileError.h"
-#include "modes/DataFiles.h"
-#include "support/ModesFixture.h"
+#include "records/DataFileError.h"
+#include "records/DataFileWriter.h"
+#include "records/RecordFiles.h"
+#include "tests/support/MemoryFileStore.h"
+#include "tests/support/Positions.h"
+#include "text/GameText.h"
 
 namespace kelvora::testing {
 namespace {
 
+namespace expected = text::expected;
+
+// The text of a stage file holding these stages, as the stage generator writes it.
+std::string StageFile(const std::vector<Position>& stages) {
+  DataFileWriter writer;
+  writer.WriteNumber(static_cast<int>(stages.size()));
+  for (const Position& stage : stages) {
+    for (int code : stage.Codes()) writer.WriteNumber(code);
+  }
+  return writer.Text();
+}
+
 // A random arrangement of the goal's tiles.
-StageGrid RandomStage(std::mt19937& rng) {
-  std::vector<int> codes = {1, 2, 2, 3, 4, 5, 5, 6, 7, 8, 8, 9, 10, 11, 12, 13};
+Position RandomStage(std::mt19937& rng) {
+  std::array<int, 16> codes = Position::Goal().Codes();
   std::shuffle(codes.begin(), codes.end(), rng);
-  StageGrid stage{};
-  for (int i = 0; i < 16; ++i) stage[i / 4 + 1][i % 4 + 1] = codes[i];
-  return stage;
+  return Position::FromCodes(codes);
 }
 
 std::string RandomHistory(std::mt19937& rng) {
@@ -26,170 +42,192 @@ std::string RandomHistory(std::mt19937& rng) {
   return history;
 }
 
-// Tables filled with n entries of everything, as a long-played game would have them.
-DataTables FullTables(int n, std::mt19937& rng) {
-  DataTables tables;
-  tables.preparedStageCount = n;
-  tables.randomStageCount = n;
-  tables.randomBest = n == 0 ? kNoRandomBest : 17;
-  for (int s = 1; s <= n; ++s) {
-    tables.preparedStages[s] = RandomStage(rng);
-    tables.bestMoves[s] = static_cast<std::int32_t>(rng() % 1000);
-    tables.bestHistory[s] = RandomHistory(rng);
-    tables.randomStages[s] = RandomStage(rng);
-    tables.randomRecordMoves[s] = static_cast<std::int32_t>(rng() % 1001);
-    tables.randomRecordHistory[s] = RandomHistory(rng);
+// n entries of everything, as a long-played game would have them.
+Records FullRecords(int n, std::mt19937& rng) {
+  Records records;
+  records.randomBest = n == 0 ? kNoRandomBest : 17;
+  for (int s = 0; s < n; ++s) {
+    records.prepared.push_back(
+        {RandomStage(rng), static_cast<int>(rng() % 1000), RandomHistory(rng)});
+    records.archive.push_back(
+        {RandomStage(rng), static_cast<int>(rng() % 1001), RandomHistory(rng)});
   }
-  return tables;
+  return records;
+}
+
+std::vector<Position> StartsOf(const std::vector<PreparedStage>& stages) {
+  std::vector<Position> starts;
+  for (const PreparedStage& stage : stages) starts.push_back(stage.start);
+  return starts;
 }
 
 int LineCount(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-TEST(DataFilesRoundTrip, SaveThenLoadGivesTheSameTablesAndTheSameBytes) {
+TEST(RecordFilesRoundTrip, SavingThenLoadingGivesTheSameRecordsAndTheSameBytes) {
   std::mt19937 rng(7);
   for (int n : {0, 1, 50}) {
     MemoryFileStore store;
-    DataTables saved = FullTables(n, rng);
-    DataFiles writer(saved, store, "/g");
-    std::vector<StageGrid> prepared(saved.preparedStages.begin() + 1,
-                                    saved.preparedStages.begin() + 1 + n);
-    store.files["/g/MENDATA1.txt"] = StageFileText(prepared);
-    ASSERT_TRUE(writer.SavePreparedBest().empty());
-    ASSERT_TRUE(writer.SaveRandomRecords().empty());
+    const Records saved = FullRecords(n, rng);
+    store.files["/g/MENDATA1.txt"] = StageFile(StartsOf(saved.prepared));
+    RecordFiles writer(store, "/g");
+    ASSERT_TRUE(writer.SavePreparedBests(saved).empty());
+    ASSERT_TRUE(writer.SaveRandomArchive(saved).empty());
+    const auto written = store.files;
+    EXPECT_EQ(LineCount(written.at("/g/BEST1.txt")), 1 + 2 * n);
+    EXPECT_EQ(LineCount(written.at("/g/MENDATA2.txt")), 1 + 16 * n);
+    EXPECT_EQ(LineCount(written.at("/g/BEST2.txt")), 2 + 2 * n);
 
-    const std::string best1 = store.files["/g/BEST1.txt"];
-    const std::string mendata2 = store.files["/g/MENDATA2.txt"];
-    const std::string best2 = store.files["/g/BEST2.txt"];
-    EXPECT_EQ(LineCount(best1), 1 + 2 * n);
-    EXPECT_EQ(LineCount(mendata2), 1 + 16 * n);
-    EXPECT_EQ(LineCount(best2), 2 + 2 * n);
-    EXPECT_EQ(LineCount(store.files["/g/MENDATA1.txt"]), 1 + 16 * n);
-
-    DataTables loaded;
-    DataFiles reader(loaded, store, "/g/");
-    reader.LoadDataFiles();
+    RecordFiles reader(store, "/g/");
+    const Records loaded = reader.Load();
     EXPECT_EQ(loaded, saved) << "n = " << n;
-
-    store.writes.clear();
-    ASSERT_TRUE(reader.SavePreparedBest().empty());
-    ASSERT_TRUE(reader.SaveRandomRecords().empty());
-    EXPECT_EQ(store.files["/g/BEST1.txt"], best1);
-    EXPECT_EQ(store.files["/g/MENDATA2.txt"], mendata2);
-    EXPECT_EQ(store.files["/g/BEST2.txt"], best2);
+    ASSERT_TRUE(reader.SavePreparedBests(loaded).empty());
+    ASSERT_TRUE(reader.SaveRandomArchive(loaded).empty());
+    EXPECT_EQ(store.files, written) << "n = " << n;
   }
 }
 
-TEST(DataFilesSave, WritesTheExampleLayoutExactly) {
+TEST(RecordFilesSave, WritesTheExampleLayoutExactly) {
   MemoryFileStore store;
-  DataTables tables;
-  tables.preparedStageCount = 2;
-  tables.bestMoves[1] = 23;
-  tables.bestHistory[1] = "QRSTQRSTQRSTQRSTQRSTQRS";
-  DataFiles files(tables, store, "/g");
-  ASSERT_TRUE(files.SavePreparedBest().empty());
+  RecordFiles files(store, "/g");
+  Records records;
+  records.prepared = {{StageSolvedByM(), 23, "QRSTQRSTQRSTQRSTQRSTQRS"}, {StageSolvedByS(), 0, ""}};
+  ASSERT_TRUE(files.SavePreparedBests(records).empty());
   EXPECT_EQ(store.files["/g/BEST1.txt"], "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n");
 }
 
-TEST(DataFilesSave, ARandomSaveThatFailsOnTheStagesLeavesTheRecordsAlone) {
+TEST(RecordFilesSave, ARandomSaveThatFailsOnTheStagesLeavesTheRecordFileAlone) {
   MemoryFileStore store;
-  DataTables tables;
-  DataFiles files(tables, store, "/g");
+  RecordFiles files(store, "/g");
   store.failing.insert("/g/MENDATA2.txt");
-  const std::vector<SaveFailure> failures = files.SaveRandomRecords();
+  const std::vector<SaveFailure> failures = files.SaveRandomArchive(Records{});
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].path, "/g/MENDATA2.txt");
   EXPECT_EQ(failures[0].reason.english, "disk full");
   EXPECT_EQ(store.attempts, std::vector<std::string>{"/g/MENDATA2.txt"});
 }
 
-TEST(DataFilesSave, WhatAFailedSaveLeftIsWrittenByTheNextSaveOfEitherPair) {
+TEST(RecordFilesSave, WhatAFailedSaveLeftIsWrittenByTheNextSaveOfEitherPair) {
   MemoryFileStore store;
-  DataTables tables;
-  tables.preparedStageCount = 1;
-  DataFiles files(tables, store, "/g");
+  RecordFiles files(store, "/g");
+  Records records;
+  records.prepared = {{StageSolvedByM(), 5, "QSQSM"}};
   store.failing.insert("/g/BEST1.txt");
-  tables.bestMoves[1] = 4;
-  EXPECT_EQ(files.SavePreparedBest().size(), 1u);
+  EXPECT_EQ(files.SavePreparedBests(records).size(), 1u);
+  store.failing = {"/g/BEST2.txt"};
+  records.archive = {{StageSolvedByT(), 1, "T"}};
+  records.randomBest = 1;
+  EXPECT_EQ(files.SaveRandomArchive(records).size(), 1u);
+  // The random save wrote the best still waiting, with the records as they are now.
+  EXPECT_EQ(store.files["/g/BEST1.txt"], "1\r\n5\r\n\"QSQSM\"\r\n");
+
+  // A prepared save writes the random pair still waiting.
   store.failing.clear();
-  // Random solves write their own pair and the best still waiting.
-  tables.randomStageCount = 1;
-  EXPECT_TRUE(files.SaveRandomRecords().empty());
-  EXPECT_EQ(store.files["/g/BEST1.txt"], "1\r\n4\r\n\"\"\r\n");
-  EXPECT_EQ(store.files["/g/BEST2.txt"].substr(0, 3), "1\r\n");
-  // Once on disk it is not written again.
   store.attempts.clear();
-  EXPECT_TRUE(files.SaveRandomRecords().empty());
-  EXPECT_EQ(store.attempts, (std::vector<std::string>{"/g/MENDATA2.txt", "/g/BEST2.txt"}));
+  records.prepared[0] = {StageSolvedByM(), 1, "M"};
+  EXPECT_TRUE(files.SavePreparedBests(records).empty());
+  EXPECT_EQ(store.attempts,
+            (std::vector<std::string>{"/g/BEST1.txt", "/g/MENDATA2.txt", "/g/BEST2.txt"}));
+  EXPECT_EQ(store.files["/g/BEST2.txt"], "1\r\n1\r\n1\r\n\"T\"\r\n");
+  // Once on disk, neither pair is written again by the other's save.
+  store.attempts.clear();
+  EXPECT_TRUE(files.SavePreparedBests(records).empty());
+  EXPECT_TRUE(files.SaveRandomArchive(records).empty());
+  EXPECT_EQ(store.attempts,
+            (std::vector<std::string>{"/g/BEST1.txt", "/g/MENDATA2.txt", "/g/BEST2.txt"}));
 }
 
-TEST(DataFilesLoad, MissingRecordFilesAreAFirstRun) {
+TEST(RecordFilesSave, LeftoversAreRemovedBesideEveryFileASaveWritesAndNoOther) {
+  MemoryFileStore store;
+  RecordFiles files(store, "/g");
+  ASSERT_TRUE(files.SavePreparedBests(Records{}).empty());
+  ASSERT_TRUE(files.SaveRandomArchive(Records{}).empty());
+  files.RemoveSaveLeftovers();
+  EXPECT_EQ(std::set<std::string>(store.cleaned.begin(), store.cleaned.end()),
+            std::set<std::string>(store.writes.begin(), store.writes.end()));
+}
+
+TEST(RecordFilesLoad, MissingRecordFilesAreAFirstRun) {
   MemoryFileStore store;
   std::mt19937 rng(1);
-  store.files["/g/MENDATA1.txt"] = StageFileText({RandomStage(rng), RandomStage(rng)});
-  DataTables tables;
-  DataFiles files(tables, store, "/g");
-  files.LoadDataFiles();
-  EXPECT_EQ(tables.preparedStageCount, 2);
-  EXPECT_EQ(tables.bestMoves[1], 0);
-  EXPECT_EQ(tables.bestMoves[2], 0);
-  EXPECT_EQ(tables.randomStageCount, 0);
-  EXPECT_EQ(tables.randomBest, kNoRandomBest);
-  EXPECT_TRUE(store.writes.empty());
+  const Position first = RandomStage(rng);
+  const Position second = RandomStage(rng);
+  store.files["/g/MENDATA1.txt"] = StageFile({first, second});
+  const Records records = RecordFiles(store, "/g").Load();
+  EXPECT_EQ(records, (Records{{{first, 0, ""}, {second, 0, ""}}, {}, kNoRandomBest}));
+  EXPECT_TRUE(store.attempts.empty());
 }
 
-TEST(DataFilesLoad, TheRecordFilesCountsWin) {
+TEST(RecordFilesLoad, TheRecordFilesCountsWin) {
   MemoryFileStore store;
   std::mt19937 rng(2);
-  store.files["/g/MENDATA1.txt"] =
-      StageFileText({RandomStage(rng), RandomStage(rng), RandomStage(rng)});
+  const std::vector<Position> prepared = {RandomStage(rng), RandomStage(rng), RandomStage(rng)};
+  const std::vector<Position> random = {RandomStage(rng), RandomStage(rng)};
+  store.files["/g/MENDATA1.txt"] = StageFile(prepared);
   store.files["/g/BEST1.txt"] = "2\r\n5\r\n\"QQQQQ\"\r\n0\r\n\"\"\r\n";
   // A save interrupted between the two random files: one stage more than records.
-  store.files["/g/MENDATA2.txt"] = StageFileText({RandomStage(rng), RandomStage(rng)});
+  store.files["/g/MENDATA2.txt"] = StageFile(random);
   store.files["/g/BEST2.txt"] = "1\r\n40\r\n40\r\n\"" + std::string(40, 'Q') + "\"\r\n";
-  DataTables tables;
-  DataFiles files(tables, store, "/g");
-  files.LoadDataFiles();
-  EXPECT_EQ(tables.preparedStageCount, 2);
-  EXPECT_EQ(tables.bestHistory[1], "QQQQQ");
-  EXPECT_EQ(tables.randomStageCount, 1);
-  EXPECT_EQ(tables.randomBest, 40);
+  RecordFiles files(store, "/g");
+  const Records records = files.Load();
+  EXPECT_EQ(records.prepared,
+            (std::vector<PreparedStage>{{prepared[0], 5, "QQQQQ"}, {prepared[1], 0, ""}}));
+  EXPECT_EQ(records.archive, (std::vector<ArchivedStage>{{random[0], 40, std::string(40, 'Q')}}));
+  EXPECT_EQ(records.randomBest, 40);
   // The next save writes the counts that won.
-  ASSERT_TRUE(files.SaveRandomRecords().empty());
+  ASSERT_TRUE(files.SaveRandomArchive(records).empty());
   EXPECT_EQ(LineCount(store.files["/g/MENDATA2.txt"]), 17);
 }
 
-// A complete, sound set of data files: two prepared stages, one random stage recorded.
+// A complete, sound set of data files: two prepared stages, one random stage archived.
 std::map<std::string, std::string> SoundFiles() {
   return {
-      {"MENDATA1.txt", StageFileText({StageSolvedByM(), StageSolvedByS()})},
-      {"MENDATA2.txt", StageFileText({StageSolvedByT()})},
+      {"MENDATA1.txt", StageFile({StageSolvedByM(), StageSolvedByS()})},
+      {"MENDATA2.txt", StageFile({StageSolvedByT()})},
       {"BEST1.txt", "2\r\n1\r\n\"M\"\r\n0\r\n\"\"\r\n"},
       {"BEST2.txt", "1\r\n1\r\n1\r\n\"T\"\r\n"},
   };
+}
+
+void LayOut(MemoryFileStore& store, const std::map<std::string, std::string>& files) {
+  for (const auto& [name, text] : files) store.files["/g/" + name] = text;
 }
 
 // Replaces line `line` (1-based) of a file's text.
 std::string WithLine(const std::string& text, int line, const std::string& value) {
   std::string result;
   int current = 1;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find("\r\n", start);
-    std::string content = text.substr(start, end - start);
-    result += (current == line ? value : content) + "\r\n";
+  for (std::size_t start = 0; start < text.size(); ++current) {
+    const std::size_t end = text.find("\r\n", start);
+    result += (current == line ? value : text.substr(start, end - start)) + "\r\n";
     start = end + 2;
-    ++current;
   }
   return result;
 }
 
+TEST(RecordFilesLoad, ASoundSetLoadsWholeAndTheCheckReadsTheSameAndFindsNothing) {
+  MemoryFileStore store;
+  LayOut(store, SoundFiles());
+  RecordFiles files(store, "/g");
+  const Records loaded = files.Load();
+  EXPECT_EQ(loaded, (Records{{{StageSolvedByM(), 1, "M"}, {StageSolvedByS(), 0, ""}},
+                             {{StageSolvedByT(), 1, "T"}},
+                             1}));
+  const FolderCheck check = files.Check();
+  EXPECT_TRUE(check.damage.empty());
+  EXPECT_TRUE(check.preparedSound && check.randomSound);
+  EXPECT_EQ(check.records, loaded);
+}
+
 struct Damage {
   const char* what;
-  const char* file;
+  const char* damagedFile;
+  std::string text;  // the damaged file's whole text, or <missing> or <unreadable>
+  // What the error names: the file (the damaged one unless given), the line, what belongs there.
   int line;
-  std::string text;  // the damaged file's whole text
+  Phrase expected;
+  const char* namedFile = nullptr;
 };
 
 std::vector<Damage> DamageKinds() {
@@ -198,36 +236,46 @@ std::vector<Damage> DamageKinds() {
   const std::string m2 = files["MENDATA2.txt"];
   const std::string b1 = files["BEST1.txt"];
   const std::string b2 = files["BEST2.txt"];
+  const Phrase endsEarly = expected::kFileEndsHere;
   return {
-      {"stage file missing", "MENDATA1.txt", 0, "<missing>"},
-      {"stage file unreadable", "MENDATA1.txt", 0, "<unreadable>"},
-      {"stage file ends early", "MENDATA1.txt", 33, m1.substr(0, m1.size() - 4)},
-      {"text for a count", "MENDATA1.txt", 1, WithLine(m1, 1, "two")},
-      {"count above 50", "MENDATA1.txt", 1, WithLine(m1, 1, "51")},
-      {"negative count", "MENDATA2.txt", 1, WithLine(m2, 1, "-1")},
-      {"tile code 0", "MENDATA1.txt", 5, WithLine(m1, 5, "0")},
-      {"tile code 14", "MENDATA2.txt", 17, WithLine(m2, 17, "14")},
-      {"not the goal's tiles", "MENDATA1.txt", 18, WithLine(m1, 20, "1")},
-      {"random stages end early", "MENDATA2.txt", 10,
-       "1\r\n1\r\n4\r\n7\r\n13\r\n2\r\n5\r\n8\r\n10\r\n"},
-      {"best count above stages", "BEST1.txt", 1, WithLine(b1, 1, "3") + "0\r\n\"\"\r\n"},
-      {"best file ends early", "BEST1.txt", 5, b1.substr(0, b1.size() - 4)},
-      {"text for moves", "BEST1.txt", 2, WithLine(b1, 2, "one")},
-      {"negative moves", "BEST1.txt", 4, WithLine(b1, 4, "-2")},
-      {"history unquoted", "BEST1.txt", 3, WithLine(b1, 3, "M")},
-      {"history not moves", "BEST1.txt", 3, WithLine(b1, 3, "\"MX\"")},
-      {"records above stages", "BEST2.txt", 1, WithLine(b2, 1, "2") + "5\r\n\"QQQQQ\"\r\n"},
-      {"records above missing stages", "MENDATA2.txt", -1, "<missing>"},
-      {"best of random text", "BEST2.txt", 2, WithLine(b2, 2, "best")},
-      {"random records end early", "BEST2.txt", 4, "1\r\n1\r\n1\r\n"},
+      {"stage file missing", "MENDATA1.txt", "<missing>", 0, expected::kStageFile},
+      {"stage file unreadable", "MENDATA1.txt", "<unreadable>", 0,
+       expected::ReadableFile(text::reason::kReadDenied)},
+      {"stage file ends early", "MENDATA1.txt", m1.substr(0, m1.size() - 4), 33,
+       expected::kTileCode + endsEarly},
+      {"text for a count", "MENDATA1.txt", WithLine(m1, 1, "two"), 1, expected::kStageCount},
+      {"count above 50", "MENDATA1.txt", WithLine(m1, 1, "51"), 1, expected::kStageCount},
+      {"negative count", "MENDATA2.txt", WithLine(m2, 1, "-1"), 1, expected::kStageCount},
+      {"tile code 0", "MENDATA1.txt", WithLine(m1, 5, "0"), 5, expected::kTileCode},
+      {"tile code 14", "MENDATA2.txt", WithLine(m2, 17, "14"), 17, expected::kTileCode},
+      // The stage is named from its first line.
+      {"not the goal's tiles", "MENDATA1.txt", WithLine(m1, 20, "1"), 18, expected::kGoalsTiles},
+      {"random stages end early", "MENDATA2.txt", "1\r\n1\r\n4\r\n7\r\n13\r\n2\r\n5\r\n8\r\n10\r\n",
+       10, expected::kTileCode + endsEarly},
+      {"best count above stages", "BEST1.txt", WithLine(b1, 1, "3") + "0\r\n\"\"\r\n", 1,
+       expected::RecordCount(2, "MENDATA1.txt")},
+      {"best file ends early", "BEST1.txt", b1.substr(0, b1.size() - 4), 5,
+       expected::kHistory + endsEarly},
+      {"text for moves", "BEST1.txt", WithLine(b1, 2, "one"), 2, expected::kMoveCount},
+      {"negative moves", "BEST1.txt", WithLine(b1, 4, "-2"), 4, expected::kMoveCount},
+      {"history unquoted", "BEST1.txt", WithLine(b1, 3, "M"), 3, expected::kHistory},
+      {"history not moves", "BEST1.txt", WithLine(b1, 3, "\"MX\""), 3, expected::kHistory},
+      {"records above stages", "BEST2.txt", WithLine(b2, 1, "2") + "5\r\n\"QQQQQ\"\r\n", 1,
+       expected::RecordCount(1, "MENDATA2.txt")},
+      // A record file left over without its stages is damage in the record file.
+      {"records above missing stages", "MENDATA2.txt", "<missing>", 1,
+       expected::RecordCount(0, "MENDATA2.txt"), "BEST2.txt"},
+      {"best of random text", "BEST2.txt", WithLine(b2, 2, "best"), 2, expected::kMoveCount},
+      {"random records end early", "BEST2.txt", "1\r\n1\r\n1\r\n", 4,
+       expected::kHistory + endsEarly},
   };
 }
 
-TEST(DataFilesLoad, EveryDamageStopsTheLoadNamingFileAndLineAndWritesNothing) {
+TEST(RecordFilesLoad, EveryDamageStopsTheLoadNamingFileLineAndWhatBelongsThereAndWritesNothing) {
   for (const Damage& damage : DamageKinds()) {
     MemoryFileStore store;
-    for (const auto& [name, text] : SoundFiles()) store.files["/g/" + name] = text;
-    const std::string path = std::string("/g/") + damage.file;
+    LayOut(store, SoundFiles());
+    const std::string path = std::string("/g/") + damage.damagedFile;
     if (damage.text == "<missing>") {
       store.files.erase(path);
     } else if (damage.text == "<unreadable>") {
@@ -236,39 +284,33 @@ TEST(DataFilesLoad, EveryDamageStopsTheLoadNamingFileAndLineAndWritesNothing) {
       store.files[path] = damage.text;
     }
     const auto before = store.files;
-    DataTables tables;
-    DataFiles files(tables, store, "/g");
     try {
-      files.LoadDataFiles();
+      RecordFiles(store, "/g").Load();
       ADD_FAILURE() << damage.what << ": loaded";
     } catch (const DataFileError& error) {
-      // A record file left over without its stages is damage in the record file.
-      const std::string expectedPath = damage.line < 0 ? "/g/BEST2.txt" : path;
-      EXPECT_EQ(error.Path(), expectedPath) << damage.what;
-      EXPECT_EQ(error.Line(), damage.line < 0 ? 1 : damage.line) << damage.what;
-      EXPECT_FALSE(error.Expected().japanese.empty()) << damage.what;
+      const std::string named =
+          std::string("/g/") + (damage.namedFile ? damage.namedFile : damage.damagedFile);
+      EXPECT_EQ(error.Path(), named) << damage.what;
+      EXPECT_EQ(error.Line(), damage.line) << damage.what;
+      EXPECT_EQ(error.Expected(), damage.expected) << damage.what;
       // The tools print what() in English: no Japanese may slip into it.
       const std::string line = error.what();
       EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; }))
           << line;
-      EXPECT_NE(error.PlayerMessage().find(expectedPath), std::string::npos) << damage.what;
+      EXPECT_NE(error.PlayerMessage().find(named), std::string::npos) << damage.what;
     }
-    EXPECT_EQ(tables, DataTables{}) << damage.what;
     EXPECT_TRUE(store.attempts.empty()) << damage.what;
     EXPECT_EQ(store.files, before) << damage.what;
   }
 }
 
-TEST(DataFilesCheck, NamesTheFirstDamageOfEveryDamagedFile) {
+TEST(RecordFilesCheck, NamesTheFirstDamageOfEveryDamagedFileAndReadsTheSoundOnes) {
   MemoryFileStore store;
-  auto sound = SoundFiles();
-  store.files["/g/MENDATA1.txt"] = WithLine(sound["MENDATA1.txt"], 5, "14");
-  store.files["/g/MENDATA2.txt"] = sound["MENDATA2.txt"];
-  store.files["/g/BEST1.txt"] = WithLine(WithLine(sound["BEST1.txt"], 3, "\"m\""), 5, "x");
-  store.files["/g/BEST2.txt"] = sound["BEST2.txt"];
-  DataTables tables;
-  DataFiles files(tables, store, "/g");
-  const DataFilesCheck check = files.CheckDataFiles();
+  auto files = SoundFiles();
+  files["MENDATA1.txt"] = WithLine(files["MENDATA1.txt"], 5, "14");
+  files["BEST1.txt"] = WithLine(WithLine(files["BEST1.txt"], 3, "\"m\""), 5, "x");
+  LayOut(store, files);
+  const FolderCheck check = RecordFiles(store, "/g").Check();
   ASSERT_EQ(check.damage.size(), 2u);
   EXPECT_EQ(check.damage[0].Path(), "/g/MENDATA1.txt");
   EXPECT_EQ(check.damage[0].Line(), 5);
@@ -276,33 +318,8 @@ TEST(DataFilesCheck, NamesTheFirstDamageOfEveryDamagedFile) {
   EXPECT_EQ(check.damage[1].Line(), 3);
   EXPECT_FALSE(check.preparedSound);
   EXPECT_TRUE(check.randomSound);
-  EXPECT_EQ(check.tables.randomRecordHistory[1], "T");
+  EXPECT_EQ(check.records.archive, (std::vector<ArchivedStage>{{StageSolvedByT(), 1, "T"}}));
   EXPECT_TRUE(store.attempts.empty());
-  EXPECT_EQ(tables, DataTables{});
-}
-
-TEST(DataFilesCheck, FindsNothingInASoundSetAndReadsWhatTheLoadReads) {
-  MemoryFileStore store;
-  for (const auto& [name, text] : SoundFiles()) store.files["/g/" + name] = text;
-  DataTables loaded;
-  DataFiles files(loaded, store, "/g");
-  const DataFilesCheck check = files.CheckDataFiles();
-  EXPECT_TRUE(check.damage.empty());
-  EXPECT_TRUE(check.preparedSound && check.randomSound);
-  files.LoadDataFiles();
-  EXPECT_EQ(check.tables, loaded);
-}
-
-TEST(DataFilesLoad, TheSoundSetLoads) {
-  MemoryFileStore store;
-  for (const auto& [name, text] : SoundFiles()) store.files["/g/" + name] = text;
-  DataTables tables;
-  DataFiles files(tables, store, "/g");
-  files.LoadDataFiles();
-  EXPECT_EQ(tables.preparedStageCount, 2);
-  EXPECT_EQ(tables.preparedStages[2], StageSolvedByS());
-  EXPECT_EQ(tables.randomStages[1], StageSolvedByT());
-  EXPECT_EQ(tables.randomRecordHistory[1], "T");
 }
 
 }  // namespace

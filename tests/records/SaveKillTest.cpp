@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -12,10 +13,9 @@
 #include <random>
 #include <thread>
 
-#include "core/Goal.h"
-#include "modes/DataFileError.h"
-#include "modes/DataFiles.h"
-#include "modes/DiskFileStore.h"
+#include "records/DataFileError.h"
+#include "records/DiskFileStore.h"
+#include "records/RecordFiles.h"
 
 namespace kelvora {
 namespace {
@@ -23,27 +23,27 @@ namespace {
 namespace fs = std::filesystem;
 
 // The records of save number i: the first stage's best and the last archived stage carry i.
-void RecordsOf(int i, DataTables& tables) {
-  tables.bestMoves[1] = i;
-  tables.bestHistory[1] = std::string(static_cast<std::size_t>(i % 300), 'Q');
-  tables.randomStageCount = std::min(1 + i, kTableCapacity);
-  const int last = tables.randomStageCount;
-  for (int s = 1; s <= last; ++s) tables.randomStages[s] = GoalPattern();
-  tables.randomRecordMoves[last] = i;
-  tables.randomRecordHistory[last] = std::string(static_cast<std::size_t>(i % 300), 'R');
-  tables.randomBest = i;
+void RecordsOf(int i, Records& records) {
+  records.prepared.at(0).bestMoves = i;
+  records.prepared.at(0).bestHistory = std::string(static_cast<std::size_t>(i % 300), 'Q');
+  records.archive.resize(static_cast<std::size_t>(std::min(1 + i, kMostStagesInAFile)));
+  for (ArchivedStage& stage : records.archive) stage.start = Position::Goal();
+  records.archive.back().moves = i;
+  records.archive.back().history = std::string(static_cast<std::size_t>(i % 300), 'R');
+  records.randomBest = i;
 }
 
 // Saves record after record from number first on, telling the parent each time both saves of a
 // record are done.
 [[noreturn]] void SaveForever(const fs::path& folder, int first, int reportFd) {
   DiskFileStore store;
-  DataTables tables;
-  DataFiles files(tables, store, folder.string());
-  files.LoadDataFiles();
+  RecordFiles files(store, folder.string());
+  Records records = files.Load();
   for (int i = first;; ++i) {
-    RecordsOf(i, tables);
-    if (!files.SavePreparedBest().empty() || !files.SaveRandomRecords().empty()) _exit(3);
+    RecordsOf(i, records);
+    if (!files.SavePreparedBests(records).empty() || !files.SaveRandomArchive(records).empty()) {
+      _exit(3);
+    }
     if (write(reportFd, &i, sizeof i) != static_cast<ssize_t>(sizeof i)) _exit(4);
   }
 }
@@ -95,24 +95,25 @@ TEST(SaveKill, EveryKillLeavesWholeFilesAndNoFinishedSaveIsLost) {
     close(report[0]);
 
     DiskFileStore store;
-    DataTables loaded;
-    DataFiles files(loaded, store, folder.string());
+    Records loaded;
     try {
-      files.LoadDataFiles();
+      loaded = RecordFiles(store, folder.string()).Load();
     } catch (const DataFileError& error) {
       FAIL() << "kill " << kill << " left a damaged file: " << error.what();
     }
-    const int best = loaded.bestMoves[1];
-    const int archived = loaded.randomRecordMoves[loaded.randomStageCount];
+    const PreparedStage& first = loaded.prepared.at(0);
+    const int best = first.bestMoves;
+    const int archived = loaded.archive.empty() ? 0 : loaded.archive.back().moves;
+    const std::size_t archivedHistory =
+        loaded.archive.empty() ? 0 : loaded.archive.back().history.size();
     // Every finished record is on disk; at most the one being saved went further, and its
     // random files never run ahead of its best.
     ASSERT_GE(best, finished) << "kill " << kill;
     ASSERT_LE(best, reachedBefore + 1) << "kill " << kill;
     ASSERT_GE(archived, finished) << "kill " << kill;
     ASSERT_LE(archived, best) << "kill " << kill;
-    ASSERT_EQ(loaded.bestHistory[1].size(), static_cast<std::size_t>(best % 300));
-    ASSERT_EQ(loaded.randomRecordHistory[loaded.randomStageCount].size(),
-              static_cast<std::size_t>(archived % 300));
+    ASSERT_EQ(first.bestHistory.size(), static_cast<std::size_t>(best % 300));
+    ASSERT_EQ(archivedHistory, static_cast<std::size_t>(archived % 300));
     caughtMidway += archived < best ? 1 : 0;
     caughtUnreported += archived == best && best > finished ? 1 : 0;
     onDisk = best;
