@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 
 #include "core/Cells.h"
 
@@ -40,7 +41,10 @@ class Move {
   constexpr bool operator==(const Move&) const = default;
 
  private:
-  constexpr explicit Move(int index) : index_(static_cast<std::uint8_t>(index)) {}
+  // Only the twenty moves exist: a tile index or arrow out of range is a caller's fault.
+  constexpr explicit Move(int index) : index_(static_cast<std::uint8_t>(index)) {
+    if (index < 0 || index >= kKinds) throw std::out_of_range("no such move");
+  }
   std::uint8_t index_;
 };
 

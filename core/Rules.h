@@ -15,8 +15,8 @@ namespace kelvora {
 std::optional<Position> Apply(const Position& position, Move move);
 
 // The cells whose tiles an allowed move changes, in the order the board repaints them: for a
-// slide the blank's cell, then the tile's; for a turn the row's cells in turn, the wrapped one
-// last to the right and first to the left.
+// slide the blank's cell, then the tile's; for a turn the three cells a tile moves along into,
+// left to right, and last the cell the tile from the other end wraps round into.
 std::vector<Cell> RepaintOrder(const Position& before, Move move);
 
 // Where the blank is that a slide of this cell's tile would move into; the cell below is looked

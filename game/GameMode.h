@@ -40,6 +40,7 @@ class GameMode {
   // The game has begun (the board takes moves, the count is 0): the mode shows its best and
   // puts its first stage on the board.
   virtual void Begin(GameContext& game) = 0;
+  // "back" or "next": a mode without stage navigation has nothing to step.
   virtual void Step(GameContext&, StageStep) {}
   // A stage of this mode was solved: the mode keeps what it records of it and saves at once.
   virtual void StageSolved(GameContext& game, const Solve& solve) = 0;

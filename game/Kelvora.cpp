@@ -36,7 +36,7 @@ void Kelvora::ClickArrow(int arrow) {
 }
 
 void Kelvora::StepStage(StageStep step) {
-  if (active_ != nullptr && active_->HasStageNavigation()) active_->Step(context_, step);
+  if (active_ != nullptr) active_->Step(context_, step);
 }
 
 void Kelvora::StageSolved(const Solve& solve) {

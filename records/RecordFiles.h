@@ -24,8 +24,8 @@ struct SaveFailure {
   Phrase reason;
 };
 
-// What a check of the four files found: the first damage of each damaged file, and the records
-// as far as they could be read.
+// What a check of the four files found: the first damage of each damaged file, and the records.
+// Only the pairs marked sound hold records that were read; the others are placeholders.
 struct FolderCheck {
   std::vector<DataFileError> damage;
   Records records;

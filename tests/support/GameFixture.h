@@ -50,7 +50,11 @@ class GameFixture : public ::testing::Test {
     }
   }
 
-  std::string File(const std::string& name) { return store.files[kFolder + name]; }
+  // The file's text; empty when it was never written (without adding it to the store).
+  std::string File(const std::string& name) const {
+    auto it = store.files.find(kFolder + name);
+    return it == store.files.end() ? std::string() : it->second;
+  }
 
   RecordingScreen screen;
   ScriptedRandom random;

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include "tests/ui/UiFixture.h"
 #include "ui/AboutBox.h"
 #include "ui/PictureStore.h"
-#include "ui/UiFixture.h"
 
 namespace kelvora::testing {
 namespace {

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include "core/Goal.h"
+#include "tests/ui/UiFixture.h"
+#include "text/GameText.h"
 #include "ui/Form2.h"
 #include "ui/GameFonts.h"
 #include "ui/GameLabel.h"
-#include "ui/UiFixture.h"
 
 namespace kelvora::testing {
 namespace {
@@ -128,7 +128,7 @@ TEST(GameFaces, HoldEveryLetterTheGameShows) {
   EXPECT_EQ(missing(ui::MenuFont(), "パズル(&P)ヘルプ(&H)"), "");
   EXPECT_EQ(missing(ui::GameFont(Face::kGothic, 32), "KELVORA の遊び方VESTRANE"), "");
   EXPECT_EQ(
-      missing(ui::GameFont(Face::kGothic, 19), QString::fromUtf8(ui::kRulesText).remove("\r\n")),
+      missing(ui::GameFont(Face::kGothic, 19), QString::fromUtf8(text::kRulesText).remove("\r\n")),
       "");
 }
 
@@ -174,9 +174,8 @@ TEST_F(Form1LayoutTest, TileBoxesBarsAndMarkersStandOnTheirGrid) {
 
 TEST_F(Form1LayoutTest, StartsWithTheGoalOnTheBoardAndTheStatusUnseen) {
   Open();
-  const StageGrid goal = GoalPattern();
   for (int i = 0; i < 16; ++i) {
-    EXPECT_EQ(form->Image1(i)->PictureNumber(), goal[i / 4 + 1][i % 4 + 1]) << i;
+    EXPECT_EQ(form->Image1(i)->PictureNumber(), Position::Goal().At(CellAt(i))) << i;
   }
   EXPECT_EQ(form->Image1(12)->PictureNumber(), 13);
   EXPECT_TRUE(form->Label(4)->text().isEmpty());

@@ -2,10 +2,9 @@
 // and a solve is saved beside the program.
 #include <QLabel>
 
-#include "core/Goal.h"
-#include "modes/DiskFileStore.h"
-#include "support/FailingFileOps.h"
-#include "ui/UiFixture.h"
+#include "records/DiskFileStore.h"
+#include "tests/support/FailingFileOps.h"
+#include "tests/ui/UiFixture.h"
 
 namespace kelvora::testing {
 namespace {
@@ -16,7 +15,7 @@ TEST_F(Form1PlayTest, ClicksBeforeAGameStartsDoNothing) {
   Open();
   ClickTile(13);
   ClickArrow(0);
-  EXPECT_EQ(form->Game().State().board.Field(), GoalPattern());
+  EXPECT_EQ(game->View().board, Position::Goal());
   EXPECT_TRUE(form->Label(6)->text().isEmpty());
 }
 
@@ -24,16 +23,13 @@ TEST_F(Form1PlayTest, TileAndArrowClicksReachTheGameWithTheirIndex) {
   Open();
   form->StartPreparedStages();
   ClickArrow(3);
-  EXPECT_EQ(form->Game().State().clickIndex, 3);
   ClickArrow(1);
-  ClickTile(13);  // (4, 2) is the blank: refused, but seen with its index
-  EXPECT_EQ(form->Game().State().clickIndex, 13);
+  ClickTile(13);  // (4, 2) is the blank: refused
   ClickTile(14);  // (4, 3) slides up into the blank
-  EXPECT_EQ(form->Game().State().moveHistory, "TRO");
+  EXPECT_EQ(game->View().history, "TRO");
   EXPECT_EQ(form->Label(6)->text(), "3");
   for (int i = 0; i < 16; ++i) {
-    EXPECT_EQ(form->Image1(i)->PictureNumber(),
-              form->Game().State().board.At(i / 4 + 1, i % 4 + 1));
+    EXPECT_EQ(form->Image1(i)->PictureNumber(), game->View().board.At(CellAt(i)));
   }
 }
 
@@ -58,7 +54,7 @@ TEST_F(Form1PlayTest, NextAndBackLabelsStepTheStages) {
   form->StartPreparedStages();
   QTest::mouseClick(form->Label(8, 1), Qt::LeftButton);
   EXPECT_EQ(form->Label(7)->text(), "第 2面");
-  EXPECT_EQ(form->Game().State().board.Field(), StageSolvedByS());
+  EXPECT_EQ(game->View().board, StageSolvedByS());
   QTest::mouseClick(form->Label(8, 0), Qt::LeftButton);
   QTest::mouseClick(form->Label(8, 0), Qt::LeftButton);
   EXPECT_EQ(form->Label(7)->text(), "第 2面");
@@ -85,9 +81,9 @@ TEST_F(Form1PlayTest, AFailedSaveIsShownInAMessageAndPlayGoesOn) {
   ClickTile(12);
   EXPECT_TRUE(shown.contains(QString::fromStdString((folder / "BEST1.txt").string())))
       << shown.toStdString();
-  EXPECT_EQ(form->Game().Tables().bestMoves[1], 1);
+  EXPECT_EQ(game->View().records.prepared[0].bestMoves, 1);
   form->StartPreparedStages();
-  EXPECT_EQ(form->Game().State().gameActive, 1);
+  EXPECT_TRUE(game->View().takesMoves);
 }
 
 TEST_F(Form1PlayTest, ADiskFullMidwayIsToldOnceAndTheRecordIsWrittenByTheNextSave) {

@@ -5,8 +5,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "tests/ui/UiFixture.h"
+#include "text/GameText.h"
 #include "ui/Form2.h"
-#include "ui/UiFixture.h"
 
 namespace kelvora::testing {
 namespace {
@@ -83,7 +84,7 @@ TEST_F(Form2Test, HasItsControlsAndIsBuiltAfreshAtEachOpening) {
 }
 
 TEST(RulesText, HasSevenLinesEndedByCrLfAndItsExactLength) {
-  const QString text = QString::fromUtf8(ui::kRulesText);
+  const QString text = QString::fromUtf8(text::kRulesText);
   EXPECT_EQ(text.count("\r\n"), 7);
   EXPECT_TRUE(text.endsWith("\r\n"));
   const QStringList lines = text.split("\r\n");

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QLabel>
 
-#include "ui/UiFixture.h"
+#include "tests/ui/UiFixture.h"
 
 namespace kelvora::testing {
 namespace {

@@ -7,11 +7,11 @@
 #include <random>
 
 #include "core/HistoryReplay.h"
-#include "core/TileCodes.h"
-#include "modes/DataFiles.h"
-#include "modes/DiskFileStore.h"
-#include "support/DeliveredSolutions.h"
-#include "ui/UiFixture.h"
+#include "core/Tiles.h"
+#include "records/DiskFileStore.h"
+#include "records/RecordFiles.h"
+#include "tests/support/DeliveredSolutions.h"
+#include "tests/ui/UiFixture.h"
 
 namespace kelvora::testing {
 namespace {
@@ -27,7 +27,7 @@ class PlayerRandom : public RandomSource {
   std::uniform_real_distribution<double> unit{0.0, 1.0};
 };
 
-char Undo(char letter, const Board& before) {
+char Undo(char letter, const Position& before) {
   // A rotation is undone by the opposite arrow; a slide by clicking the tile where it landed.
   switch (letter) {
     case 'Q':
@@ -41,10 +41,9 @@ char Undo(char letter, const Board& before) {
     default:
       break;
   }
-  const int index = letter - 'A';
-  const int column = index / 4 + 1;
-  const int row = index % 4 + 1;
-  return static_cast<char>(before.At(column, row + 1) == kBlank ? letter + 1 : letter - 1);
+  const Cell cell = CellAt(letter - 'A');
+  const bool blankBelow = cell.row < 4 && before.At({cell.column, cell.row + 1}) == kBlank;
+  return static_cast<char>(blankBelow ? letter + 1 : letter - 1);
 }
 
 int Events() {
@@ -59,88 +58,81 @@ class LongPlayTest : public UiFixture {
       std::filesystem::copy_file(std::filesystem::path(KELVORA_DELIVERED_DATA) / name,
                                  folder / name);
     }
-    form = std::make_unique<ui::Form1>(
-        folder.string(), [] {}, nullptr, &player);
-    form->Form_Load();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    OpenOnFolder(nullptr, player);
   }
 
-  GameState& state() { return form->Game().State(); }
+  GameView view() const { return game->View(); }
+  bool InPreparedStages() const {
+    return view().mode != nullptr && view().mode->HasStageNavigation();
+  }
 
   // Plays one letter by a click on the window, keeping the known solution up to date.
   void Click(char letter) {
-    const Board before = state().board;
-    const int moves = state().moveCount;
+    const Position before = view().board;
+    const int moves = view().moveCount;
     if (letter >= 'Q') {
       ClickArrow(letter - 'Q');
     } else {
       ClickTile(letter - 'A');
     }
-    if (state().moveCount == moves + 1 || state().gameActive == 0) {
+    if (view().moveCount == moves + 1 || !view().takesMoves) {
       if (solution) solution->insert(solution->begin(), Undo(letter, before));
     }
-    if (state().gameActive == 0) solution.reset();
+    if (!view().takesMoves) solution.reset();
   }
 
   void CheckEverything(int event) {
     SCOPED_TRACE("event " + std::to_string(event));
-    const Board& board = state().board;
+    const GameView now = view();
     std::vector<int> codes;
     for (int i = 0; i < 16; ++i) {
-      const int code = board.At(i / 4 + 1, i % 4 + 1);
+      const int code = now.board.At(CellAt(i));
       codes.push_back(code);
       ASSERT_EQ(form->Image1(i)->PictureNumber(), code) << "tile box " << i;
     }
     std::sort(codes.begin(), codes.end());
     ASSERT_EQ(codes, goalCodes);
-    if (state().gameActive == 1) {
-      ASSERT_EQ(form->Label(6)->text().toInt(), state().moveCount);
-      ASSERT_EQ(form->Label(4)->text().toInt(), state().matchCount);
-      ASSERT_EQ(static_cast<int>(state().moveHistory.size()), state().moveCount);
+    if (now.takesMoves) {
+      ASSERT_EQ(form->Label(6)->text().toInt(), now.moveCount);
+      ASSERT_EQ(form->Label(4)->text().toInt(), now.matchCount);
+      ASSERT_EQ(static_cast<int>(now.history.size()), now.moveCount);
     }
-    const bool prepared = state().gameMode == kPreparedStageMode;
+    const bool prepared = InPreparedStages();
     ASSERT_EQ(form->Label(7)->isVisible(), prepared);
     ASSERT_EQ(form->Label(8, 0)->isVisible(), prepared);
     if (prepared) {
-      ASSERT_EQ(form->Label(7)->text(), QStringLiteral("第 %1面").arg(state().stageNumber));
+      ASSERT_EQ(form->Label(7)->text(), QStringLiteral("第 %1面").arg(now.preparedStage));
     }
 
     // The files on disk load, and hold exactly the records the game holds.
     DiskFileStore store;
-    DataTables onDisk;
-    DataFiles files(onDisk, store, folder.string());
-    files.LoadDataFiles();
-    const DataTables& now = form->Game().Tables();
-    ASSERT_EQ(onDisk.preparedStageCount, now.preparedStageCount);
-    ASSERT_EQ(onDisk.bestMoves, now.bestMoves);
-    ASSERT_EQ(onDisk.bestHistory, now.bestHistory);
-    ASSERT_EQ(onDisk.randomStageCount, now.randomStageCount);
-    ASSERT_EQ(onDisk.randomBest, now.randomBest);
+    const Records onDisk = RecordFiles(store, folder.string()).Load();
+    ASSERT_EQ(onDisk, now.records);
     if (onDisk == lastOnDisk) return;
 
     // Something was saved: a best never grows, the archive only grows, and every stored
     // history solves its stage in exactly its count.
-    for (int s = 1; s <= onDisk.preparedStageCount; ++s) {
-      if (lastOnDisk.bestMoves[s] != 0) {
-        ASSERT_LE(onDisk.bestMoves[s], lastOnDisk.bestMoves[s]);
+    for (std::size_t s = 0; s < onDisk.prepared.size(); ++s) {
+      const PreparedStage& stage = onDisk.prepared[s];
+      if (s < lastOnDisk.prepared.size() && lastOnDisk.prepared[s].bestMoves != 0) {
+        ASSERT_LE(stage.bestMoves, lastOnDisk.prepared[s].bestMoves);
       }
-      if (onDisk.bestMoves[s] == 0) continue;
-      ReplayResult replay = ReplayHistory(onDisk.preparedStages[s], onDisk.bestHistory[s]);
-      ASSERT_TRUE(replay.solved) << "stage " << s << ": " << replay.problem;
-      ASSERT_EQ(replay.movesPlayed, onDisk.bestMoves[s]);
+      if (stage.bestMoves == 0) continue;
+      ReplayResult replay = ReplayHistory(stage.start, stage.bestHistory);
+      ASSERT_TRUE(replay.solved) << "stage " << s + 1 << ": " << replay.problem;
+      ASSERT_EQ(replay.movesPlayed, stage.bestMoves);
       ++bestsChecked;
     }
-    ASSERT_GE(onDisk.randomStageCount, lastOnDisk.randomStageCount);
-    for (int i = 1; i <= onDisk.randomStageCount; ++i) {
-      if (i <= lastOnDisk.randomStageCount) {
-        ASSERT_EQ(onDisk.randomStages[i], lastOnDisk.randomStages[i]);
-        ASSERT_EQ(onDisk.randomRecordHistory[i], lastOnDisk.randomRecordHistory[i]);
+    ASSERT_GE(onDisk.archive.size(), lastOnDisk.archive.size());
+    for (std::size_t i = 0; i < onDisk.archive.size(); ++i) {
+      const ArchivedStage& stage = onDisk.archive[i];
+      if (i < lastOnDisk.archive.size()) {
+        ASSERT_EQ(stage, lastOnDisk.archive[i]);
         continue;
       }
-      ReplayResult replay = ReplayHistory(onDisk.randomStages[i], onDisk.randomRecordHistory[i]);
-      ASSERT_TRUE(replay.solved) << "random stage " << i << ": " << replay.problem;
-      ASSERT_EQ(replay.movesPlayed, onDisk.randomRecordMoves[i]);
+      ReplayResult replay = ReplayHistory(stage.start, stage.history);
+      ASSERT_TRUE(replay.solved) << "random stage " << i + 1 << ": " << replay.problem;
+      ASSERT_EQ(replay.movesPlayed, stage.moves);
       ++archiveChecked;
     }
     lastOnDisk = onDisk;
@@ -150,7 +142,7 @@ class LongPlayTest : public UiFixture {
   std::vector<int> goalCodes = {1, 2, 2, 3, 4, 5, 5, 6, 7, 8, 8, 9, 10, 11, 12, 13};
   // Letters that solve the position on the board, when the test knows them.
   std::optional<std::string> solution;
-  DataTables lastOnDisk;
+  Records lastOnDisk;
   int bestsChecked = 0;
   int archiveChecked = 0;
 };
@@ -170,19 +162,19 @@ TEST_F(LongPlayTest, RandomEventsKeepScreenDataAndFilesSound) {
     } else if (roll < 30) {
       // Half the random stages leave the board as it is, so a known solution still holds.
       player.still = rng() % 2 == 0;
-      const bool fromGoal = state().gameActive == 0;
+      const bool fromGoal = !view().takesMoves;
       form->StartRandomStage();
       if (!player.still) {
         solution.reset();
       } else if (fromGoal) {
         solution.reset();  // the goal itself: completed at once
       }
-    } else if (roll < 100 && state().gameMode == kPreparedStageMode) {
+    } else if (roll < 100 && InPreparedStages()) {
       const int index = static_cast<int>(rng() % 2);
       QTest::mouseClick(form->Label(8, index), Qt::LeftButton);
-      solution = stages[state().stageNumber - 1].letters;
-      if (state().gameActive == 0) solution.reset();
-    } else if (roll < 130 && solution && state().gameActive == 1) {
+      solution = stages[view().preparedStage - 1].letters;
+      if (!view().takesMoves) solution.reset();
+    } else if (roll < 130 && solution && view().takesMoves) {
       // Play the known solution to the end, one click an event.
       const std::string letters = *solution;
       for (char letter : letters) {

@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "tests/ui/UiFixture.h"
 #include "ui/Form2.h"
-#include "ui/UiFixture.h"
 
 namespace kelvora::testing {
 namespace {
@@ -53,19 +53,20 @@ TEST_F(MenuTest, HasTheTreeCaptionsAndSeparator) {
 
 TEST_F(MenuTest, AltPThenSStartsPreparedStagesAtStageOneEachTime) {
   AccessKeys(Qt::Key_P, Qt::Key_S);
-  EXPECT_EQ(form->Game().State().gameMode, 1);
+  EXPECT_TRUE(form->Label(8, 1)->isVisible());
   ClickArrow(0);
   QTest::mouseClick(form->Label(8, 1), Qt::LeftButton);
   AccessKeys(Qt::Key_P, Qt::Key_S);
-  EXPECT_EQ(form->Game().State().stageNumber, 1);
+  EXPECT_EQ(form->Label(7)->text(), "第 1面");
   EXPECT_EQ(form->Label(6)->text(), "0");
 }
 
 TEST_F(MenuTest, AltPThenZStartsARandomStage) {
   AccessKeys(Qt::Key_P, Qt::Key_S);
   AccessKeys(Qt::Key_P, Qt::Key_Z);
-  EXPECT_EQ(form->Game().State().gameMode, 2);
+  EXPECT_TRUE(game->View().takesMoves);
   EXPECT_FALSE(form->Label(7)->isVisible());
+  EXPECT_EQ(form->Label(10)->text(), "9999");
 }
 
 TEST_F(MenuTest, AltPThenXEndsTheProgramWritingNothing) {

@@ -9,8 +9,8 @@
 #include <map>
 #include <thread>
 
-#include "modes/GameFolderLock.h"
-#include "support/ModesFixture.h"
+#include "records/GameFolderLock.h"
+#include "tests/support/GameFixture.h"
 #include "ui/DisplayPlatform.h"
 
 namespace kelvora::testing {

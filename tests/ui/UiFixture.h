@@ -13,7 +13,10 @@
 #include <memory>
 #include <sstream>
 
-#include "support/ModesFixture.h"
+#include "game/Kelvora.h"
+#include "records/DiskFileStore.h"
+#include "records/RecordFiles.h"
+#include "tests/support/GameFixture.h"
 #include "ui/Form1.h"
 
 namespace kelvora::testing {
@@ -42,22 +45,26 @@ class UiFixture : public ::testing::Test {
     std::filesystem::create_directories(folder);
   }
   ~UiFixture() override {
+    game.reset();
     form.reset();
     std::filesystem::remove_all(folder);
   }
 
   // Lays out a stage file (no record files: a first run) and opens the window on it.
-  void Open(const std::vector<StageGrid>& stages = {StageSolvedByM(), StageSolvedByS()},
+  void Open(const std::vector<Position>& stages = {StageSolvedByM(), StageSolvedByS()},
             FileStore* store = nullptr) {
     WriteFile("MENDATA1.txt", StageFileText(stages));
     OpenOnFolder(store);
   }
 
-  // Opens the window on the data files already in the folder.
-  void OpenOnFolder(FileStore* store = nullptr) {
-    form = std::make_unique<ui::Form1>(
-        folder.string(), [this] { ++endRequests; }, store, &random);
-    form->Form_Load();
+  // Opens the window on the data files already in the folder, wired as the program wires it.
+  void OpenOnFolder(FileStore* store = nullptr) { OpenOnFolder(store, random); }
+  void OpenOnFolder(FileStore* store, RandomSource& generator) {
+    files = std::make_unique<RecordFiles>(store != nullptr ? *store : diskStore, folder.string());
+    form = std::make_unique<ui::Form1>([this] { ++endRequests; });
+    game = std::make_unique<Kelvora>(*form, generator, *files);
+    form->ForwardTo(*game);
+    game->Start();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   }
@@ -77,7 +84,10 @@ class UiFixture : public ::testing::Test {
 
   std::filesystem::path folder;
   ScriptedRandom random;
+  DiskFileStore diskStore;
+  std::unique_ptr<RecordFiles> files;
   std::unique_ptr<ui::Form1> form;
+  std::unique_ptr<Kelvora> game;
   int endRequests = 0;
 };
 
