@@ -3,6 +3,7 @@
 //
 // An input is a list of files, each introduced by a line "#FILE <name>"; a file without its
 // section is missing. Anything before the first section is ignored.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,11 +12,11 @@
 #include <string_view>
 
 #include "core/ClockRandom.h"
-#include "core/NullScreen.h"
-#include "core/TileCodes.h"
-#include "modes/DataFileError.h"
-#include "modes/FileStore.h"
-#include "modes/Kelvora.h"
+#include "core/Move.h"
+#include "game/Kelvora.h"
+#include "records/DataFileError.h"
+#include "records/FileStore.h"
+#include "records/RecordFiles.h"
 
 namespace {
 
@@ -68,38 +69,31 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-bool SoundStage(const kelvora::StageGrid& stage) {
-  int codes[kelvora::kLastTileCode + 1] = {};
-  for (int column = 1; column <= 4; ++column) {
-    for (int row = 1; row <= 4; ++row) {
-      const int code = stage[column][row];
-      if (!kelvora::IsTileCode(code)) return false;
-      ++codes[code];
-    }
-  }
-  for (int code = 1; code <= kelvora::kLastTileCode; ++code) {
-    const int wanted = code == 2 || code == 5 || code == 8 ? 2 : 1;
-    if (codes[code] != wanted) return false;
-  }
-  return true;
+bool SoundHistory(const std::string& history) {
+  return std::all_of(history.begin(), history.end(), kelvora::IsMoveLetter);
 }
 
-bool SoundHistory(const std::string& history) {
-  for (char letter : history) {
-    if (letter < 'A' || letter > 'T') return false;
-  }
-  return true;
-}
+// The game shows nothing here; only the data and the files are watched.
+class QuietScreen final : public kelvora::Screen {
+ public:
+  void SetTilePicture(int, int) override {}
+  void ShowTile(int) override {}
+  void SetCaption(kelvora::StatusLabel, const std::string&) override {}
+  void SetLabelVisible(kelvora::StatusLabel, bool) override {}
+  void Beep() override {}
+  void ShowMessage(const std::string&, const std::string&) override {}
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzStore store(SplitFiles(std::string_view(reinterpret_cast<const char*>(data), size)));
-  kelvora::NullScreen screen;
+  QuietScreen screen;
   kelvora::ClockRandom random;
-  kelvora::Kelvora game(screen, random, store, kFolder);
+  kelvora::RecordFiles files(store, kFolder);
+  kelvora::Kelvora game(screen, random, files);
   try {
-    game.Form_Load();
+    game.Start();
   } catch (const kelvora::DataFileError& error) {
     // KELVORA_FUZZ_REPORT=1 tells what each input did, for looking over the seed corpus.
     if (std::getenv("KELVORA_FUZZ_REPORT") != nullptr)
@@ -113,28 +107,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (std::getenv("KELVORA_FUZZ_REPORT") != nullptr) std::fprintf(stderr, "loaded\n");
   // Loaded: everything the rest of the game relies on holds.
-  const kelvora::DataTables& tables = game.Tables();
-  Check(tables.preparedStageCount >= 0 && tables.preparedStageCount <= kelvora::kTableCapacity);
-  Check(tables.randomStageCount >= 0 && tables.randomStageCount <= kelvora::kTableCapacity);
-  Check(tables.randomBest >= 0);
-  for (int s = 1; s <= tables.preparedStageCount; ++s) {
-    Check(SoundStage(tables.preparedStages[s]));
-    Check(tables.bestMoves[s] >= 0);
-    Check(SoundHistory(tables.bestHistory[s]));
+  const kelvora::Records& records = game.View().records;
+  Check(records.prepared.size() <= kelvora::kMostStagesInAFile);
+  Check(records.archive.size() <= kelvora::kMostStagesInAFile);
+  Check(records.randomBest >= 0);
+  for (const kelvora::PreparedStage& stage : records.prepared) {
+    Check(stage.start.HoldsTheGoalsTiles());
+    Check(stage.bestMoves >= 0);
+    Check(SoundHistory(stage.bestHistory));
   }
-  for (int s = 1; s <= tables.randomStageCount; ++s) {
-    Check(SoundStage(tables.randomStages[s]));
-    Check(tables.randomRecordMoves[s] >= 0);
-    Check(SoundHistory(tables.randomRecordHistory[s]));
+  for (const kelvora::ArchivedStage& stage : records.archive) {
+    Check(stage.start.HoldsTheGoalsTiles());
+    Check(stage.moves >= 0);
+    Check(SoundHistory(stage.history));
   }
   // A first game on what was loaded: stepping through every stage never leaves the board. (A
   // stage that starts solved completes at once, and its record is saved.)
   store.playing = true;
-  if (tables.preparedStageCount > 0) {
+  if (!records.prepared.empty()) {
     game.StartPreparedStages();
-    for (int s = 0; s <= tables.preparedStageCount; ++s) {
-      game.Label8_Click(1);
-      Check(SoundStage(game.State().board.Field()));
+    for (std::size_t s = 0; s <= records.prepared.size(); ++s) {
+      game.StepStage(kelvora::StageStep::kNext);
+      Check(game.View().board.HoldsTheGoalsTiles());
     }
   }
   return 0;

@@ -12,11 +12,9 @@
 #include <random>
 #include <vector>
 
-#include "core/Goal.h"
-#include "core/TileCodes.h"
-#include "modes/DataFiles.h"
-#include "modes/DiskFileStore.h"
-#include "ui/Form1.h"
+#include "WiredGame.h"
+#include "core/Rules.h"
+#include "core/Tiles.h"
 
 namespace {
 
@@ -49,19 +47,28 @@ void Report(const char* what, std::vector<double> samples) {
 }
 
 // A tile next to the blank, above or below it: a click on it slides and repaints.
-int SlidingTile(const kelvora::Board& board, std::mt19937& rng) {
+int SlidingTile(const kelvora::Position& board, std::mt19937& rng) {
   std::vector<int> tiles;
-  for (int i = 0; i < 16; ++i) {
-    const int column = i / 4 + 1;
-    const int row = i % 4 + 1;
-    if (board.At(column, row) == kelvora::kBlank) continue;
-    if (board.At(column, row + 1) == kelvora::kBlank ||
-        board.At(column, row - 1) == kelvora::kBlank) {
-      tiles.push_back(i);
-    }
+  for (int i = 0; i < kelvora::kCellCount; ++i) {
+    if (kelvora::Apply(board, kelvora::Move::TileClick(i))) tiles.push_back(i);
   }
   return tiles.empty() ? -1 : tiles[rng() % tiles.size()];
 }
+
+// A stage one slide from the goal, whose solve is kept and saved as a prepared best is.
+class OneSlideStage final : public kelvora::GameMode {
+ public:
+  void Begin(kelvora::GameContext& game) override {
+    kelvora::Position start = kelvora::Position::Goal();
+    start.Swap({4, 1}, {4, 2});
+    game.puzzle.ShowStage(start);
+  }
+  void StageSolved(kelvora::GameContext& game, const kelvora::Solve& solve) override {
+    game.records.prepared.at(0).bestMoves = solve.moves;
+    game.records.prepared.at(0).bestHistory = solve.history;
+    game.ReportSaveFailures(game.files.SavePreparedBests(game.records));
+  }
+};
 
 void CopyData(const fs::path& from, const fs::path& to) {
   fs::remove_all(to);
@@ -84,8 +91,9 @@ int main(int argc, char** argv) {
   const fs::path work = fs::temp_directory_path() / ("kelvora-bench-" + std::to_string(getpid()));
   CopyData(argv[1], work);
 
-  kelvora::ui::Form1 form(work.string(), [] {});
-  form.Form_Load();
+  kelvora::bench::WiredGame wired(work.string(), [] {});
+  kelvora::ui::Form1& form = wired.form;
+  wired.game.Start();
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
   form.StartRandomStage();
@@ -97,8 +105,8 @@ int main(int argc, char** argv) {
   std::vector<double> tileClicks;
   std::vector<double> arrowClicks;
   while (static_cast<int>(tileClicks.size() + arrowClicks.size()) < clicks) {
-    auto& state = form.Game().State();
-    if (state.gameActive == 0) {
+    const kelvora::GameView view = wired.game.View();
+    if (!view.takesMoves) {
       form.StartRandomStage();
       QApplication::processEvents();
     }
@@ -107,7 +115,7 @@ int main(int argc, char** argv) {
     if (arrow) {
       target = form.Label(2, static_cast<int>(rng() % 4));
     } else {
-      const int tile = SlidingTile(state.board, rng);
+      const int tile = SlidingTile(view.board, rng);
       if (tile < 0) continue;
       target = form.Image1(tile);
     }
@@ -137,16 +145,9 @@ int main(int argc, char** argv) {
   // A completion with its save: a stage one slide from the goal, solved by one click, its
   // best rewritten on the real disk each time.
   std::vector<double> completions;
+  OneSlideStage oneSlide;
   for (int i = 0; i < 200; ++i) {
-    auto& state = form.Game().State();
-    state.board.SetField(kelvora::GoalPattern());
-    state.board.Set(4, 1, 10);
-    state.board.Set(4, 2, kelvora::kBlank);
-    state.gameActive = 1;
-    state.gameMode = kelvora::kPreparedStageMode;
-    state.stageNumber = 1;
-    form.Game().Tables().bestMoves[1] = 0;
-    form.Game().Core().Display().DrawBoard();
+    wired.game.Begin(oneSlide);
     QApplication::processEvents();
     const auto start = Clock::now();
     QTest::mouseClick(form.Image1(12), Qt::LeftButton);
@@ -158,28 +159,22 @@ int main(int argc, char** argv) {
   // The load of full tables: 50 prepared stages with long bests, 50 archived random stages.
   {
     kelvora::DiskFileStore store;
-    kelvora::DataTables full;
-    kelvora::DataFiles files(full, store, work.string());
-    full.preparedStageCount = 50;
-    full.randomStageCount = 50;
+    kelvora::RecordFiles files(store, work.string());
+    kelvora::Records full;
     full.randomBest = 40;
-    for (int s = 1; s <= 50; ++s) {
-      full.preparedStages[s] = kelvora::GoalPattern();
-      full.randomStages[s] = kelvora::GoalPattern();
-      full.bestMoves[s] = 60;
-      full.bestHistory[s] = std::string(60, 'Q');
-      full.randomRecordMoves[s] = 1000;
-      full.randomRecordHistory[s] = std::string(1000, 'R');
+    for (int s = 0; s < kelvora::kMostStagesInAFile; ++s) {
+      full.prepared.push_back({kelvora::Position::Goal(), 60, std::string(60, 'Q')});
+      full.archive.push_back({kelvora::Position::Goal(), 1000, std::string(1000, 'R')});
     }
-    std::ofstream(work / "MENDATA1.txt", std::ios::binary) << files.RandomStagesText();
-    if (!files.SavePreparedBest().empty() || !files.SaveRandomRecords().empty()) return 1;
+    std::ofstream(work / "MENDATA1.txt", std::ios::binary)
+        << kelvora::RecordFiles::RandomStagesText(full);
+    if (!files.SavePreparedBests(full).empty() || !files.SaveRandomArchive(full).empty()) return 1;
     std::vector<double> loads;
     for (int i = 0; i < 500; ++i) {
-      kelvora::DataTables tables;
-      kelvora::DataFiles loader(tables, store, work.string());
       const auto start = Clock::now();
-      loader.LoadDataFiles();
+      const kelvora::Records loaded = files.Load();
       loads.push_back(Micros(Clock::now() - start));
+      if (loaded.prepared.size() != full.prepared.size()) return 1;
     }
     Report("load of full 50-entry tables", loads);
   }

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "FirstPaint.h"
-#include "ui/Form1.h"
+#include "WiredGame.h"
 #include "ui/GameStyle.h"
 
 namespace {
@@ -29,20 +29,20 @@ void Click(QWidget* widget) {
 }
 
 // Clicks random tiles and arrows, restarting whenever a stage is solved, until n moves are made.
-void PlayMoves(kelvora::ui::Form1& form, int n) {
+void PlayMoves(kelvora::ui::Form1& form, const kelvora::Kelvora& game, int n) {
   std::mt19937 rng(1);
   form.StartRandomStage();
   int moves = 0;
   while (moves < n) {
-    const int before = form.Game().State().moveCount;
+    const int before = game.View().moveCount;
     if (rng() % 4 == 0) {
       Click(form.Label(2, static_cast<int>(rng() % 4)));
     } else {
       Click(form.Image1(static_cast<int>(rng() % 16)));
     }
     QApplication::processEvents();
-    if (form.Game().State().moveCount != before) ++moves;
-    if (form.Game().State().gameActive == 0) form.StartRandomStage();
+    if (game.View().moveCount != before) ++moves;
+    if (!game.View().takesMoves) form.StartRandomStage();
   }
 }
 
@@ -64,9 +64,10 @@ int main(int argc, char** argv) {
   if (phases) QFontDatabase::families();
   const qint64 fontsDone = clock.nsecsElapsed();
   const int moves = argc > 3 && std::strcmp(argv[2], "--moves") == 0 ? std::atoi(argv[3]) : -1;
-  kelvora::ui::Form1 form(argv[1], [] { QCoreApplication::exit(0); });
+  kelvora::bench::WiredGame wired(argv[1], [] { QCoreApplication::exit(0); });
+  kelvora::ui::Form1& form = wired.form;
   const qint64 windowDone = clock.nsecsElapsed();
-  form.Form_Load();
+  wired.game.Start();
   const qint64 loadDone = clock.nsecsElapsed();
   kelvora::bench::FirstPaint stop(form, [&] {
     if (phases) {
@@ -82,9 +83,9 @@ int main(int argc, char** argv) {
       // The first thousand moves fill the caches (glyphs of every count, every picture); what
       // the game holds must not grow after that.
       const auto started = kelvora::bench::ReadMemory();
-      PlayMoves(form, 1000);
+      PlayMoves(form, wired.game, 1000);
       const auto warm = kelvora::bench::ReadMemory();
-      PlayMoves(form, moves);
+      PlayMoves(form, wired.game, moves);
       const auto played = kelvora::bench::ReadMemory();
       std::printf("game window after first paint:        peak %6ld kB, resident %6ld kB\n",
                   started.peakKb, started.currentKb);
