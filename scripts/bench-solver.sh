@@ -10,7 +10,7 @@ processes="${2:-20}"
 cmake --preset release -B build/solver-rel >/dev/null
 cmake --build build/solver-rel --target solver_bench kelvora-stages
 bench=build/solver-rel/bench/solver/solver_bench
-tool=build/solver-rel/solver/cli/kelvora-stages
+tool=build/solver-rel/game/kelvora-stages
 [ -x /usr/bin/time ] || scripts/install-deps.sh time
 
 # A cache of the benchmark's own, so table building always starts from nothing.

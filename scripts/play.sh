@@ -8,9 +8,11 @@ source scripts/packages.sh
 scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${PLAY_PACKAGES[@]}"
 
 prefix="${KELVORA_HOME:-$HOME/Games/KELVORA}"
-cmake --preset release -DKELVORA_BUILD_TESTS=OFF -DKELVORA_BUILD_TOOLS=OFF >/dev/null
-cmake --build --preset release
-cmake --install build/release --prefix "$prefix" >/dev/null
+# A build folder of its own (build/play, tests and tools off), so it never changes the cache of
+# the release build that runs the tests.
+cmake --preset play >/dev/null
+cmake --build --preset play
+cmake --install build/play --prefix "$prefix" >/dev/null
 echo "KELVORA is installed in $prefix; your records are the .txt files there."
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

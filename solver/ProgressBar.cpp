@@ -1,20 +1,35 @@
-// Carriage returns keep the bar on one line; a full bar ends the line so later output starts fresh.
+// A full bar ends its line so later output starts fresh; lines go by tenths so a log stays short.
 #include "solver/ProgressBar.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
 namespace kelvora::solver {
 
+ProgressBar::Style ProgressBar::StyleFor(const std::ostream& out) {
+  int descriptor = -1;
+  if (&out == &std::cerr || &out == &std::clog) descriptor = STDERR_FILENO;
+  if (&out == &std::cout) descriptor = STDOUT_FILENO;
+  return descriptor >= 0 && ::isatty(descriptor) == 1 ? Style::kInPlace : Style::kLines;
+}
+
 void ProgressBar::Show(const std::string& label, double done) {
   const int percent = static_cast<int>(std::floor(std::clamp(done, 0.0, 1.0) * 100.0));
-  if (label == label_ && percent == percent_) return;
+  const int step = style_ == Style::kInPlace ? percent : percent / 10 * 10;
+  if (label == label_ && step == step_) return;
   label_ = label;
-  percent_ = percent;
-  const int filled = percent * width_ / 100;
-  out_ << '\r' << "building table " << label << " [" << std::string(filled, '#')
-       << std::string(width_ - filled, '.') << "] " << percent << '%';
-  if (percent == 100) out_ << '\n';
+  step_ = step;
+  if (style_ == Style::kLines) {
+    out_ << "building table " << label << ": " << step << "%\n";
+  } else {
+    const int filled = percent * width_ / 100;
+    out_ << '\r' << "building table " << label << " [" << std::string(filled, '#')
+         << std::string(width_ - filled, '.') << "] " << percent << '%';
+    if (percent == 100) out_ << '\n';
+  }
   out_.flush();
 }
 

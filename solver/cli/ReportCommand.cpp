@@ -3,9 +3,11 @@
 #include "solver/cli/ReportCommand.h"
 
 #include <cstdio>
+#include <string>
 
 #include "modes/DataFileError.h"
 #include "modes/DataFiles.h"
+#include "modes/DataTables.h"
 #include "modes/DiskFileStore.h"
 #include "solver/cli/OptionReader.h"
 #include "solver/cli/SolverSession.h"
@@ -29,6 +31,11 @@ std::string Row(const std::string& first, const std::string& result, const std::
   return line;
 }
 
+// "1 move", "3 moves": the reader should never have to forgive the grammar.
+std::string Count(long long n, const std::string& noun) {
+  return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 // Sums of results and pars over the stages that have a result.
 struct Totals {
   int withResult = 0;
@@ -48,7 +55,7 @@ std::string ReportCommand::Help() const {
          "Loads the data files in FOLDER as the game does and prints a table: each prepared\n"
          "stage with the player's best (- when it has none), its par (the optimal number of\n"
          "moves) and best/par; each archived random stage with its result, par and ratio; then\n"
-         "totals over the stages that have a result.\n"
+         "totals over the stages that have a result, and the best of the random results.\n"
          "\n"
          "  --tables full|small  as for solve\n"
          "\n"
@@ -80,7 +87,12 @@ int ReportCommand::Run(const std::vector<std::string>& args, std::ostream& out, 
   };
 
   Totals prepared;
-  out << "Prepared stages\n" << Row("stage", "best", "par", "best/par");
+  out << "Prepared stages\n";
+  if (records.preparedStageCount == 0) {
+    out << "  none\n";
+  } else {
+    out << Row("stage", "best", "par", "best/par");
+  }
   for (int s = 1; s <= records.preparedStageCount; ++s) {
     const long long stagePar = par(records.preparedStages[s]);
     const long long best = records.bestMoves[s];
@@ -96,7 +108,12 @@ int ReportCommand::Run(const std::vector<std::string>& args, std::ostream& out, 
   }
 
   Totals random;
-  out << "\nArchived random stages\n" << Row("entry", "moves", "par", "moves/par");
+  out << "\nArchived random stages\n";
+  if (records.randomStageCount == 0) {
+    out << "  none yet\n";
+  } else {
+    out << Row("entry", "moves", "par", "moves/par");
+  }
   for (int i = 1; i <= records.randomStageCount; ++i) {
     const long long stagePar = par(records.randomStages[i]);
     const long long moves = records.randomRecordMoves[i];
@@ -107,14 +124,28 @@ int ReportCommand::Run(const std::vector<std::string>& args, std::ostream& out, 
     random.par += stagePar;
   }
 
+  const auto against = [](const Totals& totals) {
+    return Count(totals.moves, "move") + " against a par of " + std::to_string(totals.par) + " (" +
+           Ratio(totals.moves, totals.par) + ")";
+  };
   out << "\nTotals\n";
-  out << "  prepared stages with a best: " << prepared.withResult << " of "
-      << records.preparedStageCount << ", " << prepared.moves << " moves against a par of "
-      << prepared.par << " (" << Ratio(prepared.moves, prepared.par) << ")\n";
-  out << "  archived random stages: " << random.withResult << ", " << random.moves
-      << " moves against a par of " << random.par << " (" << Ratio(random.moves, random.par) << ")";
-  if (random.withResult > 0) out << ", best " << records.randomBest;
-  out << "\n";
+  if (prepared.withResult == 0) {
+    out << "  no prepared stage has a best yet\n";
+  } else {
+    out << "  " << prepared.withResult << " of "
+        << Count(records.preparedStageCount, "prepared stage")
+        << (prepared.withResult == 1 ? " has" : " have") << " a best: " << against(prepared)
+        << "\n";
+  }
+  if (random.withResult == 0) {
+    out << "  no random stage archived yet\n";
+  } else {
+    out << "  " << Count(random.withResult, "archived random stage") << ": " << against(random);
+    if (records.randomBest != kNoRandomBest) {
+      out << "; your best: " << Count(records.randomBest, "move");
+    }
+    out << "\n";
+  }
   return kExitOk;
 }
 

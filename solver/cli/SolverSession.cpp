@@ -15,9 +15,17 @@ std::optional<solver::TableSize> TableSizeNamed(const std::string& name) {
 
 SolverSession::SolverSession(solver::TableSize size, std::ostream& err) {
   solver::ProgressBar bar(err);
-  const solver::TableCache cache(
-      solver::TableCache::DefaultFolder(), 0,
-      [&](const std::string& table, double done) { bar.Show(table, done); });
+  const std::string folder = solver::TableCache::DefaultFolder();
+  bool announced = false;
+  const solver::TableCache cache(folder, 0, [&](const std::string& table, double done) {
+    // Said once, before the first bar: otherwise a newcomer waits without knowing why.
+    if (!announced) {
+      err << "kelvora-stages: building the solver's tables in " << folder
+          << ", where later runs find them\n";
+      announced = true;
+    }
+    bar.Show(table, done);
+  });
   for (const solver::PatternSpace& space : solver::PatternsFor(size)) {
     solver::LoadedTable loaded = cache.Load(space);
     if (loaded.built && loaded.reason != solver::TableCache::kNotCachedYet) {

@@ -198,6 +198,23 @@ TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
   EXPECT_EQ(unwritable.status, stages::kExitFailed);
 }
 
+// Carriage returns only make sense to a terminal; in a log they pile up on one unreadable line.
+TEST_F(StagesToolTest, OffATerminalTheFirstRunReportsProgressInWholeLines) {
+  const fs::path log = folder_ / "stderr.txt";
+  fs::create_directories(folder_);
+  const std::string command = std::string("\"") + KELVORA_STAGES_TOOL + "\" solve " + kGoal +
+                              " --tables small >/dev/null 2>\"" + log.string() + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::ifstream in(log);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_EQ(text.find('\r'), std::string::npos) << text;
+  EXPECT_NE(text.find("building the solver's tables in " + folder_.string()), std::string::npos)
+      << text;
+  EXPECT_NE(text.find(": 100%\n"), std::string::npos) << text;
+  // A line every tenth of each of the four small tables, not every percent.
+  EXPECT_LE(LineCount(text), 1 + 4 * 11) << text;
+}
+
 TEST(StagesToolProcess, TheRealExecutableExitsWithStatusTwoOnABadPosition) {
   const std::string command =
       std::string("\"") + KELVORA_STAGES_TOOL + "\" solve 1,2,3 >/dev/null 2>&1";

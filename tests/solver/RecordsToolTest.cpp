@@ -104,9 +104,21 @@ TEST_F(RecordsToolTest, ReportSetsEachRecordAgainstItsPar) {
   EXPECT_TRUE(has("        1        3      1      3.00")) << out;
   EXPECT_TRUE(has("        2        -      1         -")) << out;
   EXPECT_TRUE(has("        1        1      1      1.00")) << out;
-  EXPECT_TRUE(has("  prepared stages with a best: 1 of 2, 3 moves against a par of 1 (3.00)"))
+  EXPECT_TRUE(has("  1 of 2 prepared stages has a best: 3 moves against a par of 1 (3.00)")) << out;
+  EXPECT_TRUE(has("  1 archived random stage: 1 move against a par of 1 (1.00); your best: 1 move"))
       << out;
-  EXPECT_TRUE(has("  archived random stages: 1, 1 moves against a par of 1 (1.00), best 1")) << out;
+}
+
+TEST_F(RecordsToolTest, ReportSaysPlainlyWhenThereIsNoRecordYet) {
+  Write("BEST1.txt", "2\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n");
+  Write("MENDATA2.txt", "0\r\n");
+  Write("BEST2.txt", "0\r\n9999\r\n");
+  ASSERT_EQ(Run({"report", folder.string(), "--tables", "small"}), 0) << err;
+  const std::size_t totals = out.find("\nTotals\n");
+  ASSERT_NE(totals, std::string::npos) << out;
+  EXPECT_EQ(out.substr(totals),
+            "\nTotals\n  no prepared stage has a best yet\n  no random stage archived yet\n");
+  EXPECT_NE(out.find("Archived random stages\n  none yet\n"), std::string::npos) << out;
 }
 
 TEST_F(RecordsToolTest, ReportRefusesADamagedFolder) {

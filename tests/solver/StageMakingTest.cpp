@@ -109,7 +109,7 @@ TEST(TranspositionTable, AFullTableForgetsButNeverMisremembers) {
 
 TEST(ProgressBar, DrawsOnlyOnChangeAndEndsTheLineWhenFull) {
   std::ostringstream out;
-  solver::ProgressBar bar(out, 10);
+  solver::ProgressBar bar(out, solver::ProgressBar::Style::kInPlace, 10);
   bar.Show("rows", 0.0);
   bar.Show("rows", 0.004);
   bar.Show("rows", 0.5);
@@ -120,6 +120,19 @@ TEST(ProgressBar, DrawsOnlyOnChangeAndEndsTheLineWhenFull) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
   EXPECT_NE(text.find("[#####.....] 50%"), std::string::npos) << text;
   EXPECT_NE(text.find("[##########] 100%\n"), std::string::npos) << text;
+}
+
+TEST(ProgressBar, OffATerminalWritesALineAtEachTenthAndAgainForANewTable) {
+  std::ostringstream out;
+  EXPECT_EQ(solver::ProgressBar::StyleFor(out), solver::ProgressBar::Style::kLines);
+  solver::ProgressBar bar(out);
+  for (int i = 0; i <= 1000; ++i) bar.Show("rows", i / 1000.0);
+  bar.Show("cols", 0.35);
+  std::string expected;
+  for (int tenth = 0; tenth <= 10; ++tenth) {
+    expected += "building table rows: " + std::to_string(tenth * 10) + "%\n";
+  }
+  EXPECT_EQ(out.str(), expected + "building table cols: 30%\n");
 }
 
 }  // namespace

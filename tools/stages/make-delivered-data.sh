@@ -11,7 +11,7 @@ cd "$(dirname "$0")/../.."
 pars=1,2,3,4,5,6,7,8,9,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40,43,46,50,54,60
 seed=2026
 data=assets/data
-build/release/solver/cli/kelvora-stages generate --pars "$pars" --seed "$seed" \
+build/release/game/kelvora-stages generate --pars "$pars" --seed "$seed" \
   --out "$data/MENDATA1.txt" --solutions tools/stages/delivered-solutions.txt
 
 # The record files as a first run would save them: no best for any stage, no random stage
