@@ -106,7 +106,7 @@ void Form1::CreateControls(QWidget* client) {
     labels_[{definition.number, definition.index}] = label;
   }
 
-  for (int i = 0; i < 16; ++i) {
+  for (int i = 0; i < kCellCount; ++i) {
     auto* box = new TileBox(imageList1_, client);
     box->setObjectName(QStringLiteral("Image1(%1)").arg(i));
     box->setGeometry(PxRect(Image1Left(i), Image1Top(i), kImage1Width, kImage1Height));

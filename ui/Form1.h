@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "core/Cells.h"
 #include "core/Screen.h"
 #include "game/Kelvora.h"
 #include "ui/ClickableLabel.h"
@@ -68,7 +69,7 @@ class Form1 : public QMainWindow, public Screen {
   Kelvora* game_ = nullptr;
   std::function<void()> endProgram_;
   std::map<std::pair<int, int>, QLabel*> labels_;
-  std::array<TileBox*, 16> image1_{};
+  std::array<TileBox*, kCellCount> image1_{};
   std::array<ShapeBox*, 5> shape1_{};
   std::array<ShapeBox*, 8> shape2_{};
 };

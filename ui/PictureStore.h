@@ -9,11 +9,13 @@
 #include <map>
 #include <tuple>
 
+#include "core/Tiles.h"
+
 namespace kelvora::ui {
 
 class PictureStore {
  public:
-  static constexpr int kPictureCount = 13;
+  static constexpr int kPictureCount = kLastTileCode;
 
   // Picture number n (1..13) as it was drawn; a null image for any other number.
   const QImage& Picture(int n);
