@@ -7,6 +7,8 @@
 #include <cmath>
 #include <iostream>
 
+#include "text/ToolText.h"
+
 namespace kelvora::solver {
 
 ProgressBar::Style ProgressBar::StyleFor(const std::ostream& out) {
@@ -23,11 +25,10 @@ void ProgressBar::Show(const std::string& label, double done) {
   label_ = label;
   step_ = step;
   if (style_ == Style::kLines) {
-    out_ << "building table " << label << ": " << step << "%\n";
+    out_ << text::stages::TableProgressLine(label, step);
   } else {
     const int filled = percent * width_ / 100;
-    out_ << '\r' << "building table " << label << " [" << std::string(filled, '#')
-         << std::string(width_ - filled, '.') << "] " << percent << '%';
+    out_ << '\r' << text::stages::TableProgressBar(label, filled, width_, percent);
     if (percent == 100) out_ << '\n';
   }
   out_.flush();

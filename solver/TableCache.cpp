@@ -81,19 +81,18 @@ std::string TableCache::PathFor(const PatternSpace& space) const {
 }
 
 LoadedTable TableCache::Load(const PatternSpace& space) const {
-  std::string reason = "no cache folder";
+  std::string reason = text::stages::kNoCacheFolder;
   if (!folder_.empty()) {
     const std::string path = PathFor(space);
     std::unique_ptr<MappedFile> file = MappedFile::Open(path, kHeaderBytes);
     if (file == nullptr) {
       std::error_code error;
-      reason = std::filesystem::exists(path, error)
-                   ? "cache file " + path + " is unreadable or short"
-                   : kNotCachedYet;
+      reason = std::filesystem::exists(path, error) ? text::stages::CacheFileUnreadable(path)
+                                                    : kNotCachedYet;
     } else {
       reason = Problem(space, file->Header(), file->Bytes());
       if (reason.empty()) return LoadedTable{PatternTable(space, std::move(file)), false, {}};
-      reason = "cache file " + path + " " + reason;
+      reason = text::stages::CacheFileUntrusted(path, reason);
     }
   }
 
@@ -103,7 +102,7 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
   auto memory = std::make_unique<OwnedTableMemory>(builder.Build());
   if (!folder_.empty()) {
     if (std::string problem = Store(space, memory->Bytes()); !problem.empty()) {
-      reason += "; not kept: " + problem;
+      reason = text::stages::NotKept(reason, problem);
     }
   }
   return LoadedTable{PatternTable(space, std::move(memory)), true, reason};
@@ -111,7 +110,7 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
 
 std::string TableCache::Problem(const PatternSpace& space, std::span<const std::uint8_t> header,
                                 std::span<const std::uint8_t> data) const {
-  if (std::memcmp(header.data(), kMagic, sizeof kMagic) != 0) return "is not a table file";
+  if (std::memcmp(header.data(), kMagic, sizeof kMagic) != 0) return text::stages::kNotATableFile;
   HeaderFields fields;
   fields.version = Get<std::uint32_t>(header, 8);
   fields.headerBytes = Get<std::uint32_t>(header, 12);
@@ -120,23 +119,23 @@ std::string TableCache::Problem(const PatternSpace& space, std::span<const std::
   fields.dataBytes = Get<std::uint64_t>(header, 32);
   fields.checksum = Get<std::uint64_t>(header, kChecksumAt);
   if (fields.version != kVersion || fields.headerBytes != kHeaderBytes) {
-    return "was written by another version";
+    return text::stages::kOtherVersion;
   }
   if (fields.signature != space.Signature() || fields.entries != space.Size()) {
-    return "holds another pattern";
+    return text::stages::kOtherPattern;
   }
   // The builder writes whole 64-bit words of 32 entries.
   if (fields.dataBytes != data.size() || data.size() != (space.Size() + 31) / 32 * 8) {
-    return "has the wrong size";
+    return text::stages::kWrongSize;
   }
-  if (fields.checksum != FileChecksum(header, data)) return "fails its checksum";
+  if (fields.checksum != FileChecksum(header, data)) return text::stages::kFailsChecksum;
   return {};
 }
 
 std::string TableCache::Store(const PatternSpace& space, std::span<const std::uint8_t> data) const {
   std::error_code error;
   std::filesystem::create_directories(folder_, error);
-  if (error) return "cannot create " + folder_ + ": " + error.message();
+  if (error) return text::stages::CannotCreate(folder_, error.message());
 
   std::array<std::uint8_t, kHeaderBytes> header{};
   std::memcpy(header.data(), kMagic, sizeof kMagic);
@@ -157,13 +156,13 @@ std::string TableCache::Store(const PatternSpace& space, std::span<const std::ui
     if (!out.flush()) {
       out.close();
       std::filesystem::remove(temporary, error);
-      return "cannot write " + temporary;
+      return text::stages::CannotWrite(temporary);
     }
   }
   std::filesystem::rename(temporary, path, error);
   if (error) {
     std::filesystem::remove(temporary, error);
-    return "cannot rename " + temporary + " to " + path;
+    return text::stages::CannotRename(temporary, path);
   }
   return {};
 }

@@ -6,6 +6,7 @@
 
 #include "solver/PatternSpace.h"
 #include "solver/PatternTable.h"
+#include "text/ToolText.h"
 
 namespace kelvora::solver {
 
@@ -23,7 +24,7 @@ class TableCache {
   static constexpr std::size_t kHeaderBytes = 64;
   static constexpr std::uint32_t kVersion = 1;
   // The reason given for building a table that was never cached: nothing to worry anyone about.
-  static constexpr const char* kNotCachedYet = "no cache file yet";
+  static constexpr const char* kNotCachedYet = text::stages::kNotCachedYet;
 
   // Called with the table's name and the share built, 0 to 1, while a table is built.
   using Progress = std::function<void(const std::string& table, double done)>;
