@@ -3,16 +3,19 @@
 
 namespace kelvora::solver {
 
-Position ShuffleLikeTheGame(std::mt19937_64& engine, int swaps) {
+namespace {
+// The game draws both cells of a swap from every cell but the last.
+constexpr std::uint64_t kDrawnCells = kCellCount - 1;
+}  // namespace
+
+PackedPosition ShuffleLikeTheGame(std::mt19937_64& engine, int swaps) {
   Position position = Position::Goal();
   for (int swap = 0; swap < swaps; ++swap) {
-    const int first = static_cast<int>(engine() % 15);
-    const int second = static_cast<int>(engine() % 15);
-    const int code = position.Code(first);
-    position.SetCode(first, position.Code(second));
-    position.SetCode(second, code);
+    const int first = static_cast<int>(engine() % kDrawnCells);
+    const int second = static_cast<int>(engine() % kDrawnCells);
+    position.Swap(CellAt(first), CellAt(second));
   }
-  return position;
+  return PackedPosition::From(position);
 }
 
 }  // namespace kelvora::solver

@@ -19,7 +19,7 @@ std::uint64_t MoveBit(std::uint64_t bits, int from, int to) {
 
 }  // namespace
 
-Layout Layout::After(Move move, int blankCell) const {
+Layout Layout::After(MoveIndex move, int blankCell) const {
   Layout next = *this;
   if (move < kCellCount) {
     const std::uint64_t tile = EveryMask(std::uint64_t{1} << move);
@@ -32,11 +32,11 @@ Layout Layout::After(Move move, int blankCell) const {
     }
     return next;
   }
-  const int row = (move == kRow1Right || move == kRow1Left) ? 0 : 3;
+  const int row = TurnedRow(move) - 1;
   const std::uint64_t rowBits = EveryMask(std::uint64_t{0x1111} << row);
   const std::uint64_t firstColumn = EveryMask(std::uint64_t{0x0001} << row);
   const std::uint64_t lastColumn = EveryMask(std::uint64_t{0x1000} << row);
-  const bool right = move == kRow1Right || move == kRow4Right;
+  const bool right = TurnsRight(move);
   for (std::uint64_t& word : next.words_) {
     const std::uint64_t inRow = word & rowBits;
     const std::uint64_t turned =

@@ -26,7 +26,7 @@ class Layout {
   }
 
   // move must be legal with the blank at blankCell. Cells no group holds stay unheld.
-  Layout After(Move move, int blankCell) const;
+  Layout After(MoveIndex move, int blankCell) const;
 
   bool operator==(const Layout&) const = default;
 

@@ -1,30 +1,45 @@
-// The player's twenty moves on a packed position, named by the letters the game records.
+// The player's twenty moves on a packed position, numbered as kelvora::Move numbers them.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
-#include "solver/Position.h"
+#include "core/Cells.h"
+#include "core/Move.h"
+#include "solver/PackedPosition.h"
 
 namespace kelvora::solver {
 
-// 0..15: the tile at that cell slides into the blank above or below it ('A'..'P').
-// 16..19: row 1 right, row 4 right, row 1 left, row 4 left ('Q'..'T').
-using Move = std::uint8_t;
-constexpr Move kRow1Right = 16;
-constexpr Move kRow4Right = 17;
-constexpr Move kRow1Left = 18;
-constexpr Move kRow4Left = 19;
-constexpr int kMoveKinds = 20;
+// A move as the search carries it, one byte on its path: kelvora::Move::Index(), so
+// Move::FromIndex turns it into the game's move and its letter. 0..15 slide the tile of that
+// cell into the blank above or below it; 16..19 turn a row.
+using MoveIndex = std::uint8_t;
+constexpr MoveIndex kRow1Right = Move::ArrowClick(0).Index();
+constexpr MoveIndex kRow4Right = Move::ArrowClick(1).Index();
+constexpr MoveIndex kRow1Left = Move::ArrowClick(2).Index();
+constexpr MoveIndex kRow4Left = Move::ArrowClick(3).Index();
 
-constexpr char Letter(Move move) {
-  return static_cast<char>('A' + move);
+// The row a turn moves (1 or 4) and its direction, without the range check a Move makes, for
+// the search's innermost loops.
+constexpr int TurnedRow(MoveIndex turn) {
+  return turn == kRow1Right || turn == kRow1Left ? 1 : kBoardSize;
 }
-std::optional<Move> MoveFromLetter(char letter);
+constexpr bool TurnsRight(MoveIndex turn) {
+  return turn == kRow1Right || turn == kRow4Right;
+}
+
+// The packed rules read the turns by index; they must be the turns the game makes.
+static_assert([] {
+  for (MoveIndex turn : {kRow1Right, kRow4Right, kRow1Left, kRow4Left}) {
+    const Move move = Move::FromIndex(turn);
+    if (move.IsSlide() || move.TurnedRow() != TurnedRow(turn)) return false;
+    if (move.TurnsRight() != TurnsRight(turn)) return false;
+  }
+  return true;
+}());
 
 struct MoveList {
-  std::array<Move, 6> moves{};
+  std::array<MoveIndex, 6> moves{};
   int count = 0;
 };
 
@@ -33,9 +48,9 @@ struct MoveList {
 MoveList LegalMoves(int blankCell);
 
 // move must be legal with the blank at blankCell.
-Position Apply(Position position, Move move, int blankCell);
-int BlankAfter(Move move, int blankCell);
+PackedPosition Apply(PackedPosition position, MoveIndex move, int blankCell);
+int BlankAfter(MoveIndex move, int blankCell);
 // The move that undoes move, which was made with the blank at blankCell.
-Move Inverse(Move move, int blankCell);
+MoveIndex Inverse(MoveIndex move, int blankCell);
 
 }  // namespace kelvora::solver

@@ -1,55 +1,47 @@
 // Packing, unpacking and the check that a set of codes is the goal's tiles rearranged.
-#include "solver/Position.h"
+#include "solver/PackedPosition.h"
 
+#include <algorithm>
 #include <bit>
 
-#include "core/Goal.h"
+#include "core/Tiles.h"
+#include "text/ToolText.h"
 
 namespace kelvora::solver {
 
-Position Position::Goal() {
-  return FromGrid(GoalPattern());
+PackedPosition PackedPosition::Goal() {
+  static const PackedPosition goal = From(Position::Goal());
+  return goal;
 }
 
-Position Position::FromCodes(const std::array<int, kCellCount>& codes) {
-  Position position;
-  for (int cell = 0; cell < kCellCount; ++cell) position.SetCode(cell, codes[cell]);
-  return position;
+PackedPosition PackedPosition::From(const Position& position) {
+  PackedPosition packed;
+  const std::array<int, kCellCount>& codes = position.Codes();
+  for (int cell = 0; cell < kCellCount; ++cell) packed.SetCode(cell, codes[cell]);
+  return packed;
 }
 
-Position Position::FromGrid(const StageGrid& grid) {
-  Position position;
+Position PackedPosition::ToPosition() const {
+  std::array<int, kCellCount> codes{};
+  for (int cell = 0; cell < kCellCount; ++cell) codes[cell] = Code(cell);
+  return Position::FromCodes(codes);
+}
+
+std::optional<std::string> PackedPosition::ProblemWithCodes(
+    const std::array<int, kCellCount>& codes) {
+  if (Position::FromCodes(codes).HoldsTheGoalsTiles()) return std::nullopt;
+  // Only the explanation is left to find: the first value that is no tile code at all, else the
+  // first code that stands on the board more or less often than in the goal.
   for (int cell = 0; cell < kCellCount; ++cell) {
-    position.SetCode(cell, grid[ColumnOfCell(cell) + 1][RowOfCell(cell) + 1]);
+    if (!IsTileCode(codes[cell])) return text::stages::NotATileCode(cell + 1, codes[cell]);
   }
-  return position;
+  int code = kFirstTileCode;
+  while (std::count(codes.begin(), codes.end(), code) == CopiesInGoal(code)) ++code;
+  return text::stages::WrongTileCount(
+      code, static_cast<int>(std::count(codes.begin(), codes.end(), code)), CopiesInGoal(code));
 }
 
-std::optional<std::string> Position::ProblemWithCodes(const std::array<int, kCellCount>& codes) {
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    if (codes[cell] < 1 || codes[cell] > kBlankCode) {
-      return "value " + std::to_string(cell + 1) + " is " + std::to_string(codes[cell]) +
-             ", not a tile code 1 to 13";
-    }
-  }
-  std::array<int, kBlankCode + 1> have{};
-  std::array<int, kBlankCode + 1> want{};
-  const Position goal = Goal();
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    ++have[codes[cell]];
-    ++want[goal.Code(cell)];
-  }
-  for (int code = 1; code <= kBlankCode; ++code) {
-    if (have[code] != want[code]) {
-      return "code " + std::to_string(code) + " appears " + std::to_string(have[code]) +
-             " times, the goal has it " + std::to_string(want[code]) +
-             (want[code] == 1 ? " time" : " times");
-    }
-  }
-  return std::nullopt;
-}
-
-std::uint32_t Position::CellsWith(int code) const {
+std::uint32_t PackedPosition::CellsWith(int code) const {
   // A nibble equal to code becomes zero; fold each nibble onto its low bit and invert.
   std::uint64_t x = packed_ ^ (0x1111111111111111ULL * static_cast<std::uint64_t>(code));
   x |= x >> 1;
@@ -63,22 +55,8 @@ std::uint32_t Position::CellsWith(int code) const {
   return static_cast<std::uint32_t>(m);
 }
 
-int Position::BlankCell() const {
-  return std::countr_zero(CellsWith(kBlankCode));
-}
-
-std::array<int, kCellCount> Position::Codes() const {
-  std::array<int, kCellCount> codes{};
-  for (int cell = 0; cell < kCellCount; ++cell) codes[cell] = Code(cell);
-  return codes;
-}
-
-StageGrid Position::ToGrid() const {
-  StageGrid grid{};
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    grid[ColumnOfCell(cell) + 1][RowOfCell(cell) + 1] = Code(cell);
-  }
-  return grid;
+int PackedPosition::BlankCell() const {
+  return std::countr_zero(CellsWith(kBlank));
 }
 
 }  // namespace kelvora::solver

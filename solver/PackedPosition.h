@@ -1,4 +1,6 @@
-// A board position packed into one 64-bit word: four bits per cell, cells in tile-index order.
+// A board position packed into one 64-bit word for the search: four bits per cell, cells in
+// tile-index order (core/Cells.h), so a cell's vertical neighbours are the cells one below and
+// one above it.
 #pragma once
 
 #include <array>
@@ -6,35 +8,23 @@
 #include <optional>
 #include <string>
 
-#include "core/StageGrid.h"
+#include "core/Cells.h"
+#include "core/Position.h"
 
 namespace kelvora::solver {
 
-constexpr int kCellCount = 16;
-constexpr int kBlankCode = 13;
-// The goal's blank sits at column 4, row 1.
-constexpr int kGoalBlankCell = 12;
-
-// Cell numbers are tile indices: cell = (column - 1) * 4 + (row - 1), so the two vertical
-// neighbours of a cell are the cells numbered one below and one above it.
-constexpr int ColumnOfCell(int cell) {
-  return cell / 4;
-}
-constexpr int RowOfCell(int cell) {
-  return cell % 4;
-}
-
-class Position {
+class PackedPosition {
  public:
-  constexpr Position() = default;
-  constexpr explicit Position(std::uint64_t packed) : packed_(packed) {}
+  constexpr PackedPosition() = default;
+  constexpr explicit PackedPosition(std::uint64_t packed) : packed_(packed) {}
 
-  static Position Goal();
-  // Codes in tile-index order (column 1 top to bottom, then columns 2, 3, 4).
-  static Position FromCodes(const std::array<int, kCellCount>& codes);
-  static Position FromGrid(const StageGrid& grid);
+  static PackedPosition Goal();
+  // position's codes must each fit four bits, as every tile code does.
+  static PackedPosition From(const Position& position);
+  Position ToPosition() const;
 
-  // Why these 16 codes are not an arrangement of the goal's tiles; nullopt when they are.
+  // Why these 16 codes (in tile-index order) are not an arrangement of the goal's tiles, in the
+  // tool's words; nullopt when they are, and only then can they be packed and solved.
   static std::optional<std::string> ProblemWithCodes(const std::array<int, kCellCount>& codes);
 
   constexpr int Code(int cell) const { return static_cast<int>((packed_ >> (4 * cell)) & 0xF); }
@@ -46,11 +36,8 @@ class Position {
   std::uint32_t CellsWith(int code) const;
   int BlankCell() const;
 
-  std::array<int, kCellCount> Codes() const;
-  StageGrid ToGrid() const;
-
   constexpr std::uint64_t Packed() const { return packed_; }
-  constexpr bool operator==(const Position&) const = default;
+  constexpr bool operator==(const PackedPosition&) const = default;
 
  private:
   std::uint64_t packed_ = 0;

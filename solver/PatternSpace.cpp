@@ -5,6 +5,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "core/Tiles.h"
+
 // Each group picks its cells among those the groups before it left free, and a combination of
 // cells is numbered by the combinatorial number system. Table builds index every position several
 // times over, so groups of one and two tiles take short cuts.
@@ -66,10 +68,10 @@ int RankAmong(std::uint32_t freeCells, std::uint32_t cell) {
 
 PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCells)
     : name_(std::move(name)) {
-  const Position goal = Position::Goal();
+  const PackedPosition goal = PackedPosition::Goal();
   std::map<int, int> counts;
   for (int cell : trackedCells) {
-    if (cell < 0 || cell >= kCellCount || goal.Code(cell) == kBlankCode) {
+    if (cell < 0 || cell >= kCellCount || goal.Code(cell) == kBlank) {
       throw std::invalid_argument("a pattern follows tiles of the goal, not cell " +
                                   std::to_string(cell));
     }
@@ -79,13 +81,13 @@ PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCell
     throw std::invalid_argument("a pattern follows at most seven kinds of tile");
   }
   for (const auto& [code, count] : counts) {
-    if (count != std::popcount(goal.CellsWith(code))) {
+    if (count != CopiesInGoal(code)) {
       throw std::invalid_argument("a pattern follows both or neither of two equal tiles");
     }
     groups_[groupCount_++] = Group{code, count, 0};
   }
   blankGroup_ = groupCount_;
-  groups_[groupCount_++] = Group{kBlankCode, 1, 0};
+  groups_[groupCount_++] = Group{kBlank, 1, 0};
   int freeCount = kCellCount;
   for (int g = 0; g < groupCount_; ++g) {
     groups_[g].radix = kBinomial.c[freeCount][groups_[g].count];
@@ -114,7 +116,7 @@ std::uint64_t PatternSpace::Signature() const {
   return hash;
 }
 
-Layout PatternSpace::LayoutOf(Position position) const {
+Layout PatternSpace::LayoutOf(PackedPosition position) const {
   Layout layout;
   for (int g = 0; g < groupCount_; ++g) layout.SetCells(g, position.CellsWith(groups_[g].code));
   return layout;
@@ -190,9 +192,9 @@ Layout PatternSpace::LayoutAt(std::uint64_t index) const {
   return layout;
 }
 
-Position PatternSpace::At(std::uint64_t index) const {
+PackedPosition PatternSpace::At(std::uint64_t index) const {
   const Layout layout = LayoutAt(index);
-  Position position;
+  PackedPosition position;
   for (int g = 0; g < groupCount_; ++g) {
     for (std::uint32_t cells = layout.Cells(g); cells != 0; cells &= cells - 1) {
       position.SetCode(std::countr_zero(cells), groups_[g].code);

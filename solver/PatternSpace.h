@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "solver/Layout.h"
-#include "solver/Position.h"
+#include "solver/PackedPosition.h"
 
 namespace kelvora::solver {
 
@@ -28,16 +28,16 @@ class PatternSpace {
   std::uint64_t GoalIndex() const { return goalIndex_; }
 
   // Tiles that are not followed are ignored, so a full position can be laid out directly.
-  Layout LayoutOf(Position position) const;
+  Layout LayoutOf(PackedPosition position) const;
   int BlankCell(const Layout& layout) const { return std::countr_zero(layout.Cells(blankGroup_)); }
   // The cells holding followed tiles (not the blank).
   std::uint32_t TileCells(const Layout& layout) const;
   std::uint64_t Index(const Layout& layout) const;
   Layout LayoutAt(std::uint64_t index) const;
 
-  std::uint64_t Index(Position position) const { return Index(LayoutOf(position)); }
+  std::uint64_t Index(PackedPosition position) const { return Index(LayoutOf(position)); }
   // The abstract position: followed tiles and the blank in place, every other cell 0.
-  Position At(std::uint64_t index) const;
+  PackedPosition At(std::uint64_t index) const;
 
  private:
   struct Group {

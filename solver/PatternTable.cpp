@@ -18,7 +18,7 @@ PatternTable::PatternTable(PatternSpace space, std::unique_ptr<TableMemory> memo
   }
 }
 
-int PatternTable::Distance(Position position) const {
+int PatternTable::Distance(PackedPosition position) const {
   Layout here = space_.LayoutOf(position);
   std::uint64_t index = space_.Index(here);
   int distance = 0;

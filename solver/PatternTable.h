@@ -6,8 +6,8 @@
 #include <memory>
 #include <span>
 
+#include "solver/PackedPosition.h"
 #include "solver/PatternSpace.h"
-#include "solver/Position.h"
 #include "solver/TableMemory.h"
 
 namespace kelvora::solver {
@@ -37,7 +37,7 @@ class PatternTable {
   }
 
   // The exact distance, found by walking down the table to the goal: for the start of a search.
-  int Distance(Position position) const;
+  int Distance(PackedPosition position) const;
   // The distance of the position at childIndex, one move away from one at parentDistance.
   int DistanceAfterMove(int parentDistance, std::uint64_t childIndex) const {
     const int residue = Residue(childIndex);

@@ -42,8 +42,8 @@ bool Claim(std::vector<std::uint64_t>& table, std::uint64_t index, int residue) 
 }
 
 // The cells a rotation moves; rotating a row that holds nothing followed changes nothing.
-std::uint32_t RowCells(Move move) {
-  return (move == kRow1Right || move == kRow1Left) ? 0x1111 : 0x8888;
+std::uint32_t RowCells(MoveIndex move) {
+  return std::uint32_t{0x1111} << (TurnedRow(move) - 1);
 }
 
 void Mark(std::vector<std::uint64_t>& bitmap, std::uint64_t index) {
@@ -60,7 +60,7 @@ bool PatternTableBuilder::ForEachNeighbour(std::uint64_t index, Visit visit) con
   const std::uint32_t tiles = space_.TileCells(here);
   const MoveList moves = LegalMoves(blank);
   for (int m = 0; m < moves.count; ++m) {
-    const Move move = moves.moves[m];
+    const MoveIndex move = moves.moves[m];
     std::uint64_t neighbour;
     if (move < kCellCount && (tiles >> move & 1) == 0) {
       // The blank swaps with a tile no one follows: only its own digit, the lowest, changes, and

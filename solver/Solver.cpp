@@ -19,17 +19,17 @@ Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2)
   }
 }
 
-int Solver::LowerBound(Position position) const {
+int Solver::LowerBound(PackedPosition position) const {
   int bound = 0;
   for (const PatternTable* table : tables_) bound = std::max(bound, table->Distance(position));
   return bound;
 }
 
-std::string Solver::Solve(Position start) {
+std::string Solver::Solve(PackedPosition start) {
   expanded_ = 0;
   path_.clear();
   // Indexing assumes every tile is on the board once (twice for a pair).
-  if (auto problem = Position::ProblemWithCodes(start.Codes())) {
+  if (auto problem = PackedPosition::ProblemWithCodes(start.ToPosition().Codes())) {
     throw std::invalid_argument("cannot solve this position: " + *problem);
   }
   if (start == goal_) return {};
@@ -52,7 +52,7 @@ std::string Solver::Solve(Position start) {
     limit_ = std::max(limit_ + 1, bound);
   }
   std::string letters;
-  for (Move move : path_) letters += Letter(move);
+  for (MoveIndex move : path_) letters += Move::FromIndex(move).Letter();
   return letters;
 }
 
@@ -71,10 +71,10 @@ int Solver::Search(const Node& node, int g, int forbidden, int parentBound) {
   const MoveList moves = LegalMoves(node.blank);
   std::array<Node, 6> children;
   std::array<std::array<std::uint64_t, kMaxTables>, 6> indices;
-  std::array<Move, 6> childMoves;
+  std::array<MoveIndex, 6> childMoves;
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
-    const Move move = moves.moves[m];
+    const MoveIndex move = moves.moves[m];
     if (move == forbidden) continue;
     Node& child = children[childCount];
     child.position = Apply(node.position, move, node.blank);

@@ -8,8 +8,8 @@
 
 #include "solver/Layout.h"
 #include "solver/MoveRules.h"
+#include "solver/PackedPosition.h"
 #include "solver/PatternTable.h"
-#include "solver/Position.h"
 #include "solver/TranspositionTable.h"
 
 namespace kelvora::solver {
@@ -27,9 +27,9 @@ class Solver {
   explicit Solver(std::vector<const PatternTable*> tables, int memoryLog2 = kDefaultMemoryLog2);
 
   // The letters of a shortest solution; empty for the goal. start must hold the goal's tiles.
-  std::string Solve(Position start);
+  std::string Solve(PackedPosition start);
   // The largest of the tables' distances: never more than the true distance.
-  int LowerBound(Position position) const;
+  int LowerBound(PackedPosition position) const;
 
   // Positions expanded by the last Solve.
   std::uint64_t Expanded() const { return expanded_; }
@@ -37,7 +37,7 @@ class Solver {
  private:
   // What the search carries from a position to its children: each table's view and distance.
   struct Node {
-    Position position;
+    PackedPosition position;
     int blank = 0;
     std::array<Layout, kMaxTables> layouts{};
     std::array<int, kMaxTables> distances{};
@@ -51,9 +51,9 @@ class Solver {
 
   std::vector<const PatternTable*> tables_;
   TranspositionTable memory_;
-  Position goal_ = Position::Goal();
+  PackedPosition goal_ = PackedPosition::Goal();
   int limit_ = 0;
-  std::vector<Move> path_;
+  std::vector<MoveIndex> path_;
   std::uint64_t expanded_ = 0;
 };
 

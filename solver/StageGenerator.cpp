@@ -22,24 +22,24 @@ constexpr int kWalkLimit = 4000;
 StageGenerator::StageGenerator(Solver& solver, std::uint64_t seed)
     : solver_(solver), engine_(seed) {}
 
-Position StageGenerator::Make(int par) {
+PackedPosition StageGenerator::Make(int par) {
   if (par < 1 || par > kMaxPar) {
     throw std::invalid_argument("a par must be 1 to " + std::to_string(kMaxPar));
   }
   for (;;) {
-    const Position stage = par >= kArrangementsFrom ? FromArrangements(par) : FromWalks(par);
+    const PackedPosition stage = par >= kArrangementsFrom ? FromArrangements(par) : FromWalks(par);
     if (made_.insert(stage.Packed()).second) return stage;
   }
 }
 
-Position StageGenerator::FromWalks(int par) {
+PackedPosition StageGenerator::FromWalks(int par) {
   for (;;) {
-    Position position = Position::Goal();
+    PackedPosition position = PackedPosition::Goal();
     int blank = position.BlankCell();
     int undo = -1;
     for (int step = 1; step <= kWalkLimit; ++step) {
       const MoveList moves = LegalMoves(blank);
-      Move move;
+      MoveIndex move;
       do {
         // Plain modulo keeps the walk the same on every standard library.
         move = moves.moves[engine_() % static_cast<std::uint64_t>(moves.count)];
@@ -57,14 +57,14 @@ Position StageGenerator::FromWalks(int par) {
   }
 }
 
-Position StageGenerator::FromArrangements(int par) {
+PackedPosition StageGenerator::FromArrangements(int par) {
   for (;;) {
     // Fisher-Yates over the goal's tiles: every arrangement is a position the game can solve.
     std::array<int, kCellCount> codes = Position::Goal().Codes();
     for (int cell = kCellCount - 1; cell > 0; --cell) {
       std::swap(codes[cell], codes[engine_() % static_cast<std::uint64_t>(cell + 1)]);
     }
-    const Position position = Position::FromCodes(codes);
+    const PackedPosition position = PackedPosition::From(Position::FromCodes(codes));
     // A bound above par rules a position out without a search.
     if (solver_.LowerBound(position) <= par &&
         static_cast<int>(solver_.Solve(position).size()) == par) {

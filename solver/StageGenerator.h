@@ -5,7 +5,7 @@
 #include <random>
 #include <set>
 
-#include "solver/Position.h"
+#include "solver/PackedPosition.h"
 #include "solver/Solver.h"
 
 namespace kelvora::solver {
@@ -19,14 +19,14 @@ class StageGenerator {
 
   // A position whose shortest solution has exactly par moves (1..kMaxPar), never one this
   // generator has made before.
-  Position Make(int par);
+  PackedPosition Make(int par);
 
  private:
   // From this par on, random arrangements reach a par sooner than walks do.
   static constexpr int kArrangementsFrom = 48;
 
-  Position FromWalks(int par);
-  Position FromArrangements(int par);
+  PackedPosition FromWalks(int par);
+  PackedPosition FromArrangements(int par);
 
   Solver& solver_;
   std::mt19937_64 engine_;

@@ -58,8 +58,8 @@ int Build(const std::string& folder, TableSize size) {
 int Shuffled(int count, std::uint64_t seed) {
   std::mt19937_64 engine(seed);
   for (int i = 0; i < count; ++i) {
-    const auto codes = kelvora::solver::ShuffleLikeTheGame(engine).Codes();
-    for (int cell = 0; cell < kelvora::solver::kCellCount; ++cell) {
+    const auto codes = kelvora::solver::ShuffleLikeTheGame(engine).ToPosition().Codes();
+    for (int cell = 0; cell < kelvora::kCellCount; ++cell) {
       std::printf("%s%d", cell == 0 ? "" : ",", codes[cell]);
     }
     std::printf("\n");
@@ -82,7 +82,7 @@ int Stages(const std::string& folder, TableSize size, int count, std::uint64_t s
     const std::string solution = solver.Solve(stage);
     times.push_back(SecondsSince(start));
     expanded += solver.Expanded();
-    const auto replay = kelvora::ReplayHistory(stage.ToGrid(), solution);
+    const auto replay = kelvora::ReplayHistory(stage.ToPosition(), solution);
     if (!replay.solved || replay.movesPlayed != static_cast<int>(solution.size())) {
       std::printf("stage %d: the answer does not replay: %s\n", i, replay.problem.c_str());
       return 1;

@@ -1,8 +1,8 @@
 // Tests of packed positions and of the check that codes are the goal's tiles.
 #include <gtest/gtest.h>
 
-#include "core/Goal.h"
-#include "solver/Position.h"
+#include "solver/PackedPosition.h"
+#include "tests/support/Positions.h"
 
 // Packing positions: the goal agrees with the core's, conversions round-trip, and every way a set
 // of codes can fail to be the goal's tiles is named.
@@ -10,54 +10,56 @@
 namespace kelvora::testing {
 namespace {
 
-using solver::Position;
+using solver::PackedPosition;
 
-TEST(Position, GoalMatchesTheCoreAndCellNumbersAreTileIndices) {
-  const Position goal = Position::Goal();
-  EXPECT_EQ(goal.ToGrid(), GoalPattern());
-  EXPECT_EQ(goal.BlankCell(), solver::kGoalBlankCell);
+TEST(PackedPosition, GoalMatchesTheCoreAndCellNumbersAreTileIndices) {
+  const PackedPosition goal = PackedPosition::Goal();
+  EXPECT_EQ(goal.ToPosition(), Position::Goal());
+  EXPECT_EQ(goal.BlankCell(), TileIndexOf(Position::Goal().Blank().value()));
   // Tile index 13 is column 4, row 2.
-  EXPECT_EQ(goal.Code(13), GoalPattern()[4][2]);
-  EXPECT_EQ(goal.Codes(),
+  EXPECT_EQ(goal.Code(13), Position::Goal().At({4, 2}));
+  EXPECT_EQ(goal.ToPosition().Codes(),
             (std::array<int, 16>{1, 2, 2, 3, 4, 5, 5, 6, 7, 8, 8, 9, 13, 10, 11, 12}));
 }
 
-TEST(Position, CodesAndGridsRoundTrip) {
+TEST(PackedPosition, PositionsRoundTrip) {
   const std::array<int, 16> codes{12, 11, 10, 13, 9, 8, 8, 7, 6, 5, 5, 4, 3, 2, 2, 1};
-  const Position position = Position::FromCodes(codes);
-  EXPECT_EQ(position.Codes(), codes);
-  EXPECT_EQ(Position::FromGrid(position.ToGrid()), position);
-  EXPECT_EQ(position.BlankCell(), 3);
+  const PackedPosition packed = PackedPosition::From(Position::FromCodes(codes));
+  EXPECT_EQ(packed.ToPosition().Codes(), codes);
+  EXPECT_EQ(PackedPosition::From(packed.ToPosition()), packed);
+  EXPECT_EQ(packed.BlankCell(), 3);
 }
 
-TEST(Position, CellsWithFindsEveryCopyOfACode) {
-  const Position goal = Position::Goal();
+TEST(PackedPosition, CellsWithFindsEveryCopyOfACode) {
+  const PackedPosition goal = PackedPosition::Goal();
   EXPECT_EQ(goal.CellsWith(5), (1u << 5) | (1u << 6));
   EXPECT_EQ(goal.CellsWith(12), 1u << 15);
   EXPECT_EQ(goal.CellsWith(1), 1u);
   // A code that is not on the board, and 0, which no cell of a position holds.
-  EXPECT_EQ(Position::FromCodes({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}).CellsWith(2), 0u);
+  const std::array<int, 16> ones{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+  EXPECT_EQ(PackedPosition::From(Position::FromCodes(ones)).CellsWith(2), 0u);
   EXPECT_EQ(goal.CellsWith(0), 0u);
 }
 
-TEST(Position, NamesWhatIsWrongWithCodes) {
+TEST(PackedPosition, NamesWhatIsWrongWithCodes) {
   std::array<int, 16> codes = Position::Goal().Codes();
-  EXPECT_FALSE(Position::ProblemWithCodes(codes).has_value());
+  EXPECT_FALSE(PackedPosition::ProblemWithCodes(codes).has_value());
 
   codes[4] = 14;
-  EXPECT_NE(Position::ProblemWithCodes(codes)->find("value 5 is 14"), std::string::npos);
+  EXPECT_NE(PackedPosition::ProblemWithCodes(codes)->find("value 5 is 14"), std::string::npos);
   codes[4] = 0;
-  EXPECT_NE(Position::ProblemWithCodes(codes)->find("value 5 is 0"), std::string::npos);
+  EXPECT_NE(PackedPosition::ProblemWithCodes(codes)->find("value 5 is 0"), std::string::npos);
 
   codes = Position::Goal().Codes();
   codes[0] = 13;  // two blanks, no tile 1
-  const std::string problem = Position::ProblemWithCodes(codes).value();
+  const std::string problem = PackedPosition::ProblemWithCodes(codes).value();
   EXPECT_NE(problem.find("code 1 appears 0 times"), std::string::npos) << problem;
 
   codes = Position::Goal().Codes();
   codes[1] = 5;  // three 5s, one 2
-  EXPECT_NE(Position::ProblemWithCodes(codes)->find("code 2 appears 1 times, the goal has it 2"),
-            std::string::npos);
+  EXPECT_NE(
+      PackedPosition::ProblemWithCodes(codes)->find("code 2 appears 1 times, the goal has it 2"),
+      std::string::npos);
 }
 
 }  // namespace

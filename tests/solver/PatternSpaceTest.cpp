@@ -13,8 +13,8 @@
 namespace kelvora::testing {
 namespace {
 
+using solver::PackedPosition;
 using solver::PatternSpace;
-using solver::Position;
 
 TEST(PatternSpace, SizesCountTheAbstractPositions) {
   const auto full = solver::PatternsFor(solver::TableSize::Full);
@@ -54,13 +54,13 @@ TEST(PatternSpace, FullSpacesRoundTripAtRandomIndices) {
 
 TEST(PatternSpace, IndexIgnoresTilesThePatternDoesNotFollow) {
   const PatternSpace space("column 4", {13, 14, 15});
-  Position goal = Position::Goal();
-  Position swapped = goal;
+  PackedPosition goal = PackedPosition::Goal();
+  PackedPosition swapped = goal;
   swapped.SetCode(0, goal.Code(1));  // 1 and 2 change places: neither is followed
   swapped.SetCode(1, goal.Code(0));
   EXPECT_EQ(space.Index(swapped), space.Index(goal));
   EXPECT_EQ(space.Index(goal), space.GoalIndex());
-  Position moved = goal;
+  PackedPosition moved = goal;
   moved.SetCode(15, goal.Code(14));  // 11 and 12 change places: both are followed
   moved.SetCode(14, goal.Code(15));
   EXPECT_NE(space.Index(moved), space.GoalIndex());
@@ -69,13 +69,13 @@ TEST(PatternSpace, IndexIgnoresTilesThePatternDoesNotFollow) {
 TEST(PatternSpace, LayoutMovesAgreeWithPositionMoves) {
   std::mt19937_64 engine(5);
   for (const PatternSpace& space : solver::PatternsFor(solver::TableSize::Full)) {
-    Position position = Position::Goal();
+    PackedPosition position = PackedPosition::Goal();
     solver::Layout layout = space.LayoutOf(position);
     for (int step = 0; step < 3000; ++step) {
       const int blank = position.BlankCell();
       ASSERT_EQ(space.BlankCell(layout), blank);
       const solver::MoveList moves = solver::LegalMoves(blank);
-      const solver::Move move = moves.moves[engine() % moves.count];
+      const solver::MoveIndex move = moves.moves[engine() % moves.count];
       position = solver::Apply(position, move, blank);
       layout = layout.After(move, blank);
       ASSERT_EQ(layout, space.LayoutOf(position)) << space.Name() << " step " << step;

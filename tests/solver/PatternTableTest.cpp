@@ -14,22 +14,22 @@
 namespace kelvora::testing {
 namespace {
 
+using solver::PackedPosition;
 using solver::PatternSpace;
 using solver::PatternTable;
-using solver::Position;
 
 // Distances of every abstract position, by breadth-first search over whole abstract positions.
 std::unordered_map<std::uint64_t, int> AbstractDistances(const PatternSpace& space) {
   std::unordered_map<std::uint64_t, int> distance;
-  std::vector<Position> layer{space.At(space.GoalIndex())};
+  std::vector<PackedPosition> layer{space.At(space.GoalIndex())};
   distance[layer[0].Packed()] = 0;
   for (int depth = 1; !layer.empty(); ++depth) {
-    std::vector<Position> next;
-    for (Position position : layer) {
+    std::vector<PackedPosition> next;
+    for (PackedPosition position : layer) {
       const int blank = position.BlankCell();
       const solver::MoveList moves = solver::LegalMoves(blank);
       for (int m = 0; m < moves.count; ++m) {
-        const Position reached = solver::Apply(position, moves.moves[m], blank);
+        const PackedPosition reached = solver::Apply(position, moves.moves[m], blank);
         if (distance.emplace(reached.Packed(), depth).second) next.push_back(reached);
       }
     }
@@ -72,7 +72,7 @@ TEST(PatternTable, OneThreadAndTwoBuildTheSameBytes) {
 TEST(PatternTable, DistanceAfterMoveFollowsTheExactDistance) {
   const PatternTable& table = SmallTables()[2];
   std::mt19937_64 engine(8);
-  Position position = Position::Goal();
+  PackedPosition position = PackedPosition::Goal();
   int distance = 0;
   for (int step = 0; step < 2000; ++step) {
     const int blank = position.BlankCell();

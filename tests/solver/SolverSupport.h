@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "solver/MoveRules.h"
+#include "solver/PackedPosition.h"
 #include "solver/PatternSets.h"
 #include "solver/PatternTable.h"
 #include "solver/PatternTableBuilder.h"
-#include "solver/Position.h"
 
 // Shared by the solver's tests: the small tables (built once per process, never cached), a plain
-// breadth-first search from the goal, and a game to compare moves with.
+// breadth-first search from the goal, and random walks from it.
 
 namespace kelvora::testing {
 
@@ -39,15 +39,15 @@ inline std::vector<const solver::PatternTable*> SmallTablePointers() {
 // Every position within maxDepth moves of the goal, with its distance: the reference the
 // solver is held to.
 inline std::unordered_map<std::uint64_t, int> DistancesFromGoal(int maxDepth) {
-  std::unordered_map<std::uint64_t, int> distance{{solver::Position::Goal().Packed(), 0}};
-  std::vector<solver::Position> layer{solver::Position::Goal()};
+  std::unordered_map<std::uint64_t, int> distance{{solver::PackedPosition::Goal().Packed(), 0}};
+  std::vector<solver::PackedPosition> layer{solver::PackedPosition::Goal()};
   for (int depth = 1; depth <= maxDepth; ++depth) {
-    std::vector<solver::Position> next;
-    for (solver::Position position : layer) {
+    std::vector<solver::PackedPosition> next;
+    for (solver::PackedPosition position : layer) {
       const int blank = position.BlankCell();
       const solver::MoveList moves = solver::LegalMoves(blank);
       for (int m = 0; m < moves.count; ++m) {
-        const solver::Position reached = solver::Apply(position, moves.moves[m], blank);
+        const solver::PackedPosition reached = solver::Apply(position, moves.moves[m], blank);
         if (distance.emplace(reached.Packed(), depth).second) next.push_back(reached);
       }
     }
@@ -57,8 +57,8 @@ inline std::unordered_map<std::uint64_t, int> DistancesFromGoal(int maxDepth) {
 }
 
 // A position reached from the goal by steps random legal moves.
-inline solver::Position RandomWalk(std::mt19937_64& engine, int steps) {
-  solver::Position position = solver::Position::Goal();
+inline solver::PackedPosition RandomWalk(std::mt19937_64& engine, int steps) {
+  solver::PackedPosition position = solver::PackedPosition::Goal();
   for (int step = 0; step < steps; ++step) {
     const int blank = position.BlankCell();
     const solver::MoveList moves = solver::LegalMoves(blank);

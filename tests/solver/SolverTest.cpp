@@ -8,12 +8,12 @@
 #include "solver/Solver.h"
 
 // The solver against a plain breadth-first search: thousands of positions near the goal get
-// answers of exactly their true length, each one played through the core game.
+// answers of exactly their true length, each one replayed by the core's rules.
 
 namespace kelvora::testing {
 namespace {
 
-using solver::Position;
+using solver::PackedPosition;
 using solver::Solver;
 
 constexpr int kDepth = 13;
@@ -36,10 +36,10 @@ TEST(SolverOptimality, AnswersMatchBreadthFirstSearchAndReplayInTheGame) {
   for (const auto& [packed, distance] : NearGoal()) {
     // Every position up to 9 moves out, then every 7th, so each depth is well covered.
     if (distance > 9 && !Sampled(packed, 7)) continue;
-    const Position start(packed);
+    const PackedPosition start(packed);
     const std::string solution = solver.Solve(start);
     ASSERT_EQ(static_cast<int>(solution.size()), distance) << "position " << std::hex << packed;
-    const ReplayResult replay = ReplayHistory(start.ToGrid(), solution);
+    const ReplayResult replay = ReplayHistory(start.ToPosition(), solution);
     ASSERT_TRUE(replay.solved) << solution << ": " << replay.problem;
     ++perDepth[distance];
     ++checked;
@@ -53,7 +53,7 @@ TEST(SolverOptimality, BoundsNeverExceedTheTrueDistance) {
   int tight = 0;
   for (const auto& [packed, distance] : NearGoal()) {
     if (!Sampled(packed, 3)) continue;
-    const int bound = solver.LowerBound(Position(packed));
+    const int bound = solver.LowerBound(PackedPosition(packed));
     ASSERT_LE(bound, distance) << "position " << std::hex << packed;
     tight += bound == distance;
   }
@@ -66,23 +66,23 @@ TEST(SolverOptimality, ATinyTranspositionTableStillFindsShortestAnswers) {
   Solver cramped(SmallTablePointers(), 2);
   std::mt19937_64 engine(21);
   for (int i = 0; i < 60; ++i) {
-    const Position start = RandomWalk(engine, 12 + i % 6);
+    const PackedPosition start = RandomWalk(engine, 12 + i % 6);
     const std::string expected = roomy.Solve(start);
     const std::string answer = cramped.Solve(start);
     ASSERT_EQ(answer.size(), expected.size());
-    EXPECT_TRUE(ReplayHistory(start.ToGrid(), answer).solved) << answer;
+    EXPECT_TRUE(ReplayHistory(start.ToPosition(), answer).solved) << answer;
   }
 }
 
 TEST(Solver, TheGoalNeedsNoMovesAndTableCountsAreChecked) {
   Solver solver(SmallTablePointers());
-  EXPECT_EQ(solver.Solve(Position::Goal()), "");
-  EXPECT_EQ(solver.LowerBound(Position::Goal()), 0);
+  EXPECT_EQ(solver.Solve(PackedPosition::Goal()), "");
+  EXPECT_EQ(solver.LowerBound(PackedPosition::Goal()), 0);
   EXPECT_THROW(Solver(std::vector<const solver::PatternTable*>{}), std::invalid_argument);
   std::vector<const solver::PatternTable*> five(5, &SmallTables()[0]);
   EXPECT_THROW(Solver{five}, std::invalid_argument);
   // A board missing a tile has no index in the tables; it is refused, not searched.
-  Position missing = Position::Goal();
+  PackedPosition missing = PackedPosition::Goal();
   missing.SetCode(0, 2);
   EXPECT_THROW(solver.Solve(missing), std::invalid_argument);
 }

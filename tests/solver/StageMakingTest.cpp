@@ -17,14 +17,14 @@
 namespace kelvora::testing {
 namespace {
 
-using solver::Position;
+using solver::PackedPosition;
 
 TEST(StageGenerator, MakesDistinctPositionsAtExactlyEachPar) {
   solver::Solver solver(SmallTablePointers());
   solver::StageGenerator generator(solver, 3);
   std::set<std::uint64_t> made;
   for (int par : {1, 1, 1, 2, 5, 9, 12}) {
-    const Position stage = generator.Make(par);
+    const PackedPosition stage = generator.Make(par);
     EXPECT_EQ(static_cast<int>(solver.Solve(stage).size()), par);
     EXPECT_TRUE(made.insert(stage.Packed()).second) << "par " << par << " repeated a stage";
   }
@@ -39,7 +39,7 @@ TEST(StageGenerator, TheSameSeedMakesTheSameStages) {
   solver::StageGenerator other(solver, 78);
   bool differs = false;
   for (int par : {3, 6, 8}) {
-    const Position stage = first.Make(par);
+    const PackedPosition stage = first.Make(par);
     EXPECT_EQ(second.Make(par), stage);
     differs = differs || other.Make(par) != stage;
   }
@@ -50,9 +50,9 @@ TEST(GameShuffle, KeepsTheTilesAndNeverMovesTheLastCell) {
   std::mt19937_64 engine(1);
   std::set<std::uint64_t> seen;
   for (int i = 0; i < 200; ++i) {
-    const Position stage = solver::ShuffleLikeTheGame(engine);
-    EXPECT_FALSE(Position::ProblemWithCodes(stage.Codes()).has_value());
-    EXPECT_EQ(stage.Code(15), Position::Goal().Code(15));
+    const PackedPosition stage = solver::ShuffleLikeTheGame(engine);
+    EXPECT_TRUE(stage.ToPosition().HoldsTheGoalsTiles());
+    EXPECT_EQ(stage.Code(15), PackedPosition::Goal().Code(15));
     seen.insert(stage.Packed());
   }
   EXPECT_GT(seen.size(), 190u);

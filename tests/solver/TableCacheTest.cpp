@@ -111,7 +111,7 @@ TEST_F(TableCacheTest, AFileForAnotherPatternIsNotTrusted) {
 TEST_F(TableCacheTest, WithoutAUsableFolderTablesAreStillBuilt) {
   const LoadedTable nowhere = TableCache("").Load(space_);
   EXPECT_TRUE(nowhere.built);
-  EXPECT_EQ(nowhere.table.Distance(solver::Position::Goal()), 0);
+  EXPECT_EQ(nowhere.table.Distance(solver::PackedPosition::Goal()), 0);
 
   fs::create_directories(folder_);
   std::ofstream(folder_ / "file") << "not a folder";
