@@ -5,6 +5,8 @@
 #include <charconv>
 #include <vector>
 
+#include "text/ToolText.h"
+
 namespace kelvora::stages {
 
 namespace {
@@ -30,22 +32,22 @@ std::string Trimmed(const std::string& text) {
 
 CodesReading ReadCodes(const std::string& text) {
   const std::vector<std::string> parts = SplitOnCommas(text);
-  if (parts.size() != solver::kCellCount) {
-    return {std::nullopt, "expected 16 comma-separated tile codes, got " +
-                              std::to_string(parts.size()) + " values"};
+  if (parts.size() != kCellCount) {
+    return {std::nullopt, text::stages::WrongValueCount(static_cast<long long>(parts.size()))};
   }
-  std::array<int, solver::kCellCount> codes{};
+  std::array<int, kCellCount> codes{};
   for (std::size_t i = 0; i < parts.size(); ++i) {
     const std::string value = Trimmed(parts[i]);
     const char* end = value.data() + value.size();
     const auto [stop, error] = std::from_chars(value.data(), end, codes[i]);
     if (value.empty() || error != std::errc() || stop != end) {
-      return {std::nullopt,
-              "value " + std::to_string(i + 1) + " ('" + value + "') is not a number"};
+      return {std::nullopt, text::stages::NotANumber(static_cast<long long>(i + 1), value)};
     }
   }
-  if (auto problem = solver::Position::ProblemWithCodes(codes)) return {std::nullopt, *problem};
-  return {solver::Position::FromCodes(codes), {}};
+  if (auto problem = solver::PackedPosition::ProblemWithCodes(codes)) {
+    return {std::nullopt, *problem};
+  }
+  return {solver::PackedPosition::From(Position::FromCodes(codes)), {}};
 }
 
 }  // namespace kelvora::stages

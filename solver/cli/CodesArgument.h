@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "solver/Position.h"
+#include "solver/PackedPosition.h"
 
 namespace kelvora::stages {
 
 struct CodesReading {
-  std::optional<solver::Position> position;
+  std::optional<solver::PackedPosition> position;
   // What is wrong, in one line; empty when position is set.
   std::string problem;
 };

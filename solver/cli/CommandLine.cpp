@@ -7,6 +7,7 @@
 #include "solver/cli/GenerateCommand.h"
 #include "solver/cli/ReportCommand.h"
 #include "solver/cli/SolveCommand.h"
+#include "text/ToolText.h"
 
 namespace kelvora::stages {
 
@@ -22,20 +23,14 @@ Command* CommandLine::Find(const std::string& name) const {
 }
 
 std::string CommandLine::Help() const {
-  std::string text =
-      "Usage: kelvora-stages COMMAND [ARGUMENTS]\n"
-      "Prepared stages and their optimal solutions.\n\nCommands:\n";
+  std::string help = text::stages::kToolHelpHead;
   std::size_t width = 0;
   for (const auto& command : commands_) width = std::max(width, command->Name().size());
   for (const auto& command : commands_) {
-    text += "  " + command->Name() + std::string(width - command->Name().size() + 2, ' ') +
+    help += "  " + command->Name() + std::string(width - command->Name().size() + 2, ' ') +
             command->Summary() + "\n";
   }
-  text +=
-      "\n'kelvora-stages COMMAND --help' describes a command.\n"
-      "Solver tables are cached in $KELVORA_CACHE_DIR, else $XDG_CACHE_HOME/kelvora, else\n"
-      "~/.cache/kelvora; the first run builds them (a few minutes).\n";
-  return text;
+  return help + text::stages::kToolHelpTail;
 }
 
 int CommandLine::Run(const std::vector<std::string>& args, std::ostream& out,
@@ -51,7 +46,7 @@ int CommandLine::Run(const std::vector<std::string>& args, std::ostream& out,
   }
   Command* command = Find(args[0]);
   if (command == nullptr) {
-    err << "kelvora-stages: unknown command '" << args[0] << "' (see kelvora-stages --help)\n";
+    err << text::stages::ToolSays("", text::stages::UnknownCommand(args[0]));
     return kExitUsage;
   }
   const std::vector<std::string> rest(args.begin() + 1, args.end());

@@ -9,6 +9,7 @@
 #include "solver/StageGenerator.h"
 #include "solver/cli/SolverSession.h"
 #include "solver/cli/StageFile.h"
+#include "text/ToolText.h"
 
 // Each stage is solved again and replayed through the game's own moves before it is written:
 // a stage file never holds a par that has not been proven.
@@ -31,8 +32,7 @@ std::optional<std::vector<int>> ParList(const std::string& text, std::string& pr
       used = 0;
     }
     if (value.empty() || used != value.size() || par < 1 || par > solver::StageGenerator::kMaxPar) {
-      problem = "--pars: '" + value + "' is not a par from 1 to " +
-                std::to_string(solver::StageGenerator::kMaxPar);
+      problem = text::stages::NotAPar(value, solver::StageGenerator::kMaxPar);
       return std::nullopt;
     }
     pars.push_back(par);
@@ -40,7 +40,7 @@ std::optional<std::vector<int>> ParList(const std::string& text, std::string& pr
     start = comma + 1;
   }
   if (pars.size() > static_cast<std::size_t>(GenerateCommand::kMaxCount)) {
-    problem = "--pars: at most " + std::to_string(GenerateCommand::kMaxCount) + " stages";
+    problem = text::stages::TooManyPars(GenerateCommand::kMaxCount);
     return std::nullopt;
   }
   return pars;
@@ -55,31 +55,11 @@ bool WriteFile(const std::string& path, const std::string& text) {
 }  // namespace
 
 std::string GenerateCommand::Summary() const {
-  return "make a prepared-stage set with chosen optimal lengths";
+  return text::stages::kGenerateSummary;
 }
 
 std::string GenerateCommand::Help() const {
-  return "Usage: kelvora-stages generate (--pars LIST | --count N --max-par M [--min-par K])\n"
-         "                              [--seed S] [--out FILE] [--tables full|small]\n"
-         "\n"
-         "Makes one stage for each par asked for, in that order, each verified to need exactly\n"
-         "its par in moves. The same options and seed always make the same stages.\n"
-         "\n"
-         "  --pars LIST       comma-separated pars, each 1 to 60, e.g. 1,2,3,10,20; with the\n"
-         "                    full tables a par up to 50 takes a second or two, 55 a few\n"
-         "                    seconds, 58 and over a minute or more (such positions are rare)\n"
-         "  --count N         N stages (1 to 1000) with pars spread evenly from K to M,\n"
-         "  --max-par M       lowest first\n"
-         "  --min-par K       default 1\n"
-         "  --seed S          a whole number, default 1\n"
-         "  --out FILE        write the stage file there instead of to standard output\n"
-         "  --solutions FILE  also write each stage's par and an optimal solution, a line each\n"
-         "  --tables full|small  as for solve; small is only quick for pars up to about 15\n"
-         "\n"
-         "The stage file: the number of stages on the first line, then each stage's 16 codes\n"
-         "in stage-file order, one a line; lines end CR LF.\n"
-         "\n"
-         "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n";
+  return text::stages::kGenerateHelp;
 }
 
 std::optional<std::vector<int>> GenerateCommand::Pars(OptionReader& options, std::string& problem) {
@@ -94,18 +74,18 @@ std::optional<std::vector<int>> GenerateCommand::Pars(OptionReader& options, std
   }
   if (list) {
     if (count || top || bottom) {
-      problem = "--pars cannot be combined with --count, --max-par or --min-par";
+      problem = text::stages::kParsAlone;
       return std::nullopt;
     }
     return ParList(*list, problem);
   }
   if (!count || !top) {
-    problem = "give --pars, or --count and --max-par";
+    problem = text::stages::kParsOrCount;
     return std::nullopt;
   }
   const long long low = bottom.value_or(1);
   if (low > *top) {
-    problem = "--min-par is above --max-par";
+    problem = text::stages::kMinParAboveMax;
     return std::nullopt;
   }
   std::vector<int> pars;
@@ -128,48 +108,48 @@ int GenerateCommand::Run(const std::vector<std::string>& args, std::ostream& out
   const auto seed = options.Number("seed", 0, std::numeric_limits<long long>::max());
   if (problem.empty()) problem = options.Problem();
   const auto tables = TableSizeNamed(options.Value("tables").value_or("full"));
-  if (problem.empty() && !tables) problem = "--tables must be full or small";
+  if (problem.empty() && !tables) problem = text::stages::kTablesFullOrSmall;
   if (problem.empty() && !options.Plain().empty()) {
-    problem = "unexpected argument '" + options.Plain()[0] + "'";
+    problem = text::stages::UnexpectedArgument(options.Plain()[0]);
   }
   if (!problem.empty()) {
-    err << "kelvora-stages generate: " << problem << "\n";
+    err << text::stages::ToolSays(Name(), problem);
     return kExitUsage;
   }
 
   SolverSession session(*tables, err);
   solver::StageGenerator generator(session.Get(), static_cast<std::uint64_t>(seed.value_or(1)));
-  std::vector<solver::Position> stages;
+  std::vector<Position> stages;
   std::vector<std::string> solutions;
   for (int par : *pars) {
-    const solver::Position stage = generator.Make(par);
+    const solver::PackedPosition stage = generator.Make(par);
     const std::string solution = session.Get().Solve(stage);
-    const ReplayResult replay = ReplayHistory(stage.ToGrid(), solution);
+    const ReplayResult replay = ReplayHistory(stage.ToPosition(), solution);
     if (static_cast<int>(solution.size()) != par || !replay.solved) {
-      err << "kelvora-stages generate: a stage for par " << par << " did not verify: "
-          << (replay.solved ? "its optimal length is " + std::to_string(solution.size())
-                            : replay.problem)
-          << "\n";
+      const std::string why =
+          replay.solved ? text::stages::OptimalLengthIs(static_cast<long long>(solution.size()))
+                        : replay.problem;
+      err << text::stages::ToolSays(Name(), text::stages::ParDidNotVerify(par, why));
       return kExitFailed;
     }
-    stages.push_back(stage);
+    stages.push_back(stage.ToPosition());
     solutions.push_back(solution);
   }
 
-  const std::string text = StageFileText(stages);
+  const std::string stageFile = StageFileText(stages);
   if (const auto path = options.Value("solutions")) {
     if (!WriteFile(*path, SolutionsText(solutions))) {
-      err << "kelvora-stages generate: cannot write " << *path << "\n";
+      err << text::stages::ToolSays(Name(), text::stages::CannotWrite(*path));
       return kExitFailed;
     }
   }
   if (const auto path = options.Value("out")) {
-    if (!WriteFile(*path, text)) {
-      err << "kelvora-stages generate: cannot write " << *path << "\n";
+    if (!WriteFile(*path, stageFile)) {
+      err << text::stages::ToolSays(Name(), text::stages::CannotWrite(*path));
       return kExitFailed;
     }
   } else {
-    out << text;
+    out << stageFile;
   }
   return kExitOk;
 }

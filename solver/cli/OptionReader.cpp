@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "text/ToolText.h"
+
 namespace kelvora::stages {
 
 OptionReader::OptionReader(const std::vector<std::string>& args,
@@ -20,13 +22,13 @@ OptionReader::OptionReader(const std::vector<std::string>& args,
       name.resize(equals);
     }
     if (known.count(name) == 0) {
-      problem_ = "unknown option --" + name;
+      problem_ = text::stages::UnknownOption(name);
     } else if (value) {
       values_[name] = *value;
     } else if (i + 1 < args.size()) {
       values_[name] = args[++i];
     } else {
-      problem_ = "option --" + name + " needs a value";
+      problem_ = text::stages::OptionNeedsValue(name);
     }
   }
 }
@@ -46,8 +48,7 @@ std::optional<long long> OptionReader::Number(const std::string& name, long long
   const auto [stop, error] = std::from_chars(text->data(), end, number);
   if (text->empty() || error != std::errc() || stop != end || number < low || number > high) {
     if (problem_.empty()) {
-      problem_ = "--" + name + " must be a whole number from " + std::to_string(low) + " to " +
-                 std::to_string(high) + ", not '" + *text + "'";
+      problem_ = text::stages::NotAWholeNumber(name, low, high, *text);
     }
     return std::nullopt;
   }

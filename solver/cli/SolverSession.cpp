@@ -3,6 +3,7 @@
 
 #include "solver/ProgressBar.h"
 #include "solver/TableCache.h"
+#include "text/ToolText.h"
 
 namespace kelvora::stages {
 
@@ -20,8 +21,7 @@ SolverSession::SolverSession(solver::TableSize size, std::ostream& err) {
   const solver::TableCache cache(folder, 0, [&](const std::string& table, double done) {
     // Said once, before the first bar: otherwise a newcomer waits without knowing why.
     if (!announced) {
-      err << "kelvora-stages: building the solver's tables in " << folder
-          << ", where later runs find them\n";
+      err << text::stages::ToolSays("", text::stages::BuildingTablesIn(folder));
       announced = true;
     }
     bar.Show(table, done);
@@ -29,7 +29,7 @@ SolverSession::SolverSession(solver::TableSize size, std::ostream& err) {
   for (const solver::PatternSpace& space : solver::PatternsFor(size)) {
     solver::LoadedTable loaded = cache.Load(space);
     if (loaded.built && loaded.reason != solver::TableCache::kNotCachedYet) {
-      err << "kelvora-stages: built table " << space.Name() << " anew: " << loaded.reason << "\n";
+      err << text::stages::ToolSays("", text::stages::BuiltTableAnew(space.Name(), loaded.reason));
     }
     tables_.push_back(std::move(loaded.table));
   }

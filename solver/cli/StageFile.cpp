@@ -1,15 +1,15 @@
-// Stage files in the game's layout, through the game's own writer.
+// Stage files in the game's layout, through the records library's own writer.
 #include "solver/cli/StageFile.h"
 
-#include "modes/DataFileWriter.h"
+#include "records/DataFileWriter.h"
 
 namespace kelvora::stages {
 
-std::string StageFileText(const std::vector<solver::Position>& stages) {
+std::string StageFileText(const std::vector<Position>& stages) {
   DataFileWriter writer;
-  writer.WriteNumber(static_cast<std::int32_t>(stages.size()));
-  for (const solver::Position& stage : stages) {
-    for (int cell = 0; cell < solver::kCellCount; ++cell) writer.WriteNumber(stage.Code(cell));
+  writer.WriteNumber(static_cast<int>(stages.size()));
+  for (const Position& stage : stages) {
+    for (int code : stage.Codes()) writer.WriteNumber(code);
   }
   return writer.Text();
 }

@@ -125,8 +125,7 @@ TEST(StagesToolHelp, TheToolAndEachCommandExplainThemselves) {
 
 TEST_F(StagesToolTest, SolvePrintsTheLengthAndMovesThatReplay) {
   // Three moves from the goal: the blank went down column 4 twice, then row 4 turned right.
-  const solver::Position start =
-      solver::Position::FromCodes({1, 2, 2, 12, 4, 5, 5, 3, 7, 8, 8, 6, 10, 11, 13, 9});
+  const Position start = Position::FromCodes({1, 2, 2, 12, 4, 5, 5, 3, 7, 8, 8, 6, 10, 11, 13, 9});
   std::string codes;
   for (int code : start.Codes()) {
     if (!codes.empty()) codes += ',';
@@ -137,7 +136,7 @@ TEST_F(StagesToolTest, SolvePrintsTheLengthAndMovesThatReplay) {
   EXPECT_EQ(outcome.out.substr(0, 2), "3\n");
   const std::string letters = outcome.out.substr(2, outcome.out.size() - 3);
   EXPECT_EQ(letters.size(), 3u);
-  EXPECT_TRUE(ReplayHistory(start.ToGrid(), letters).solved) << letters;
+  EXPECT_TRUE(ReplayHistory(start, letters).solved) << letters;
 
   const Outcome goal = RunTool({"solve", kGoal, "--tables=small"});
   EXPECT_EQ(goal.out, "0\n\n");
@@ -175,8 +174,9 @@ TEST_F(StagesToolTest, GenerateWritesAnExactRepeatableStageFile) {
       ASSERT_EQ(line.find_first_not_of("0123456789"), std::string::npos) << line;
       codes[i] = std::stoi(line);
     }
-    ASSERT_FALSE(solver::Position::ProblemWithCodes(codes).has_value());
-    EXPECT_EQ(static_cast<int>(solver.Solve(solver::Position::FromCodes(codes)).size()),
+    const Position position = Position::FromCodes(codes);
+    ASSERT_TRUE(position.HoldsTheGoalsTiles());
+    EXPECT_EQ(static_cast<int>(solver.Solve(solver::PackedPosition::From(position)).size()),
               pars[stage]);
   }
 }
