@@ -13,18 +13,6 @@ namespace {
 
 using Swaps = std::vector<std::pair<int, int>>;
 
-// A generator script for one shuffle: these swaps of cell numbers, then swaps of cell 0 with
-// itself.
-std::vector<double> ScriptOf(const Swaps& swaps) {
-  std::vector<double> values;
-  for (auto [first, second] : swaps) {
-    values.push_back((first + 0.5) / 15.0);
-    values.push_back((second + 0.5) / 15.0);
-  }
-  values.resize(200, 0.0);
-  return values;
-}
-
 // Swaps that turn the goal into StageSolvedByS (row 1 turned right) and into "row 1 turned
 // right twice", solved by "SS".
 const Swaps kToSolvedByS = {{0, 12}, {4, 12}, {8, 12}};
@@ -40,7 +28,7 @@ class RandomStageModeTest : public GameFixture {
  protected:
   void SetUp() override { Load({StageSolvedByM()}); }
   // Every shuffle from now on makes these swaps.
-  void Script(const Swaps& swaps) { random = ScriptedRandom(ScriptOf(swaps)); }
+  void Script(const Swaps& swaps) { random = ScriptedRandom(ShuffleDraws(swaps)); }
   const std::vector<ArchivedStage>& Archive() { return game.View().records.archive; }
   std::vector<std::string> Lines(const std::string& name) {
     std::vector<std::string> lines;

@@ -31,4 +31,16 @@ class ScriptedRandom : public RandomSource {
   std::size_t next_ = 0;
 };
 
+// The draws of one random-stage shuffle that make exactly these swaps of cell numbers (0..14),
+// then swaps of cell 0 with itself.
+inline std::vector<double> ShuffleDraws(const std::vector<std::pair<int, int>>& swaps) {
+  std::vector<double> values;
+  for (auto [first, second] : swaps) {
+    values.push_back((first + 0.5) / 15.0);
+    values.push_back((second + 0.5) / 15.0);
+  }
+  values.resize(200, 0.0);
+  return values;
+}
+
 }  // namespace kelvora::testing

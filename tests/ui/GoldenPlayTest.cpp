@@ -11,17 +11,6 @@
 namespace kelvora::testing {
 namespace {
 
-// The random draws of one shuffle that make exactly these cell swaps (then 0 with itself).
-std::vector<double> ShuffleDraws(const std::vector<std::pair<int, int>>& swaps) {
-  std::vector<double> values;
-  for (auto [first, second] : swaps) {
-    values.push_back((first + 0.5) / 15.0);
-    values.push_back((second + 0.5) / 15.0);
-  }
-  values.resize(200, 0.0);
-  return values;
-}
-
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
