@@ -32,7 +32,7 @@ Layout Layout::After(MoveIndex move, int blankCell) const {
     }
     return next;
   }
-  const int row = TurnedRow(move) - 1;
+  const int row = TurnedRowIndex(move);
   const std::uint64_t rowBits = EveryMask(std::uint64_t{0x1111} << row);
   const std::uint64_t firstColumn = EveryMask(std::uint64_t{0x0001} << row);
   const std::uint64_t lastColumn = EveryMask(std::uint64_t{0x1000} << row);

@@ -42,7 +42,7 @@ PackedPosition Apply(PackedPosition position, MoveIndex move, int blankCell) {
     packed |= (tile << (4 * blankCell)) | (std::uint64_t{kBlank} << (4 * move));
     return PackedPosition(packed);
   }
-  const std::uint64_t mask = kRowMask << (4 * (TurnedRow(move) - 1));
+  const std::uint64_t mask = kRowMask << (4 * TurnedRowIndex(move));
   const std::uint64_t row = packed & mask;
   // A column is sixteen bits wide, so one column to the right is sixteen bits up.
   const std::uint64_t turned =
@@ -52,7 +52,7 @@ PackedPosition Apply(PackedPosition position, MoveIndex move, int blankCell) {
 
 int BlankAfter(MoveIndex move, int blankCell) {
   if (move < kCellCount) return move;
-  if (CellAt(blankCell).row != TurnedRow(move)) return blankCell;
+  if (RowIndexOf(blankCell) != TurnedRowIndex(move)) return blankCell;
   // One column along is kBoardSize cells along, wrapping round the board's 16 cells by a mask.
   return (blankCell + (TurnsRight(move) ? kBoardSize : kCellCount - kBoardSize)) & (kCellCount - 1);
 }

@@ -19,10 +19,11 @@ constexpr MoveIndex kRow4Right = Move::ArrowClick(1).Index();
 constexpr MoveIndex kRow1Left = Move::ArrowClick(2).Index();
 constexpr MoveIndex kRow4Left = Move::ArrowClick(3).Index();
 
-// The row a turn moves (1 or 4) and its direction, without the range check a Move makes, for
-// the search's innermost loops.
-constexpr int TurnedRow(MoveIndex turn) {
-  return turn == kRow1Right || turn == kRow1Left ? 1 : kBoardSize;
+// The row a turn moves, counted from 0 like RowIndexOf (so 0 or 3), and its direction: what
+// Move::TurnedRow and Move::TurnsRight say, without the range check a Move makes, for the
+// search's innermost loops.
+constexpr int TurnedRowIndex(MoveIndex turn) {
+  return turn == kRow1Right || turn == kRow1Left ? 0 : kBoardSize - 1;
 }
 constexpr bool TurnsRight(MoveIndex turn) {
   return turn == kRow1Right || turn == kRow4Right;
@@ -32,7 +33,7 @@ constexpr bool TurnsRight(MoveIndex turn) {
 static_assert([] {
   for (MoveIndex turn : {kRow1Right, kRow4Right, kRow1Left, kRow4Left}) {
     const Move move = Move::FromIndex(turn);
-    if (move.IsSlide() || move.TurnedRow() != TurnedRow(turn)) return false;
+    if (move.IsSlide() || move.TurnedRow() - 1 != TurnedRowIndex(turn)) return false;
     if (move.TurnsRight() != TurnsRight(turn)) return false;
   }
   return true;

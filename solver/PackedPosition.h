@@ -13,6 +13,11 @@
 
 namespace kelvora::solver {
 
+// A cell's row counted from 0, as the search shifts rows of bits by it.
+constexpr int RowIndexOf(int cell) {
+  return CellAt(cell).row - 1;
+}
+
 class PackedPosition {
  public:
   constexpr PackedPosition() = default;

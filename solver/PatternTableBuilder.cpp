@@ -43,7 +43,7 @@ bool Claim(std::vector<std::uint64_t>& table, std::uint64_t index, int residue) 
 
 // The cells a rotation moves; rotating a row that holds nothing followed changes nothing.
 std::uint32_t RowCells(MoveIndex move) {
-  return std::uint32_t{0x1111} << (TurnedRow(move) - 1);
+  return std::uint32_t{0x1111} << TurnedRowIndex(move);
 }
 
 void Mark(std::vector<std::uint64_t>& bitmap, std::uint64_t index) {
