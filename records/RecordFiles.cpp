@@ -30,13 +30,6 @@ std::optional<std::string> ReadText(FileStore& store, const std::string& path, b
   return std::move(result.contents);
 }
 
-void WriteStages(DataFileWriter& writer, const std::vector<const Position*>& stages) {
-  writer.WriteNumber(static_cast<int>(stages.size()));
-  for (const Position* stage : stages) {
-    for (int code : stage->Codes()) writer.WriteNumber(code);
-  }
-}
-
 }  // namespace
 
 RecordFiles::RecordFiles(FileStore& store, const std::string& gameFolder)
@@ -150,12 +143,19 @@ std::string RecordFiles::PreparedBestsText(const Records& records) {
   return writer.Text();
 }
 
-std::string RecordFiles::RandomStagesText(const Records& records) {
-  std::vector<const Position*> starts;
-  for (const ArchivedStage& stage : records.archive) starts.push_back(&stage.start);
+std::string RecordFiles::StageFileText(const std::vector<Position>& stages) {
   DataFileWriter writer;
-  WriteStages(writer, starts);
+  writer.WriteNumber(static_cast<int>(stages.size()));
+  for (const Position& stage : stages) {
+    for (int code : stage.Codes()) writer.WriteNumber(code);
+  }
   return writer.Text();
+}
+
+std::string RecordFiles::RandomStagesText(const Records& records) {
+  std::vector<Position> starts;
+  for (const ArchivedStage& stage : records.archive) starts.push_back(stage.start);
+  return StageFileText(starts);
 }
 
 std::string RecordFiles::RandomRecordsText(const Records& records) {

@@ -67,6 +67,8 @@ class RecordFiles {
 
   // The texts the saves write.
   static std::string PreparedBestsText(const Records& records);
+  // A stage file holding these stages, as MENDATA1.txt and MENDATA2.txt are laid out.
+  static std::string StageFileText(const std::vector<Position>& stages);
   static std::string RandomStagesText(const Records& records);
   static std::string RandomRecordsText(const Records& records);
 

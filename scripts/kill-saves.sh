@@ -7,4 +7,4 @@ source scripts/packages.sh
 scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target save_kill_test
-KELVORA_KILLS="${1:-600}" build/dev/tests/modes/save_kill_test
+KELVORA_KILLS="${1:-600}" build/dev/tests/records/save_kill_test

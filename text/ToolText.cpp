@@ -61,10 +61,8 @@ std::string TooManyPars(int most) {
   return "--pars: at most " + std::to_string(most) + " stages";
 }
 
-// "got 1 values" and "appears 1 times" below: the tool's wording as it has always printed it,
-// which scripts may match on.
 std::string WrongValueCount(long long got) {
-  return "expected 16 comma-separated tile codes, got " + std::to_string(got) + " values";
+  return "expected 16 comma-separated tile codes, got " + CountOf(got, "value", "values");
 }
 
 std::string NotANumber(long long value, const std::string& text) {
@@ -77,8 +75,8 @@ std::string NotATileCode(int value, int code) {
 }
 
 std::string WrongTileCount(int code, int appears, int inGoal) {
-  return "code " + std::to_string(code) + " appears " + std::to_string(appears) +
-         " times, the goal has it " + CountOf(inGoal, "time", "times");
+  return "code " + std::to_string(code) + " appears " + CountOf(appears, "time", "times") +
+         ", the goal has it " + CountOf(inGoal, "time", "times");
 }
 
 std::string ParDidNotVerify(int par, const std::string& why) {

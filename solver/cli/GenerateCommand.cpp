@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/HistoryReplay.h"
+#include "records/RecordFiles.h"
 #include "solver/StageGenerator.h"
 #include "solver/cli/SolverSession.h"
 #include "solver/cli/StageFile.h"
@@ -136,7 +137,7 @@ int GenerateCommand::Run(const std::vector<std::string>& args, std::ostream& out
     solutions.push_back(solution);
   }
 
-  const std::string stageFile = StageFileText(stages);
+  const std::string stageFile = RecordFiles::StageFileText(stages);
   if (const auto path = options.Value("solutions")) {
     if (!WriteFile(*path, SolutionsText(solutions))) {
       err << text::stages::ToolSays(Name(), text::stages::CannotWrite(*path));

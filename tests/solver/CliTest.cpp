@@ -64,7 +64,7 @@ TEST(StagesToolErrors, BadPositionsGetOneLineAndStatusTwo) {
   for (const Case& c : {
            Case{"1,2,2,3", "expected 16 comma-separated tile codes, got 4 values"},
            Case{std::string(kGoal) + ",1", "got 17 values"},
-           Case{"", "got 1 values"},
+           Case{"", "got 1 value"},
            Case{"1,2,2,3,4,5,5,6,7,8,8,9,13,10,11,x", "value 16 ('x') is not a number"},
            Case{"1,2,2,3,4,5,5,6,7,8,8,9,13,10,11,", "value 16 ('') is not a number"},
            Case{"1,2,2,3,4,5,5,6,7,8,8,9,13,10,11,1.5", "value 16 ('1.5') is not a number"},

@@ -58,7 +58,7 @@ TEST(PackedPosition, NamesWhatIsWrongWithCodes) {
   codes = Position::Goal().Codes();
   codes[1] = 5;  // three 5s, one 2
   EXPECT_NE(
-      PackedPosition::ProblemWithCodes(codes)->find("code 2 appears 1 times, the goal has it 2"),
+      PackedPosition::ProblemWithCodes(codes)->find("code 2 appears 1 time, the goal has it 2"),
       std::string::npos);
 }
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "records/RecordFiles.h"
 #include "solver/cli/CommandLine.h"
 #include "solver/cli/StageFile.h"
 #include "tests/support/Positions.h"
@@ -27,9 +28,9 @@ class RecordsToolTest : public ::testing::Test {
     fs::create_directories(folder / "cache");
     ::setenv("KELVORA_CACHE_DIR", (folder / "cache").c_str(), 1);
     // Two prepared stages (the first solved in 3, its par 1), one random stage archived.
-    Write("MENDATA1.txt", stages::StageFileText({StageSolvedByM(), StageSolvedByS()}));
+    Write("MENDATA1.txt", RecordFiles::StageFileText({StageSolvedByM(), StageSolvedByS()}));
     Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n0\r\n\"\"\r\n");
-    Write("MENDATA2.txt", stages::StageFileText({StageSolvedByT()}));
+    Write("MENDATA2.txt", RecordFiles::StageFileText({StageSolvedByT()}));
     Write("BEST2.txt", "1\r\n1\r\n1\r\n\"T\"\r\n");
   }
   ~RecordsToolTest() override { fs::remove_all(folder); }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "game/Kelvora.h"
-#include "records/DataFileWriter.h"
 #include "records/RecordFiles.h"
 #include "tests/support/FixedStageMode.h"
 #include "tests/support/MemoryFileStore.h"
@@ -21,12 +20,7 @@ inline const std::string kFolder = "/games/kelvora/";
 
 // The text of a stage file holding these stages.
 inline std::string StageFileText(const std::vector<Position>& stages) {
-  DataFileWriter writer;
-  writer.WriteNumber(static_cast<int>(stages.size()));
-  for (const Position& stage : stages) {
-    for (int code : stage.Codes()) writer.WriteNumber(code);
-  }
-  return writer.Text();
+  return RecordFiles::StageFileText(stages);
 }
 
 class GameFixture : public ::testing::Test {

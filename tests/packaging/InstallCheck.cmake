@@ -1,0 +1,40 @@
+# Installs a build into a scratch folder twice and checks the game folder a player gets: the
+# game and kelvora-stages side by side and running, the icon and desktop entry, the data files
+# first delivered, and a player's records left alone by the second install.
+# cmake -DBUILD_DIR=... -DPREFIX=... -P InstallCheck.cmake
+function(install_game)
+  execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                  RESULT_VARIABLE installed OUTPUT_QUIET)
+  if(NOT installed EQUAL 0)
+    message(FATAL_ERROR "cmake --install ${BUILD_DIR} failed")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE ${PREFIX})
+install_game()
+foreach(file kelvora kelvora-stages kelvora.png kelvora.desktop
+             MENDATA1.txt MENDATA2.txt BEST1.txt BEST2.txt)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "the game folder ${PREFIX} has no ${file}")
+  endif()
+endforeach()
+execute_process(COMMAND ${PREFIX}/kelvora-stages --help RESULT_VARIABLE helped OUTPUT_QUIET)
+if(NOT helped EQUAL 0)
+  message(FATAL_ERROR "the installed kelvora-stages does not run: ${helped}")
+endif()
+file(READ ${PREFIX}/kelvora.desktop entry)
+if(NOT entry MATCHES "Exec=\"${PREFIX}/kelvora\"")
+  message(FATAL_ERROR "the desktop entry does not start ${PREFIX}/kelvora:\n${entry}")
+endif()
+
+# A record earned since the first install survives the next one. (Compared as hexadecimal: a
+# text read of the file would not keep its carriage returns.)
+set(record "1\r\n7\r\n7\r\n\"QQQQRRS\"\r\n")
+file(WRITE ${PREFIX}/BEST2.txt "${record}")
+install_game()
+file(READ ${PREFIX}/BEST2.txt kept HEX)
+string(HEX "${record}" earned)
+if(NOT kept STREQUAL earned)
+  message(FATAL_ERROR "installing again overwrote BEST2.txt")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
