@@ -4,7 +4,7 @@
 # a fixed seed and each proven optimal by the solver, and record files that hold no records.
 # Each stage's par and an optimal solution go to tools/stages/delivered-solutions.txt, which the
 # tests replay. Needs a release build (cmake --preset release && cmake --build --preset release);
-# the first run builds the solver's tables (a few minutes).
+# the first run builds the solver's tables (about a minute and a half on two cores).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
