@@ -21,6 +21,7 @@
 namespace {
 
 using kelvora::FileReadResult;
+using kelvora::FileWriteResult;
 
 constexpr const char* kFolder = "/fuzz/";
 
