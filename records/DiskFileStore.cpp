@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "text/GameText.h"
+#include "text/Utf8Path.h"
 
 namespace kelvora {
 
@@ -21,8 +22,8 @@ constexpr const char* kSavingMark = ".saving-";
 constexpr std::size_t kUniqueLetters = 6;  // mkstemp's XXXXXX
 
 // The file a data file's path leads to: the end of its chain of symbolic links, if any.
-fs::path FileBehindLinks(const fs::path& path) {
-  fs::path file = path;
+fs::path FileBehindLinks(const std::string& path) {
+  fs::path file = PathFromUtf8(path);
   // A loop of links ends somewhere too: the replace then fails on the last link found.
   for (int hop = 0; hop < 40; ++hop) {
     std::error_code code;
@@ -35,7 +36,7 @@ fs::path FileBehindLinks(const fs::path& path) {
 }
 
 std::string TempPrefix(const fs::path& file) {
-  return "." + file.filename().string() + kSavingMark;
+  return "." + Utf8FromPath(file.filename()) + kSavingMark;
 }
 
 // Permission bits with no write bit at all: what `chmod a-w` leaves, and what the game reads as
@@ -60,13 +61,16 @@ Phrase DescribeFileError(int error, bool writing) {
       return text::reason::kNoFolder;
     case EIO:
       return text::reason::kDiskError;
+    case EBUSY:
+      return text::reason::kFileInUse;
     default:
       return {std::strerror(error), std::strerror(error)};
   }
 }
 
-FileReadResult DiskFileStore::Read(const std::string& path) {
+FileReadResult DiskFileStore::Read(const std::string& utf8Path) {
   FileReadResult result;
+  const fs::path path = PathFromUtf8(utf8Path);
   std::error_code code;
   if (!fs::exists(path, code)) {
     result.status = code ? FileReadResult::Status::kUnreadable : FileReadResult::Status::kMissing;
@@ -97,37 +101,40 @@ FileReadResult DiskFileStore::Read(const std::string& path) {
   return result;
 }
 
-FileWriteResult DiskFileStore::Abandon(int fd, const std::string& tempPath, int error) {
-  if (fd >= 0) ops_.Close(fd);
+FileWriteResult DiskFileStore::Abandon(FileOps::Handle file, const std::string& tempPath,
+                                       int error) {
+  if (file != FileOps::kNoFile) ops_.Close(file);
   ops_.Unlink(tempPath);
   return FileWriteResult::Failed(DescribeFileError(error, true));
 }
 
 FileWriteResult DiskFileStore::Replace(const std::string& path, const std::string& contents) {
   const fs::path target = FileBehindLinks(path);
-  const std::optional<unsigned> mode = ops_.Mode(target.string());
+  const std::string targetPath = Utf8FromPath(target);
+  const std::optional<unsigned> mode = ops_.Mode(targetPath);
   if (mode && ReadOnly(*mode)) {
     return FileWriteResult::Failed(text::reason::kReadOnlyFile);
   }
-  const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
+  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
   // Same folder as the target, so the rename never crosses file systems; a hidden name, so
   // the one a crash may leave behind does not clutter the game's folder.
-  std::string tempPath = (fs::path(folder) / (TempPrefix(target) + "XXXXXX")).string();
-  int fd = ops_.MakeTemp(tempPath, mode);
-  if (fd < 0) return FileWriteResult::Failed(DescribeFileError(errno, true));
+  std::string tempPath = Utf8FromPath(folder / PathFromUtf8(TempPrefix(target) + "XXXXXX"));
+  const FileOps::Handle file = ops_.MakeTemp(tempPath, mode);
+  if (file == FileOps::kNoFile) return FileWriteResult::Failed(DescribeFileError(errno, true));
 
   std::size_t written = 0;
   while (written < contents.size()) {
-    ssize_t n = ops_.Write(fd, contents.data() + written, contents.size() - written);
+    const long long n = ops_.Write(file, contents.data() + written, contents.size() - written);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return Abandon(fd, tempPath, n < 0 ? errno : ENOSPC);
+    if (n <= 0) return Abandon(file, tempPath, n < 0 ? errno : ENOSPC);
     written += static_cast<std::size_t>(n);
   }
-  if (ops_.Sync(fd) != 0) return Abandon(fd, tempPath, errno);
-  const int closeResult = ops_.Close(fd);
-  if (closeResult != 0) return Abandon(-1, tempPath, errno);
-  if (ops_.Rename(tempPath, target.string()) != 0) return Abandon(-1, tempPath, errno);
-  ops_.SyncFolder(folder);
+  if (ops_.Sync(file) != 0) return Abandon(file, tempPath, errno);
+  if (ops_.Close(file) != 0) return Abandon(FileOps::kNoFile, tempPath, errno);
+  if (ops_.Rename(tempPath, targetPath) != 0) {
+    return Abandon(FileOps::kNoFile, tempPath, errno);
+  }
+  ops_.SyncFolder(Utf8FromPath(folder));
   return FileWriteResult::Written();
 }
 
@@ -138,10 +145,10 @@ void DiskFileStore::RemoveSaveLeftovers(const std::string& path) {
   std::error_code code;
   fs::directory_iterator entry(folder, code);
   for (; !code && entry != fs::directory_iterator(); entry.increment(code)) {
-    const std::string name = entry->path().filename().string();
+    const std::string name = Utf8FromPath(entry->path().filename());
     if (name.size() == prefix.size() + kUniqueLetters &&
         name.compare(0, prefix.size(), prefix) == 0 && entry->is_regular_file(code)) {
-      ops_.Unlink(entry->path().string());
+      ops_.Unlink(Utf8FromPath(entry->path()));
     }
   }
 }

@@ -10,7 +10,7 @@ namespace kelvora {
 
 class DiskFileStore : public FileStore {
  public:
-  DiskFileStore() : ops_(posix_) {}
+  DiskFileStore() : ops_(system_) {}
   explicit DiskFileStore(FileOps& ops) : ops_(ops) {}
 
   FileReadResult Read(const std::string& path) override;
@@ -21,9 +21,9 @@ class DiskFileStore : public FileStore {
 
  private:
   // Cleans up the temporary file and words the failure of the step that broke.
-  FileWriteResult Abandon(int fd, const std::string& tempPath, int error);
+  FileWriteResult Abandon(FileOps::Handle file, const std::string& tempPath, int error);
 
-  PosixFileOps posix_;
+  SystemFileOps system_;
   FileOps& ops_;
 };
 

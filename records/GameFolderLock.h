@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace kelvora {
@@ -39,7 +40,8 @@ class GameFolderLock {
 
  private:
   std::string path_;
-  int fd_ = -1;
+  // The open lock file: a file descriptor, or a Windows file handle; -1 while not held.
+  std::intptr_t handle_ = -1;
 };
 
 }  // namespace kelvora

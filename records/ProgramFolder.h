@@ -1,18 +1,19 @@
-// The program's folder as the data files' paths start with it: with exactly one trailing
-// separator, whatever form the system reported it in.
+// The program's folder, where the data files lie, as every data file's path begins with it:
+// the system's own way of writing it, with exactly one trailing separator.
 #pragma once
 
 #include <string>
 
 namespace kelvora {
 
-#ifdef _WIN32
-constexpr char kFolderSeparator = '\\';
-#else
-constexpr char kFolderSeparator = '/';
-#endif
+// '\' on Windows, '/' elsewhere.
+char FolderSeparator();
 
 // Appends the separator unless the folder already ends in one (a drive's root folder does).
-std::string FolderWithSeparator(const std::string& folder, char separator = kFolderSeparator);
+std::string FolderWithSeparator(const std::string& folder, char separator = FolderSeparator());
+
+// The folder that holds the running program, UTF-8, without its trailing separator (unless it
+// is a root folder); empty if the system cannot tell.
+std::string ProgramFolder();
 
 }  // namespace kelvora

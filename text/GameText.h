@@ -76,6 +76,8 @@ inline const Phrase kDiskError{"ディスクの読み書きでエラーが起き
                                "the disk reported an input/output error"};
 inline const Phrase kFolderNotFile{"ファイルではなくフォルダーです", "it is a folder, not a file"};
 inline const Phrase kReadOnlyFile{"読み取り専用のファイルです", "the file is read-only"};
+inline const Phrase kFileInUse{"ほかのプログラムがファイルを使っています",
+                               "another program is using the file"};
 }  // namespace reason
 
 namespace expected {

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   kelvora::ui::InstallGameStyle();
   app.setWindowIcon(kelvora::ui::WindowIcon());
 
-  const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+  const std::string folder = kelvora::ProgramFolder();
   kelvora::GameFolderLock lock(kelvora::FolderWithSeparator(folder));
   const kelvora::GameFolderLock::Outcome copy = lock.Acquire();
   if (copy == kelvora::GameFolderLock::Outcome::kHeldByAnotherCopy) {

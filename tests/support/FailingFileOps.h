@@ -9,7 +9,7 @@
 namespace kelvora::testing {
 
 // Real file calls, except that one chosen step fails with a chosen error while armed.
-class FailingOps : public PosixFileOps {
+class FailingOps : public SystemFileOps {
  public:
   enum class Step { kMakeTemp, kWriteHalfway, kSync, kClose, kRename };
   FailingOps(Step step, int error) : step_(step), error_(error) {}
@@ -17,27 +17,27 @@ class FailingOps : public PosixFileOps {
   // Once disarmed, every call goes through: the disk has room again.
   bool armed = true;
 
-  int MakeTemp(std::string& pathTemplate, std::optional<unsigned> mode) override {
-    if (Breaks(Step::kMakeTemp)) return Fail();
-    return PosixFileOps::MakeTemp(pathTemplate, mode);
+  Handle MakeTemp(std::string& pathTemplate, std::optional<unsigned> mode) override {
+    if (Breaks(Step::kMakeTemp)) return Fail();  // -1 is no file
+    return SystemFileOps::MakeTemp(pathTemplate, mode);
   }
-  ssize_t Write(int fd, const char* data, std::size_t size) override {
-    if (!Breaks(Step::kWriteHalfway)) return PosixFileOps::Write(fd, data, size);
+  long long Write(Handle fd, const char* data, std::size_t size) override {
+    if (!Breaks(Step::kWriteHalfway)) return SystemFileOps::Write(fd, data, size);
     // Half the data reaches the file, then the disk is full.
     if (wroteHalf_) {
       wroteHalf_ = false;
       return Fail();
     }
     wroteHalf_ = true;
-    return PosixFileOps::Write(fd, data, size / 2);
+    return SystemFileOps::Write(fd, data, size / 2);
   }
-  int Sync(int fd) override { return Breaks(Step::kSync) ? Fail() : PosixFileOps::Sync(fd); }
-  int Close(int fd) override {
-    const int result = PosixFileOps::Close(fd);
+  int Sync(Handle fd) override { return Breaks(Step::kSync) ? Fail() : SystemFileOps::Sync(fd); }
+  int Close(Handle fd) override {
+    const int result = SystemFileOps::Close(fd);
     return Breaks(Step::kClose) ? Fail() : result;
   }
   int Rename(const std::string& from, const std::string& to) override {
-    return Breaks(Step::kRename) ? Fail() : PosixFileOps::Rename(from, to);
+    return Breaks(Step::kRename) ? Fail() : SystemFileOps::Rename(from, to);
   }
 
  private:

@@ -1,7 +1,5 @@
 // The game folder's lock on POSIX systems: flock on a hidden file, and requests to come forward
 // written into that same file, which the holder empties to answer.
-#include "records/GameFolderLock.h"
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -9,6 +7,8 @@
 
 #include <cerrno>
 #include <thread>
+
+#include "records/GameFolderLock.h"
 
 namespace kelvora {
 
@@ -22,11 +22,11 @@ GameFolderLock::GameFolderLock(const std::string& programFolder)
     : path_(programFolder + kLockFileName) {}
 
 GameFolderLock::~GameFolderLock() {
-  if (fd_ >= 0) ::close(fd_);
+  if (handle_ >= 0) ::close(static_cast<int>(handle_));
 }
 
 GameFolderLock::Outcome GameFolderLock::Acquire() {
-  if (fd_ >= 0) return Outcome::kHeld;
+  if (handle_ >= 0) return Outcome::kHeld;
   int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   // A folder the player cannot write to may still hold the lock file of an earlier run.
   if (fd < 0) fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
@@ -36,9 +36,9 @@ GameFolderLock::Outcome GameFolderLock::Acquire() {
     ::close(fd);
     return taken ? Outcome::kHeldByAnotherCopy : Outcome::kUnavailable;
   }
-  fd_ = fd;
+  handle_ = fd;
   // A request left unanswered by a copy that died is no request to this one.
-  (void)::ftruncate(fd_, 0);
+  (void)::ftruncate(static_cast<int>(handle_), 0);
   return Outcome::kHeld;
 }
 
@@ -58,10 +58,11 @@ bool GameFolderLock::AskHolderToComeForward(std::chrono::milliseconds patience) 
 }
 
 bool GameFolderLock::TakeComeForwardRequest() {
-  if (fd_ < 0) return false;
+  if (handle_ < 0) return false;
   struct stat status {};
-  if (::fstat(fd_, &status) != 0 || status.st_size == 0) return false;
-  return ::ftruncate(fd_, 0) == 0;
+  const int fd = static_cast<int>(handle_);
+  if (::fstat(fd, &status) != 0 || status.st_size == 0) return false;
+  return ::ftruncate(fd, 0) == 0;
 }
 
 }  // namespace kelvora
