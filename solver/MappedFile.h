@@ -1,4 +1,4 @@
-// Read-only memory mapping of a cache file; the solver's one piece of POSIX.
+// Read-only memory mapping of a cache file, one implementation file for each system.
 #pragma once
 
 #include <cstdint>

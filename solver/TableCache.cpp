@@ -12,6 +12,7 @@
 #include "solver/Checksum.h"
 #include "solver/MappedFile.h"
 #include "solver/PatternTableBuilder.h"
+#include "text/Utf8Path.h"
 
 // A file is a 64-byte header (magic, version, header size, pattern signature, entry count, data
 // size, checksum of header and data) followed by the table's bytes.
@@ -56,19 +57,7 @@ std::string Hex(std::uint64_t value) {
   return text;
 }
 
-std::string Getenv(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::string() : std::string(value);
-}
-
 }  // namespace
-
-std::string TableCache::DefaultFolder() {
-  if (std::string folder = Getenv("KELVORA_CACHE_DIR"); !folder.empty()) return folder;
-  if (std::string xdg = Getenv("XDG_CACHE_HOME"); !xdg.empty()) return xdg + "/kelvora";
-  if (std::string home = Getenv("HOME"); !home.empty()) return home + "/.cache/kelvora";
-  return {};
-}
 
 TableCache::TableCache(std::string folder, int threads, Progress progress)
     : folder_(std::move(folder)),
@@ -77,7 +66,8 @@ TableCache::TableCache(std::string folder, int threads, Progress progress)
       progress_(std::move(progress)) {}
 
 std::string TableCache::PathFor(const PatternSpace& space) const {
-  return folder_ + "/" + space.Name() + "-" + Hex(space.Signature()) + ".table";
+  return Utf8FromPath(PathFromUtf8(folder_) /
+                      PathFromUtf8(space.Name() + "-" + Hex(space.Signature()) + ".table"));
 }
 
 LoadedTable TableCache::Load(const PatternSpace& space) const {
@@ -87,12 +77,15 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
     std::unique_ptr<MappedFile> file = MappedFile::Open(path, kHeaderBytes);
     if (file == nullptr) {
       std::error_code error;
-      reason = std::filesystem::exists(path, error) ? text::stages::CacheFileUnreadable(path)
-                                                    : kNotCachedYet;
+      reason = std::filesystem::exists(PathFromUtf8(path), error)
+                   ? text::stages::CacheFileUnreadable(path)
+                   : kNotCachedYet;
     } else {
       reason = Problem(space, file->Header(), file->Bytes());
       if (reason.empty()) return LoadedTable{PatternTable(space, std::move(file)), false, {}};
       reason = text::stages::CacheFileUntrusted(path, reason);
+      // Windows replaces no file that is still mapped: the damaged one is let go first.
+      file.reset();
     }
   }
 
@@ -134,7 +127,7 @@ std::string TableCache::Problem(const PatternSpace& space, std::span<const std::
 
 std::string TableCache::Store(const PatternSpace& space, std::span<const std::uint8_t> data) const {
   std::error_code error;
-  std::filesystem::create_directories(folder_, error);
+  std::filesystem::create_directories(PathFromUtf8(folder_), error);
   if (error) return text::stages::CannotCreate(folder_, error.message());
 
   std::array<std::uint8_t, kHeaderBytes> header{};
@@ -149,19 +142,25 @@ std::string TableCache::Store(const PatternSpace& space, std::span<const std::ui
   const std::string path = PathFor(space);
   const std::string temporary = path + ".part-" + Hex(std::random_device{}());
   {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathFromUtf8(temporary), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(header.data()), header.size());
     out.write(reinterpret_cast<const char*>(data.data()),
               static_cast<std::streamsize>(data.size()));
     if (!out.flush()) {
       out.close();
-      std::filesystem::remove(temporary, error);
+      std::filesystem::remove(PathFromUtf8(temporary), error);
       return text::stages::CannotWrite(temporary);
     }
   }
-  std::filesystem::rename(temporary, path, error);
+  std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(path), error);
   if (error) {
-    std::filesystem::remove(temporary, error);
+    // Windows renames onto no existing file. A cache file is rebuilt if it is ever lost, so the
+    // old one may simply go first.
+    std::filesystem::remove(PathFromUtf8(path), error);
+    std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(path), error);
+  }
+  if (error) {
+    std::filesystem::remove(PathFromUtf8(temporary), error);
     return text::stages::CannotRename(temporary, path);
   }
   return {};

@@ -29,8 +29,9 @@ class TableCache {
   // Called with the table's name and the share built, 0 to 1, while a table is built.
   using Progress = std::function<void(const std::string& table, double done)>;
 
-  // KELVORA_CACHE_DIR, else $XDG_CACHE_HOME/kelvora, else ~/.cache/kelvora; empty when none of
-  // them is set.
+  // KELVORA_CACHE_DIR, else on Windows %LOCALAPPDATA%\kelvora, elsewhere
+  // $XDG_CACHE_HOME/kelvora, else ~/.cache/kelvora; empty when none of them is set. UTF-8.
+  // (TableCacheFolderPosix.cpp, TableCacheFolderWindows.cpp.)
   static std::string DefaultFolder();
 
   // An empty folder keeps nothing: every table is built.

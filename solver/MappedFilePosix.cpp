@@ -1,10 +1,11 @@
-// open, fstat, mmap and munmap; the descriptor is closed at once, the mapping keeps the file.
-#include "solver/MappedFile.h"
-
+// The mapping of a cache file on POSIX systems: open, fstat, mmap and munmap; the descriptor is
+// closed at once, the mapping keeps the file.
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "solver/MappedFile.h"
 
 namespace kelvora::solver {
 
