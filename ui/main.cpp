@@ -3,8 +3,6 @@
 #include <QFileSystemWatcher>
 #include <QMessageBox>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 
 #include "core/ClockRandom.h"
 #include "game/Kelvora.h"
@@ -14,16 +12,11 @@
 #include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
 #include "text/GameText.h"
-#include "ui/DisplayPlatform.h"
+#include "ui/Desktop.h"
 #include "ui/Form1.h"
 #include "ui/GameStyle.h"
 
 namespace {
-
-std::optional<std::string> Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-}
 
 void ShowAlone(QMessageBox::Icon icon, const std::string& text) {
   QMessageBox box(icon, QString::fromUtf8(kelvora::text::kMessageTitle),
@@ -46,17 +39,8 @@ void BringForward(QWidget& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Without a display the platform plugin would abort with a terse message; say it plainly.
-  if (!kelvora::ui::HasSomewhereToShowWindows(Environment)) {
-    std::fprintf(stderr,
-                 "KELVORA needs a display to open its window, and there is none here.\n"
-                 "To run it without one, use: xvfb-run -a %s\n",
-                 argv[0]);
-    return 1;
-  }
-  if (const auto platform = kelvora::ui::PlatformToAskFor(Environment)) {
-    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
-  }
+  if (!kelvora::ui::CanOpenWindows(argv[0])) return 1;
+  kelvora::ui::PreparePlatform();
   QApplication app(argc, argv);
   kelvora::ui::InstallGameStyle();
   app.setWindowIcon(kelvora::ui::WindowIcon());

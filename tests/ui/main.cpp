@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
 
+#include "ui/Desktop.h"
 #include "ui/GameStyle.h"
 
 int main(int argc, char** argv) {
+  kelvora::ui::PreparePlatform();
   // ctest's discovery runs this without the test environment, so default the platform here.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   kelvora::ui::InstallGameStyle();
   ::testing::InitGoogleTest(&argc, argv);

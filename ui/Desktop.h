@@ -1,0 +1,15 @@
+// What the program settles with the desktop before its first window, one file for each system
+// (DesktopPosix.cpp, DesktopWindows.cpp).
+#pragma once
+
+namespace kelvora::ui {
+
+// False, having said why on standard error, when there is no display to open a window on.
+bool CanOpenWindows(const char* program);
+
+// Tells Qt, before the application object exists, what it should know from the environment:
+// on Linux to go through the X server beside a Wayland desktop; on Windows the Qt variables
+// that wine passes on under other names.
+void PreparePlatform();
+
+}  // namespace kelvora::ui
