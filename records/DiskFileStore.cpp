@@ -55,7 +55,9 @@ Phrase DescribeFileError(int error, bool writing) {
     case EROFS:
       return text::reason::kReadOnlyPlace;
     case ENOSPC:
+#ifdef EDQUOT  // a quota: POSIX systems only
     case EDQUOT:
+#endif
       return text::reason::kDiskFull;
     case ENOENT:
       return text::reason::kNoFolder;
