@@ -5,3 +5,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev
 TEST_PACKAGES=(libgtest-dev libgmock-dev clang-format xvfb xauth)
 PLAY_PACKAGES=(xvfb xauth)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The Windows build: the cross compiler, GoogleTest's sources, wine to run what it builds, and
+# what the game's smoke test under wine drives and looks with.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool imagemagick
+  zip)

@@ -1,21 +1,44 @@
 // Font families with their Debian substitutes, in order of preference.
 #include "ui/GameFonts.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace kelvora::ui {
+
+namespace {
+
+// The desktop families the layout names, and the free faces that stand in for them.
+QString PopPFamily() {
+  return QStringLiteral("HGP創英角ﾎﾟｯﾌﾟ体");
+}
+QString PopSFamily() {
+  return QStringLiteral("HGS創英角ﾎﾟｯﾌﾟ体");
+}
+QString PopSubstitute() {
+  return QStringLiteral("RocknRoll One");
+}
+QString GothicFamily() {
+  return QStringLiteral("ＭＳ Ｐゴシック");
+}
+QString GothicSubstitute() {
+  return QStringLiteral("BIZ UDPGothic");
+}
+
+}  // namespace
 
 QFont GameFont(Face face, int pixelSize, bool italic) {
   QFont font;
   switch (face) {
     case Face::kPopP:
-      font.setFamilies({QStringLiteral("HGP創英角ﾎﾟｯﾌﾟ体"), QStringLiteral("RocknRoll One")});
+      font.setFamilies({PopPFamily(), PopSubstitute()});
       break;
     case Face::kPopS:
-      font.setFamilies({QStringLiteral("HGS創英角ﾎﾟｯﾌﾟ体"), QStringLiteral("RocknRoll One")});
+      font.setFamilies({PopSFamily(), PopSubstitute()});
       break;
     case Face::kGothic:
-      font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("BIZ UDPGothic")});
+      font.setFamilies({GothicFamily(), GothicSubstitute()});
       break;
   }
   font.setPixelSize(pixelSize);
@@ -35,6 +58,32 @@ QFont MenuFont() {
   font.setWeight(QFont::Normal);
   font.setHintingPreference(QFont::PreferDefaultHinting);
   return font;
+}
+
+void LoadSubstituteFaces(const QString& programFolder) {
+  const QDir fonts(QDir(programFolder).filePath(QStringLiteral("fonts")));
+  if (!fonts.exists()) return;
+  struct Substitute {
+    QStringList originals;
+    QString family;
+    QStringList files;
+  };
+  const Substitute substitutes[] = {
+      {{PopPFamily(), PopSFamily()}, PopSubstitute(), {QStringLiteral("RocknRollOne-Regular.ttf")}},
+      {{GothicFamily()},
+       GothicSubstitute(),
+       {QStringLiteral("BIZUDPGothic-Regular.ttf"), QStringLiteral("BIZUDPGothic-Bold.ttf")}},
+  };
+  for (const Substitute& substitute : substitutes) {
+    bool present = QFontDatabase::hasFamily(substitute.family);
+    for (const QString& original : substitute.originals) {
+      present = present || QFontDatabase::hasFamily(original);
+    }
+    if (present) continue;
+    for (const QString& file : substitute.files) {
+      QFontDatabase::addApplicationFont(fonts.filePath(file));
+    }
+  }
 }
 
 }  // namespace kelvora::ui

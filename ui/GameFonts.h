@@ -18,6 +18,12 @@ enum class Face {
 
 QFont GameFont(Face face, int pixelSize, bool italic = false);
 
+// Where a desktop has neither a face nor its substitute (Windows without Japanese fonts), the
+// substitutes that came with the game in the fonts folder beside the program are loaded. A
+// game folder without that folder (Linux, where the system's packages bring the faces) costs
+// nothing here.
+void LoadSubstituteFaces(const QString& programFolder);
+
 // The menu bar's face: the gothic at the desktop's usual menu size (9 pt), not bold. The
 // desktop's default face has no Japanese, and every caption on the bar is Japanese.
 QFont MenuFont();

@@ -3,6 +3,7 @@
 #include <QFileSystemWatcher>
 #include <QMessageBox>
 #include <chrono>
+#include <cstdio>
 
 #include "core/ClockRandom.h"
 #include "game/Kelvora.h"
@@ -14,6 +15,7 @@
 #include "text/GameText.h"
 #include "ui/Desktop.h"
 #include "ui/Form1.h"
+#include "ui/GameFonts.h"
 #include "ui/GameStyle.h"
 
 namespace {
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  kelvora::ui::LoadSubstituteFaces(QString::fromStdString(folder));
   kelvora::DiskFileStore store;
   kelvora::RecordFiles files(store, folder);
   if (copy == kelvora::GameFolderLock::Outcome::kHeld) files.RemoveSaveLeftovers();
@@ -64,6 +67,8 @@ int main(int argc, char** argv) {
   try {
     game.Start();
   } catch (const kelvora::DataFileError& error) {
+    // Also for whoever started the game from a terminal, or a log.
+    std::fprintf(stderr, "kelvora: %s\n", error.what());
     ShowAlone(QMessageBox::Critical, error.PlayerMessage());
     return 1;
   }

@@ -1,58 +1,68 @@
 // One copy of the game per folder, tried with two real processes: the second copy is refused and
 // can call the first forward, and a copy that died leaves no lock behind.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "records/GameFolderLock.h"
+#include "records/ProgramFolder.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/DiskFolder.h"
 
 namespace kelvora {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using testing::ChildProcess;
+using testing::DiskFolder;
+
+// Waits for a file another process writes; its text, or nothing if none came within a minute
+// (a process starts slowly under an emulator).
+std::string AwaitFile(const std::string& path) {
+  for (const auto deadline = std::chrono::steady_clock::now() + 60s;
+       std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(10ms)) {
+    const std::string text = DiskFolder::Contents(path);
+    if (!text.empty()) return text;
+  }
+  return {};
+}
+
+// The first copy: takes the lock and says whether it got it, then stays busy until told to go
+// on, like a copy still in its start-up, and then answers requests until it is killed.
+[[noreturn]] void HoldTheLock(const std::string& folder) {
+  GameFolderLock lock(FolderWithSeparator(folder));
+  const bool held = lock.Acquire() == GameFolderLock::Outcome::kHeld;
+  std::ofstream(PathFromUtf8(folder) / "held", std::ios::binary) << (held ? "y" : "n");
+  if (AwaitFile(Utf8FromPath(PathFromUtf8(folder) / "go")).empty()) std::_Exit(1);
+  for (;;) {
+    lock.TakeComeForwardRequest();
+    std::this_thread::sleep_for(5ms);
+  }
+}
 
 TEST(GameFolderLock, OneCopyPerFolderAndNoneAfterItDies) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("kelvora-lock-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  const std::string programFolder = folder.string() + "/";
-  int ready[2];
-  int go[2];
-  ASSERT_EQ(pipe(ready), 0);
-  ASSERT_EQ(pipe(go), 0);
-  const pid_t first = fork();
-  ASSERT_GE(first, 0);
-  if (first == 0) {
-    GameFolderLock lock(programFolder);
-    const char held = lock.Acquire() == GameFolderLock::Outcome::kHeld ? 'y' : 'n';
-    (void)!write(ready[1], &held, 1);
-    // Busy until told otherwise, like a copy still in its start-up; then answers requests.
-    char byte = 0;
-    (void)!read(go[0], &byte, 1);
-    for (;;) {
-      lock.TakeComeForwardRequest();
-      std::this_thread::sleep_for(5ms);
-    }
+  if (const std::vector<std::string> part = testing::ChildPart(); !part.empty()) {
+    HoldTheLock(part.at(0));
   }
-  char held = 0;
-  ASSERT_EQ(read(ready[0], &held, 1), 1);
-  EXPECT_EQ(held, 'y');
+  const DiskFolder folder("lock");
+  ChildProcess first = ChildProcess::StartPart({folder.Text()});
+  ASSERT_TRUE(first.Started());
+  ASSERT_EQ(AwaitFile(folder.Path("held")), "y");
 
-  GameFolderLock second(programFolder);
+  GameFolderLock second(FolderWithSeparator(folder.Text()));
   EXPECT_EQ(second.Acquire(), GameFolderLock::Outcome::kHeldByAnotherCopy);
   EXPECT_FALSE(second.AskHolderToComeForward(100ms));
-  (void)!write(go[1], "g", 1);
+  folder.Write("go", "g");
   EXPECT_TRUE(second.AskHolderToComeForward(5s));
 
-  kill(first, SIGKILL);
-  waitpid(first, nullptr, 0);
+  first.Kill();
+  EXPECT_EQ(first.Wait(), ChildProcess::kKilled);
   EXPECT_EQ(second.Acquire(), GameFolderLock::Outcome::kHeld);
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "records/DataFileError.h"
 #include "records/DataFileWriter.h"
+#include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
 #include "tests/support/MemoryFileStore.h"
 #include "tests/support/Positions.h"
@@ -18,6 +19,11 @@ namespace kelvora::testing {
 namespace {
 
 namespace expected = text::expected;
+
+// The game folder of the files in memory, and the same with its separator: "/g" and "/g/", or
+// "\g" and "\g\" on Windows, as the game writes its own folder.
+const std::string kG = SystemFolder("/g");
+const std::string kIn = FolderWithSeparator(kG);
 
 // The text of a stage file holding these stages, as the stage generator writes it.
 std::string StageFile(const std::vector<Position>& stages) {
@@ -70,16 +76,16 @@ TEST(RecordFilesRoundTrip, SavingThenLoadingGivesTheSameRecordsAndTheSameBytes) 
   for (int n : {0, 1, 50}) {
     MemoryFileStore store;
     const Records saved = FullRecords(n, rng);
-    store.files["/g/MENDATA1.txt"] = StageFile(StartsOf(saved.prepared));
-    RecordFiles writer(store, "/g");
+    store.files[kIn + "MENDATA1.txt"] = StageFile(StartsOf(saved.prepared));
+    RecordFiles writer(store, kG);
     ASSERT_TRUE(writer.SavePreparedBests(saved).empty());
     ASSERT_TRUE(writer.SaveRandomArchive(saved).empty());
     const auto written = store.files;
-    EXPECT_EQ(LineCount(written.at("/g/BEST1.txt")), 1 + 2 * n);
-    EXPECT_EQ(LineCount(written.at("/g/MENDATA2.txt")), 1 + 16 * n);
-    EXPECT_EQ(LineCount(written.at("/g/BEST2.txt")), 2 + 2 * n);
+    EXPECT_EQ(LineCount(written.at(kIn + "BEST1.txt")), 1 + 2 * n);
+    EXPECT_EQ(LineCount(written.at(kIn + "MENDATA2.txt")), 1 + 16 * n);
+    EXPECT_EQ(LineCount(written.at(kIn + "BEST2.txt")), 2 + 2 * n);
 
-    RecordFiles reader(store, "/g/");
+    RecordFiles reader(store, kIn);
     const Records loaded = reader.Load();
     EXPECT_EQ(loaded, saved) << "n = " << n;
     ASSERT_TRUE(reader.SavePreparedBests(loaded).empty());
@@ -90,37 +96,37 @@ TEST(RecordFilesRoundTrip, SavingThenLoadingGivesTheSameRecordsAndTheSameBytes) 
 
 TEST(RecordFilesSave, WritesTheExampleLayoutExactly) {
   MemoryFileStore store;
-  RecordFiles files(store, "/g");
+  RecordFiles files(store, kG);
   Records records;
   records.prepared = {{StageSolvedByM(), 23, "QRSTQRSTQRSTQRSTQRSTQRS"}, {StageSolvedByS(), 0, ""}};
   ASSERT_TRUE(files.SavePreparedBests(records).empty());
-  EXPECT_EQ(store.files["/g/BEST1.txt"], "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n");
+  EXPECT_EQ(store.files[kIn + "BEST1.txt"], "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n");
 }
 
 TEST(RecordFilesSave, ARandomSaveThatFailsOnTheStagesLeavesTheRecordFileAlone) {
   MemoryFileStore store;
-  RecordFiles files(store, "/g");
-  store.failing.insert("/g/MENDATA2.txt");
+  RecordFiles files(store, kG);
+  store.failing.insert(kIn + "MENDATA2.txt");
   const std::vector<SaveFailure> failures = files.SaveRandomArchive(Records{});
   ASSERT_EQ(failures.size(), 1u);
-  EXPECT_EQ(failures[0].path, "/g/MENDATA2.txt");
+  EXPECT_EQ(failures[0].path, kIn + "MENDATA2.txt");
   EXPECT_EQ(failures[0].reason.english, "disk full");
-  EXPECT_EQ(store.attempts, std::vector<std::string>{"/g/MENDATA2.txt"});
+  EXPECT_EQ(store.attempts, std::vector<std::string>{kIn + "MENDATA2.txt"});
 }
 
 TEST(RecordFilesSave, WhatAFailedSaveLeftIsWrittenByTheNextSaveOfEitherPair) {
   MemoryFileStore store;
-  RecordFiles files(store, "/g");
+  RecordFiles files(store, kG);
   Records records;
   records.prepared = {{StageSolvedByM(), 5, "QSQSM"}};
-  store.failing.insert("/g/BEST1.txt");
+  store.failing.insert(kIn + "BEST1.txt");
   EXPECT_EQ(files.SavePreparedBests(records).size(), 1u);
-  store.failing = {"/g/BEST2.txt"};
+  store.failing = {kIn + "BEST2.txt"};
   records.archive = {{StageSolvedByT(), 1, "T"}};
   records.randomBest = 1;
   EXPECT_EQ(files.SaveRandomArchive(records).size(), 1u);
   // The random save wrote the best still waiting, with the records as they are now.
-  EXPECT_EQ(store.files["/g/BEST1.txt"], "1\r\n5\r\n\"QSQSM\"\r\n");
+  EXPECT_EQ(store.files[kIn + "BEST1.txt"], "1\r\n5\r\n\"QSQSM\"\r\n");
 
   // A prepared save writes the random pair still waiting.
   store.failing.clear();
@@ -128,19 +134,19 @@ TEST(RecordFilesSave, WhatAFailedSaveLeftIsWrittenByTheNextSaveOfEitherPair) {
   records.prepared[0] = {StageSolvedByM(), 1, "M"};
   EXPECT_TRUE(files.SavePreparedBests(records).empty());
   EXPECT_EQ(store.attempts,
-            (std::vector<std::string>{"/g/BEST1.txt", "/g/MENDATA2.txt", "/g/BEST2.txt"}));
-  EXPECT_EQ(store.files["/g/BEST2.txt"], "1\r\n1\r\n1\r\n\"T\"\r\n");
+            (std::vector<std::string>{kIn + "BEST1.txt", kIn + "MENDATA2.txt", kIn + "BEST2.txt"}));
+  EXPECT_EQ(store.files[kIn + "BEST2.txt"], "1\r\n1\r\n1\r\n\"T\"\r\n");
   // Once on disk, neither pair is written again by the other's save.
   store.attempts.clear();
   EXPECT_TRUE(files.SavePreparedBests(records).empty());
   EXPECT_TRUE(files.SaveRandomArchive(records).empty());
   EXPECT_EQ(store.attempts,
-            (std::vector<std::string>{"/g/BEST1.txt", "/g/MENDATA2.txt", "/g/BEST2.txt"}));
+            (std::vector<std::string>{kIn + "BEST1.txt", kIn + "MENDATA2.txt", kIn + "BEST2.txt"}));
 }
 
 TEST(RecordFilesSave, LeftoversAreRemovedBesideEveryFileASaveWritesAndNoOther) {
   MemoryFileStore store;
-  RecordFiles files(store, "/g");
+  RecordFiles files(store, kG);
   ASSERT_TRUE(files.SavePreparedBests(Records{}).empty());
   ASSERT_TRUE(files.SaveRandomArchive(Records{}).empty());
   files.RemoveSaveLeftovers();
@@ -153,8 +159,8 @@ TEST(RecordFilesLoad, MissingRecordFilesAreAFirstRun) {
   std::mt19937 rng(1);
   const Position first = RandomStage(rng);
   const Position second = RandomStage(rng);
-  store.files["/g/MENDATA1.txt"] = StageFile({first, second});
-  const Records records = RecordFiles(store, "/g").Load();
+  store.files[kIn + "MENDATA1.txt"] = StageFile({first, second});
+  const Records records = RecordFiles(store, kG).Load();
   EXPECT_EQ(records, (Records{{{first, 0, ""}, {second, 0, ""}}, {}, kNoRandomBest}));
   EXPECT_TRUE(store.attempts.empty());
 }
@@ -164,12 +170,12 @@ TEST(RecordFilesLoad, TheRecordFilesCountsWin) {
   std::mt19937 rng(2);
   const std::vector<Position> prepared = {RandomStage(rng), RandomStage(rng), RandomStage(rng)};
   const std::vector<Position> random = {RandomStage(rng), RandomStage(rng)};
-  store.files["/g/MENDATA1.txt"] = StageFile(prepared);
-  store.files["/g/BEST1.txt"] = "2\r\n5\r\n\"QQQQQ\"\r\n0\r\n\"\"\r\n";
+  store.files[kIn + "MENDATA1.txt"] = StageFile(prepared);
+  store.files[kIn + "BEST1.txt"] = "2\r\n5\r\n\"QQQQQ\"\r\n0\r\n\"\"\r\n";
   // A save interrupted between the two random files: one stage more than records.
-  store.files["/g/MENDATA2.txt"] = StageFile(random);
-  store.files["/g/BEST2.txt"] = "1\r\n40\r\n40\r\n\"" + std::string(40, 'Q') + "\"\r\n";
-  RecordFiles files(store, "/g");
+  store.files[kIn + "MENDATA2.txt"] = StageFile(random);
+  store.files[kIn + "BEST2.txt"] = "1\r\n40\r\n40\r\n\"" + std::string(40, 'Q') + "\"\r\n";
+  RecordFiles files(store, kG);
   const Records records = files.Load();
   EXPECT_EQ(records.prepared,
             (std::vector<PreparedStage>{{prepared[0], 5, "QQQQQ"}, {prepared[1], 0, ""}}));
@@ -177,7 +183,7 @@ TEST(RecordFilesLoad, TheRecordFilesCountsWin) {
   EXPECT_EQ(records.randomBest, 40);
   // The next save writes the counts that won.
   ASSERT_TRUE(files.SaveRandomArchive(records).empty());
-  EXPECT_EQ(LineCount(store.files["/g/MENDATA2.txt"]), 17);
+  EXPECT_EQ(LineCount(store.files[kIn + "MENDATA2.txt"]), 17);
 }
 
 // A complete, sound set of data files: two prepared stages, one random stage archived.
@@ -191,7 +197,7 @@ std::map<std::string, std::string> SoundFiles() {
 }
 
 void LayOut(MemoryFileStore& store, const std::map<std::string, std::string>& files) {
-  for (const auto& [name, text] : files) store.files["/g/" + name] = text;
+  for (const auto& [name, text] : files) store.files[kIn + name] = text;
 }
 
 // Replaces line `line` (1-based) of a file's text.
@@ -209,7 +215,7 @@ std::string WithLine(const std::string& text, int line, const std::string& value
 TEST(RecordFilesLoad, ASoundSetLoadsWholeAndTheCheckReadsTheSameAndFindsNothing) {
   MemoryFileStore store;
   LayOut(store, SoundFiles());
-  RecordFiles files(store, "/g");
+  RecordFiles files(store, kG);
   const Records loaded = files.Load();
   EXPECT_EQ(loaded, (Records{{{StageSolvedByM(), 1, "M"}, {StageSolvedByS(), 0, ""}},
                              {{StageSolvedByT(), 1, "T"}},
@@ -275,7 +281,7 @@ TEST(RecordFilesLoad, EveryDamageStopsTheLoadNamingFileLineAndWhatBelongsThereAn
   for (const Damage& damage : DamageKinds()) {
     MemoryFileStore store;
     LayOut(store, SoundFiles());
-    const std::string path = std::string("/g/") + damage.damagedFile;
+    const std::string path = kIn + damage.damagedFile;
     if (damage.text == "<missing>") {
       store.files.erase(path);
     } else if (damage.text == "<unreadable>") {
@@ -285,11 +291,11 @@ TEST(RecordFilesLoad, EveryDamageStopsTheLoadNamingFileLineAndWhatBelongsThereAn
     }
     const auto before = store.files;
     try {
-      RecordFiles(store, "/g").Load();
+      RecordFiles(store, kG).Load();
       ADD_FAILURE() << damage.what << ": loaded";
     } catch (const DataFileError& error) {
       const std::string named =
-          std::string("/g/") + (damage.namedFile ? damage.namedFile : damage.damagedFile);
+          kIn + (damage.namedFile ? damage.namedFile : damage.damagedFile);
       EXPECT_EQ(error.Path(), named) << damage.what;
       EXPECT_EQ(error.Line(), damage.line) << damage.what;
       EXPECT_EQ(error.Expected(), damage.expected) << damage.what;
@@ -310,11 +316,11 @@ TEST(RecordFilesCheck, NamesTheFirstDamageOfEveryDamagedFileAndReadsTheSoundOnes
   files["MENDATA1.txt"] = WithLine(files["MENDATA1.txt"], 5, "14");
   files["BEST1.txt"] = WithLine(WithLine(files["BEST1.txt"], 3, "\"m\""), 5, "x");
   LayOut(store, files);
-  const FolderCheck check = RecordFiles(store, "/g").Check();
+  const FolderCheck check = RecordFiles(store, kG).Check();
   ASSERT_EQ(check.damage.size(), 2u);
-  EXPECT_EQ(check.damage[0].Path(), "/g/MENDATA1.txt");
+  EXPECT_EQ(check.damage[0].Path(), kIn + "MENDATA1.txt");
   EXPECT_EQ(check.damage[0].Line(), 5);
-  EXPECT_EQ(check.damage[1].Path(), "/g/BEST1.txt");
+  EXPECT_EQ(check.damage[1].Path(), kIn + "BEST1.txt");
   EXPECT_EQ(check.damage[1].Line(), 3);
   EXPECT_FALSE(check.preparedSound);
   EXPECT_TRUE(check.randomSound);

@@ -1,9 +1,7 @@
-// Saves killed at random moments: a child process saves records in a loop and is killed with
-// SIGKILL; every file left behind must load whole, and no save that finished may be lost.
+// Saves killed at random moments: a child process saves records in a loop and is killed outright
+// (SIGKILL, TerminateProcess); every file left behind must load whole, and no save that finished
+// may be lost.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -16,11 +14,15 @@
 #include "records/DataFileError.h"
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/DiskFolder.h"
 
 namespace kelvora {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testing::ChildProcess;
+using testing::DiskFolder;
 
 // The records of save number i: the first stage's best and the last archived stage carry i.
 void RecordsOf(int i, Records& records) {
@@ -33,18 +35,21 @@ void RecordsOf(int i, Records& records) {
   records.randomBest = i;
 }
 
-// Saves record after record from number first on, telling the parent each time both saves of a
-// record are done.
-[[noreturn]] void SaveForever(const fs::path& folder, int first, int reportFd) {
+// The child: saves record after record from number `first` on, and appends each number to the
+// report file once both saves of its record are done. Each report is handed to the system at
+// once, so that what was reported survives the kill.
+[[noreturn]] void SaveForever(const std::string& folder, int first, const std::string& report) {
+  std::ofstream reported(PathFromUtf8(report), std::ios::binary);
+  if (!reported) std::_Exit(4);
   DiskFileStore store;
-  RecordFiles files(store, folder.string());
+  RecordFiles files(store, folder);
   Records records = files.Load();
   for (int i = first;; ++i) {
     RecordsOf(i, records);
     if (!files.SavePreparedBests(records).empty() || !files.SaveRandomArchive(records).empty()) {
-      _exit(3);
+      std::_Exit(3);
     }
-    if (write(reportFd, &i, sizeof i) != static_cast<ssize_t>(sizeof i)) _exit(4);
+    if (!reported.write(reinterpret_cast<const char*>(&i), sizeof i).flush()) std::_Exit(4);
   }
 }
 
@@ -54,16 +59,15 @@ int Kills() {
 }
 
 TEST(SaveKill, EveryKillLeavesWholeFilesAndNoFinishedSaveIsLost) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("kelvora-kill-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  {
-    // One prepared stage to hang the best on; the random archive grows to its 50 entries.
-    std::ofstream(folder / "MENDATA1.txt", std::ios::binary)
-        << "1\r\n1\r\n2\r\n2\r\n3\r\n4\r\n5\r\n5\r\n6\r\n7\r\n8\r\n8\r\n9\r\n"
-           "13\r\n10\r\n11\r\n12\r\n";
+  if (const std::vector<std::string> part = testing::ChildPart(); !part.empty()) {
+    SaveForever(part.at(0), std::stoi(part.at(1)), part.at(2));
   }
+  const DiskFolder folder("kill");
+  // One prepared stage to hang the best on; the random archive grows to its 50 entries.
+  folder.Write(kPreparedStagesFile,
+               "1\r\n1\r\n2\r\n2\r\n3\r\n4\r\n5\r\n5\r\n6\r\n7\r\n8\r\n8\r\n9\r\n"
+               "13\r\n10\r\n11\r\n12\r\n");
+  const std::string report = folder.Path("report");
   std::mt19937 rng(42);
   int onDisk = 0;        // the record number the best file holds
   int finished = 0;      // the last record whose two saves were both reported done
@@ -71,33 +75,33 @@ TEST(SaveKill, EveryKillLeavesWholeFilesAndNoFinishedSaveIsLost) {
   int caughtUnreported = 0;
   const int kills = Kills();
   for (int kill = 0; kill < kills; ++kill) {
-    int report[2];
-    ASSERT_EQ(pipe(report), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      close(report[0]);
-      SaveForever(folder, onDisk + 1, report[1]);
+    std::filesystem::remove(PathFromUtf8(report));
+    ChildProcess child = ChildProcess::StartPart({folder.Text(), std::to_string(onDisk + 1), report});
+    ASSERT_TRUE(child.Started());
+    // Starting a process takes longer than a save, and longest under an emulator: the moment of
+    // the kill is counted from when the child opens its report, just before its first save.
+    for (const auto deadline = std::chrono::steady_clock::now() + 60s;
+         !std::filesystem::exists(PathFromUtf8(report)) &&
+         std::chrono::steady_clock::now() < deadline;) {
+      std::this_thread::sleep_for(1ms);
     }
-    close(report[1]);
     std::this_thread::sleep_for(std::chrono::microseconds(rng() % 40000));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself: " << status;
+    child.Kill();
+    ASSERT_EQ(child.Wait(), ChildProcess::kKilled) << "the saving child stopped by itself";
     // The child started after what the files held; without a report it reached no further.
     int reachedBefore = onDisk;
-    int number = 0;
-    while (read(report[0], &number, sizeof number) == static_cast<ssize_t>(sizeof number)) {
+    const std::string numbers = DiskFolder::Contents(report);
+    for (std::size_t at = 0; at + sizeof(int) <= numbers.size(); at += sizeof(int)) {
+      int number = 0;
+      std::copy_n(numbers.data() + at, sizeof number, reinterpret_cast<char*>(&number));
       finished = number;
       reachedBefore = number;
     }
-    close(report[0]);
 
     DiskFileStore store;
     Records loaded;
     try {
-      loaded = RecordFiles(store, folder.string()).Load();
+      loaded = RecordFiles(store, folder.Text()).Load();
     } catch (const DataFileError& error) {
       FAIL() << "kill " << kill << " left a damaged file: " << error.what();
     }
@@ -121,7 +125,6 @@ TEST(SaveKill, EveryKillLeavesWholeFilesAndNoFinishedSaveIsLost) {
   std::cout << kills << " kills survived with nothing lost; " << onDisk << " records saved; "
             << caughtMidway << " kills fell between a record's two saves, " << caughtUnreported
             << " after its last save but before it was reported\n";
-  fs::remove_all(folder);
 }
 
 }  // namespace

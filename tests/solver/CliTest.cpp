@@ -1,9 +1,6 @@
 // Tests of kelvora-stages: errors, help, solve and generate.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +9,8 @@
 #include "core/HistoryReplay.h"
 #include "solver/Solver.h"
 #include "solver/cli/CommandLine.h"
+#include "tests/support/ChildProcess.h"
+#include "text/Utf8Path.h"
 
 // kelvora-stages: bad positions and options get one line and exit status 2 before any table is
 // touched; good ones get their optimal answer; generated stage files are exact and repeatable.
@@ -48,9 +47,9 @@ class StagesToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
-              ("kelvora-stages-test-" + std::to_string(::getpid()) + "-" +
+              ("kelvora-stages-test-" + std::to_string(ProcessId()) + "-" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    ::setenv("KELVORA_CACHE_DIR", folder_.c_str(), 1);
+    SetEnvironment("KELVORA_CACHE_DIR", Utf8FromPath(folder_));
   }
   void TearDown() override { fs::remove_all(folder_); }
   fs::path folder_;
@@ -184,7 +183,7 @@ TEST_F(StagesToolTest, GenerateWritesAnExactRepeatableStageFile) {
 TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
   const fs::path file = folder_ / "stages.txt";
   const Outcome outcome = RunTool({"generate", "--count", "4", "--max-par", "10", "--min-par", "4",
-                                   "--out", file.string(), "--tables", "small"});
+                                   "--out", Utf8FromPath(file), "--tables", "small"});
   ASSERT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_EQ(outcome.out, "");
   std::ifstream in(file, std::ios::binary);
@@ -193,8 +192,8 @@ TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 4 * 16);
 
   const Outcome unwritable =
-      RunTool({"generate", "--pars", "2", "--out", (folder_ / "no" / "such" / "folder").string(),
-               "--tables", "small"});
+      RunTool({"generate", "--pars", "2", "--out",
+               Utf8FromPath(folder_ / "no" / "such" / "folder"), "--tables", "small"});
   EXPECT_EQ(unwritable.status, stages::kExitFailed);
 }
 
@@ -202,13 +201,13 @@ TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
 TEST_F(StagesToolTest, OffATerminalTheFirstRunReportsProgressInWholeLines) {
   const fs::path log = folder_ / "stderr.txt";
   fs::create_directories(folder_);
-  const std::string command = std::string("\"") + KELVORA_STAGES_TOOL + "\" solve " + kGoal +
-                              " --tables small >/dev/null 2>\"" + log.string() + "\"";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  ChildProcess tool = ChildProcess::Start(KELVORA_STAGES_TOOL, {"solve", kGoal, "--tables", "small"},
+                                          "", Utf8FromPath(log));
+  ASSERT_EQ(tool.Wait(), 0);
   std::ifstream in(log);
   const std::string text{std::istreambuf_iterator<char>(in), {}};
   EXPECT_EQ(text.find('\r'), std::string::npos) << text;
-  EXPECT_NE(text.find("building the solver's tables in " + folder_.string()), std::string::npos)
+  EXPECT_NE(text.find("building the solver's tables in " + Utf8FromPath(folder_)), std::string::npos)
       << text;
   EXPECT_NE(text.find(": 100%\n"), std::string::npos) << text;
   // A line every tenth of each of the four small tables, not every percent.
@@ -216,11 +215,7 @@ TEST_F(StagesToolTest, OffATerminalTheFirstRunReportsProgressInWholeLines) {
 }
 
 TEST(StagesToolProcess, TheRealExecutableExitsWithStatusTwoOnABadPosition) {
-  const std::string command =
-      std::string("\"") + KELVORA_STAGES_TOOL + "\" solve 1,2,3 >/dev/null 2>&1";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 2);
+  EXPECT_EQ(ChildProcess::Start(KELVORA_STAGES_TOOL, {"solve", "1,2,3"}).Wait(), 2);
 }
 
 }  // namespace

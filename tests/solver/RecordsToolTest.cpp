@@ -1,7 +1,6 @@
 // kelvora-stages check and report on real game folders: damage named by file and line, records
 // that do not hold named, and the records set against their pars.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -11,7 +10,9 @@
 #include "records/RecordFiles.h"
 #include "solver/cli/CommandLine.h"
 #include "solver/cli/StageFile.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/Positions.h"
+#include "text/Utf8Path.h"
 
 namespace kelvora::testing {
 namespace {
@@ -22,11 +23,11 @@ class RecordsToolTest : public ::testing::Test {
  protected:
   RecordsToolTest() {
     folder = fs::temp_directory_path() /
-             ("kelvora-records-" + std::to_string(::getpid()) + "-" +
+             ("kelvora-records-" + std::to_string(ProcessId()) + "-" +
               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder / "cache");
-    ::setenv("KELVORA_CACHE_DIR", (folder / "cache").c_str(), 1);
+    SetEnvironment("KELVORA_CACHE_DIR", Utf8FromPath(folder / "cache"));
     // Two prepared stages (the first solved in 3, its par 1), one random stage archived.
     Write("MENDATA1.txt", RecordFiles::StageFileText({StageSolvedByM(), StageSolvedByS()}));
     Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n0\r\n\"\"\r\n");
@@ -46,7 +47,8 @@ class RecordsToolTest : public ::testing::Test {
     err = errStream.str();
     return status;
   }
-  std::string Path(const char* name) { return (folder / name).string(); }
+  std::string Path(const char* name) { return Utf8FromPath(folder / name); }
+  std::string Folder() const { return Utf8FromPath(folder); }
 
   fs::path folder;
   std::string out;
@@ -54,7 +56,7 @@ class RecordsToolTest : public ::testing::Test {
 };
 
 TEST_F(RecordsToolTest, CheckCallsASoundFolderSound) {
-  EXPECT_EQ(Run({"check", folder.string()}), 0) << out << err;
+  EXPECT_EQ(Run({"check", Folder()}), 0) << out << err;
   EXPECT_NE(out.find("sound: 2 prepared stages, 1 archived random stage, 2 records"),
             std::string::npos)
       << out;
@@ -63,7 +65,7 @@ TEST_F(RecordsToolTest, CheckCallsASoundFolderSound) {
 TEST_F(RecordsToolTest, CheckNamesEveryDamagedFileByLine) {
   Write("MENDATA1.txt", "2\r\n1\r\n2\r\n2\r\n14\r\n");
   Write("BEST2.txt", "1\r\nbest\r\n");
-  EXPECT_EQ(Run({"check", folder.string()}), 1);
+  EXPECT_EQ(Run({"check", Folder()}), 1);
   EXPECT_NE(out.find(Path("MENDATA1.txt") + ", line 5: expected a tile code from 1 to 13"),
             std::string::npos)
       << out;
@@ -80,7 +82,7 @@ TEST_F(RecordsToolTest, CheckNamesEachRecordThatDoesNotSolveItsStage) {
   // moves with a history of 1.
   Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n1\r\n\"Q\"\r\n");
   Write("BEST2.txt", "1\r\n2\r\n2\r\n\"T\"\r\n");
-  EXPECT_EQ(Run({"check", folder.string()}), 1);
+  EXPECT_EQ(Run({"check", Folder()}), 1);
   EXPECT_NE(out.find(Path("BEST1.txt") + ", line 5: stage 2: the best of 1 move does not hold"),
             std::string::npos)
       << out;
@@ -91,12 +93,12 @@ TEST_F(RecordsToolTest, CheckNamesEachRecordThatDoesNotSolveItsStage) {
 TEST_F(RecordsToolTest, CheckAndReportRefuseBadArguments) {
   EXPECT_EQ(Run({"check"}), 2);
   EXPECT_EQ(Run({"check", "a", "b"}), 2);
-  EXPECT_EQ(Run({"report", folder.string(), "--tables", "huge"}), 2);
+  EXPECT_EQ(Run({"report", Folder(), "--tables", "huge"}), 2);
   EXPECT_NE(err.find("--tables"), std::string::npos);
 }
 
 TEST_F(RecordsToolTest, ReportSetsEachRecordAgainstItsPar) {
-  ASSERT_EQ(Run({"report", folder.string(), "--tables", "small"}), 0) << err;
+  ASSERT_EQ(Run({"report", Folder(), "--tables", "small"}), 0) << err;
   std::istringstream lines(out);
   std::vector<std::string> rows;
   for (std::string line; std::getline(lines, line);) rows.push_back(line);
@@ -115,7 +117,7 @@ TEST_F(RecordsToolTest, ReportSaysPlainlyWhenThereIsNoRecordYet) {
   Write("BEST1.txt", "2\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n");
   Write("MENDATA2.txt", "0\r\n");
   Write("BEST2.txt", "0\r\n9999\r\n");
-  ASSERT_EQ(Run({"report", folder.string(), "--tables", "small"}), 0) << err;
+  ASSERT_EQ(Run({"report", Folder(), "--tables", "small"}), 0) << err;
   const std::size_t totals = out.find("\nTotals\n");
   ASSERT_NE(totals, std::string::npos) << out;
   EXPECT_EQ(out.substr(totals),
@@ -125,7 +127,7 @@ TEST_F(RecordsToolTest, ReportSaysPlainlyWhenThereIsNoRecordYet) {
 
 TEST_F(RecordsToolTest, ReportRefusesADamagedFolder) {
   Write("BEST1.txt", "3\r\n");
-  EXPECT_EQ(Run({"report", folder.string(), "--tables", "small"}), 1);
+  EXPECT_EQ(Run({"report", Folder(), "--tables", "small"}), 1);
   EXPECT_NE(err.find(Path("BEST1.txt") + ", line 1"), std::string::npos) << err;
 }
 

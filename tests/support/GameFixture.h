@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/Kelvora.h"
+#include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
 #include "tests/support/FixedStageMode.h"
 #include "tests/support/MemoryFileStore.h"
@@ -16,7 +17,9 @@
 
 namespace kelvora::testing {
 
-inline const std::string kFolder = "/games/kelvora/";
+// The game's folder, and the same with the separator that every data file's path has after it.
+inline const std::string kGameFolder = SystemFolder("/games/kelvora");
+inline const std::string kFolder = FolderWithSeparator(kGameFolder);
 
 // The text of a stage file holding these stages.
 inline std::string StageFileText(const std::vector<Position>& stages) {
@@ -25,7 +28,7 @@ inline std::string StageFileText(const std::vector<Position>& stages) {
 
 class GameFixture : public ::testing::Test {
  protected:
-  GameFixture() : files(store, "/games/kelvora"), game(screen, random, files) {}
+  GameFixture() : files(store, kGameFolder), game(screen, random, files) {}
 
   // Lays out a stage file (the record files as they are in the store) and starts the game.
   void Load(const std::vector<Position>& stages) {

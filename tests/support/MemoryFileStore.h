@@ -1,14 +1,22 @@
 // Data files held in memory, with every write remembered and any file made to fail on demand.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "records/FileStore.h"
+#include "text/Utf8Path.h"
 
 namespace kelvora::testing {
+
+// A folder for files in memory, written as the system writes paths: "/games/kelvora" stays as it
+// is on POSIX systems and is "\games\kelvora" on Windows.
+inline std::string SystemFolder(const char* posixForm) {
+  return Utf8FromPath(std::filesystem::path(posixForm).make_preferred());
+}
 
 class MemoryFileStore : public FileStore {
  public:

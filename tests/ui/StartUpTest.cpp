@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "records/GameFolderLock.h"
+#include "records/ProgramFolder.h"
 #include "tests/support/GameFixture.h"
 #include "ui/DisplayPlatform.h"
 
@@ -69,7 +70,7 @@ class SingleCopy : public ::testing::Test {
   // A copy answering a call to come forward holds the lock and has its window up. Asking does
   // not take the lock, so the test cannot steal it from a copy still starting.
   bool SomeCopyAnswers() {
-    GameFolderLock asker(folder.string() + "/");
+    GameFolderLock asker(FolderWithSeparator(Utf8FromPath(folder)));
     for (int attempt = 0; attempt < 100; ++attempt) {
       if (asker.AskHolderToComeForward(100ms)) return true;
       // Before the first copy has made the lock file there is nothing to ask through.

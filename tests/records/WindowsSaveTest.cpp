@@ -1,0 +1,110 @@
+// Saves where Windows decides: a data file another program holds open for a moment or for
+// longer, and a folder whose access list keeps the player out.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "records/DiskFileStore.h"
+#include "tests/support/DiskFolder.h"
+#include "text/GameText.h"
+
+namespace kelvora {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using testing::DiskFolder;
+
+// The data file open in another program that shares it with no one, as a virus scanner, an
+// indexer or a sync client may have it while it looks at the file.
+HANDLE Hold(const std::string& path) {
+  return CreateFileW(PathFromUtf8(path).wstring().c_str(), GENERIC_READ, 0, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+constexpr const char* kOld = "1\r\n0\r\n\"\"\r\n";
+constexpr const char* kNew = "1\r\n3\r\n\"QSM\"\r\n";
+
+TEST(WindowsSave, AFileHeldForAMomentIsReplacedOnceItIsLetGo) {
+  const DiskFolder folder("windows-save");
+  const std::string path = folder.Path("BEST1.txt");
+  folder.Write("BEST1.txt", kOld);
+  const HANDLE held = Hold(path);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::atomic<Clock::time_point> letGo{Clock::time_point::max()};
+  std::thread otherProgram([&] {
+    std::this_thread::sleep_for(150ms);
+    letGo = Clock::now();
+    CloseHandle(held);
+  });
+  const FileWriteResult result = DiskFileStore().Replace(path, kNew);
+  const Clock::time_point saved = Clock::now();
+  otherProgram.join();
+  EXPECT_TRUE(result.written) << result.reason.english;
+  // It could only have been replaced after it was let go: the save waited for it.
+  EXPECT_GE(saved, letGo.load());
+  EXPECT_EQ(DiskFolder::Contents(path), kNew);
+  EXPECT_EQ(folder.StrayFiles(), 0);
+}
+
+TEST(WindowsSave, AFileHeldLongerThanTheSaveWaitsIsKeptAndTheReasonSaysItIsInUse) {
+  const DiskFolder folder("windows-save");
+  const std::string path = folder.Path("BEST1.txt");
+  folder.Write("BEST1.txt", kOld);
+  const HANDLE held = Hold(path);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const FileWriteResult result = DiskFileStore().Replace(path, kNew);
+  CloseHandle(held);
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.reason, text::reason::kFileInUse) << result.reason.english;
+  EXPECT_EQ(DiskFolder::Contents(path), kOld);
+  EXPECT_EQ(folder.StrayFiles(), 0);
+  // Once the other program is done with it, the next save goes through.
+  EXPECT_TRUE(DiskFileStore().Replace(path, kNew).written);
+}
+
+// Sets a folder's access list from its text form; false if the system refused it.
+bool SetAccess(const std::string& folder, const wchar_t* access) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, &descriptor,
+                                                            nullptr)) {
+    return false;
+  }
+  const BOOL set = SetFileSecurityW(PathFromUtf8(folder).wstring().c_str(),
+                                    DACL_SECURITY_INFORMATION, descriptor);
+  LocalFree(descriptor);
+  return set != 0;
+}
+
+// Windows has no folder permission bits; what keeps a player from writing into a folder (one
+// under Program Files, say) is the folder's access list.
+TEST(WindowsSave, AFolderThePlayerMayNotWriteIntoIsReportedAndItsFileKept) {
+  const DiskFolder folder("windows-save");
+  const std::string path = folder.Path("BEST2.txt");
+  folder.Write("BEST2.txt", "0\r\n9999\r\n");
+  // Everyone may do anything but add a file to the folder.
+  ASSERT_TRUE(SetAccess(folder.Text(), L"D:P(D;;0x2;;;WD)(A;OICI;FA;;;WD)"));
+  const std::string probe = folder.Path("probe.txt");
+  const HANDLE probed = CreateFileW(PathFromUtf8(probe).wstring().c_str(), GENERIC_WRITE, 0,
+                                    nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (probed != INVALID_HANDLE_VALUE) {
+    CloseHandle(probed);
+    SetAccess(folder.Text(), L"D:(A;OICI;FA;;;WD)");
+    GTEST_SKIP() << "this system keeps access lists but does not enforce them (wine does not)";
+  }
+  const FileWriteResult result = DiskFileStore().Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n");
+  SetAccess(folder.Text(), L"D:(A;OICI;FA;;;WD)");
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.reason, text::reason::kWriteDenied) << result.reason.english;
+  EXPECT_EQ(DiskFolder::Contents(path), "0\r\n9999\r\n");
+  EXPECT_EQ(folder.StrayFiles(), 0);
+}
+
+}  // namespace
+}  // namespace kelvora
