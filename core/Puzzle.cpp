@@ -28,6 +28,7 @@ void Puzzle::BeginStage() {
   moveCount_ = 0;
   // A record holds the moves of its own solve only, not those of a stage left unfinished.
   history_.clear();
+  hinted_ = false;
   ShowMoveCount();
 }
 
@@ -81,12 +82,13 @@ void Puzzle::Complete() {
   screen_.Beep();
   screen_.Beep();
   // The records read the solve before the count and history are reset.
-  solved_(Solve{moveCount_, history_});
+  solved_(Solve{moveCount_, history_, hinted_});
   moveCount_ = 0;
   takesMoves_ = false;
   // The board already shows the goal; there is nothing to redraw.
   board_ = Position::Goal();
   history_.clear();
+  hinted_ = false;
 }
 
 }  // namespace kelvora

@@ -17,6 +17,8 @@ struct Solve {
   int moves = 0;
   // The letters of the moves, oldest first.
   std::string history;
+  // A hint was shown during the stage: the solve is the solver's as much as the player's.
+  bool hinted = false;
 };
 
 class Puzzle {
@@ -39,12 +41,15 @@ class Puzzle {
   // A click on a tile or an arrow: nothing while the board takes no moves, one beep for a
   // refused slide; otherwise the move is made, shown, counted and lettered.
   void Play(Move move);
+  // A hint is shown for the stage in play; the stage's solve will say so.
+  void NoteHint() { hinted_ = true; }
 
   const Position& Board() const { return board_; }
   int MoveCount() const { return moveCount_; }
   const std::string& History() const { return history_; }
   bool TakesMoves() const { return takesMoves_; }
   int MatchCount() const { return matchCount_; }
+  bool Hinted() const { return hinted_; }
 
  private:
   void DrawBoard();
@@ -60,6 +65,7 @@ class Puzzle {
   std::string history_;
   bool takesMoves_ = false;
   int matchCount_ = 0;
+  bool hinted_ = false;
 };
 
 }  // namespace kelvora

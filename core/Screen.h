@@ -29,6 +29,8 @@ class Screen {
   // Captions are UTF-8.
   virtual void SetCaption(StatusLabel label, const std::string& caption) = 0;
   virtual void SetLabelVisible(StatusLabel label, bool visible) = 0;
+  // The text shown while the pointer rests on a label; empty for none.
+  virtual void SetToolTip(StatusLabel label, const std::string& tip) = 0;
 
   // One short system sound per call.
   virtual void Beep() = 0;

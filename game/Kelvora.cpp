@@ -1,6 +1,8 @@
 // Start-up, the start of a game, and the clicks passed on to the puzzle and the mode in play.
 #include "game/Kelvora.h"
 
+#include "text/GameText.h"
+
 namespace kelvora {
 
 Kelvora::Kelvora(Screen& screen, RandomSource& random, RecordFiles& files)
@@ -39,16 +41,29 @@ void Kelvora::StepStage(StageStep step) {
   if (active_ != nullptr) active_->Step(context_, step);
 }
 
+void Kelvora::NoteHintShown() {
+  if (!puzzle_.TakesMoves()) return;
+  const bool first = !puzzle_.Hinted();
+  puzzle_.NoteHint();
+  if (first) screen_.ShowMessage(text::kHintTitle, text::kHintNotRecorded);
+}
+
 void Kelvora::StageSolved(const Solve& solve) {
-  // A stage solved before any game began (none can be) keeps no records.
-  if (active_ != nullptr) active_->StageSolved(context_, solve);
+  // A stage solved before any game began (none can be) keeps no records; nor does one the
+  // solver helped with, so that a best stays the player's own.
+  if (active_ != nullptr && !solve.hinted) active_->StageSolved(context_, solve);
 }
 
 GameView Kelvora::View() const {
-  return {puzzle_.Board(),      puzzle_.MoveCount(),
-          puzzle_.History(),    puzzle_.TakesMoves(),
-          puzzle_.MatchCount(), active_,
-          prepared_.Stage(),    records_};
+  return {puzzle_.Board(),
+          puzzle_.MoveCount(),
+          puzzle_.History(),
+          puzzle_.TakesMoves(),
+          puzzle_.MatchCount(),
+          puzzle_.Hinted(),
+          active_,
+          prepared_.Stage(),
+          records_};
 }
 
 }  // namespace kelvora

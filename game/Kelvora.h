@@ -23,6 +23,8 @@ struct GameView {
   const std::string& history;
   bool takesMoves;
   int matchCount;
+  // A hint was shown for the stage in play, whose solve will not be recorded.
+  bool hinted;
   // The mode of the last game begun; none before the first.
   const GameMode* mode;
   // The prepared stage last put on the board, 1-based; 0 before the first.
@@ -51,6 +53,9 @@ class Kelvora {
   void ClickArrow(int arrow);
   // "back" and "next", while the mode in play shows them.
   void StepStage(StageStep step);
+  // A hint is shown for the stage in play: the stage is played to its end but not recorded,
+  // which the first hint of the stage tells the player. Nothing while no stage is in play.
+  void NoteHintShown();
 
   GameView View() const;
 

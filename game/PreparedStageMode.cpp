@@ -1,6 +1,9 @@
 // Starting, stepping and recording prepared stages.
 #include "game/PreparedStageMode.h"
 
+#include <optional>
+
+#include "game/DeliveredPars.h"
 #include "text/GameText.h"
 
 namespace kelvora {
@@ -33,6 +36,8 @@ void PreparedStageMode::PutStageOnBoard(GameContext& game) {
   game.screen.SetCaption(StatusLabel::kStageCaption, text::StageCaption(stage_));
   game.screen.SetLabelVisible(StatusLabel::kStageCaption, true);
   const PreparedStage& stage = game.records.prepared.at(stage_ - 1);
+  const std::optional<int> par = DeliveredPar(stage.start);
+  game.screen.SetToolTip(StatusLabel::kStageCaption, par ? text::ParToolTip(*par) : "");
   game.ShowBest(stage.bestMoves);
   game.puzzle.ShowStage(stage.start);
 }

@@ -9,6 +9,14 @@ std::string StageCaption(int stage) {
   return std::string("第") + (stage < 0 ? "-" : " ") + std::to_string(std::abs(stage)) + "面";
 }
 
+std::string ParToolTip(int moves) {
+  return "最短 " + std::to_string(moves) + " 手";
+}
+
+std::string MovesLeft(int moves) {
+  return "あと " + std::to_string(moves) + " 手";
+}
+
 std::string AboutText(const std::string& version, const std::string& releaseDate) {
   return "ＫＥＬＶＯＲＡ\n\nby the KELVORA project team\n\nVersion " + version + "  (" +
          releaseDate + ")";

@@ -23,11 +23,14 @@ inline constexpr const char* kNext = "next";
 inline constexpr const char* kCongratulations = "Congratulations!";
 // "第 3面": a sign position before the number (one blank for 0 and up), none after it.
 std::string StageCaption(int stage);
+// "最短 12 手": the fewest moves that solve a delivered stage, on its caption's tooltip.
+std::string ParToolTip(int moves);
 
 // The menus.
 inline constexpr const char* kPuzzleMenu = "パズル(&P)";
 inline constexpr const char* kStartPreparedStages = "選択面スタート(&S)";
 inline constexpr const char* kStartRandomStage = "ランダム面スタート(&Z)";
+inline constexpr const char* kHint = "ヒント(&H)";
 inline constexpr const char* kEndProgram = "終了(&X)";
 inline constexpr const char* kHelpMenu = "ヘルプ(&H)";
 inline constexpr const char* kShowRules = "ルールの説明(&R)";
@@ -54,6 +57,17 @@ std::string AboutText(const std::string& version, const std::string& releaseDate
 inline constexpr const char* kMessageTitle = "KELVORA";
 inline constexpr const char* kAlreadyOpen = "KELVORA はすでに起動しています。";
 inline constexpr const char* kNoPreparedStages = "用意された面がありません。";
+
+// The hint.
+inline constexpr const char* kHintTitle = "ヒント";
+inline constexpr const char* kHintNotRecorded =
+    "ヒントを見たので、この面はクリアしても記録されません。";
+// "あと 7 手": the moves still needed, the hinted one included.
+std::string MovesLeft(int moves);
+inline constexpr const char* kHintTablesBuilding =
+    "最短手順の表を作っています。\n初めてのヒントのときだけ、1 分ほどかかります。";
+inline constexpr const char* kHintCancel = "キャンセル";
+inline constexpr const char* kHintTablesFailed = "ヒントの表を作れませんでした。";
 inline constexpr const char* kArchiveFull =
     "ランダム面の記録は 50 面でいっぱいのため、この面は記録されませんでした。\n\n"
     "記録を続けるには、ゲームを終了してから MENDATA2.txt と BEST2.txt を別のフォルダーへ"

@@ -192,6 +192,10 @@ void Form1::SetLabelVisible(StatusLabel label, bool visible) {
   LabelFor(label)->setVisible(visible);
 }
 
+void Form1::SetToolTip(StatusLabel label, const std::string& tip) {
+  LabelFor(label)->setToolTip(QString::fromStdString(tip));
+}
+
 void Form1::Beep() {
   QApplication::beep();
 }

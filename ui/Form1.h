@@ -47,6 +47,7 @@ class Form1 : public QMainWindow, public Screen {
   void ShowTile(int tileIndex) override;
   void SetCaption(StatusLabel label, const std::string& caption) override;
   void SetLabelVisible(StatusLabel label, bool visible) override;
+  void SetToolTip(StatusLabel label, const std::string& tip) override;
   void Beep() override;
   void ShowMessage(const std::string& title, const std::string& text) override;
 

@@ -50,6 +50,7 @@ class RecordingScreen : public Screen {
     shown[label] = visible;
     log.push_back(std::string(visible ? "show " : "hide ") + LabelName(label));
   }
+  void SetToolTip(StatusLabel label, const std::string& tip) override { toolTips[label] = tip; }
   void Beep() override {
     ++beeps;
     log.push_back("beep");
@@ -78,6 +79,7 @@ class RecordingScreen : public Screen {
   std::array<int, kCellCount> pictures{};  // 0: no picture yet
   std::array<bool, kCellCount> tileShown{};
   std::map<StatusLabel, std::string> captions;
+  std::map<StatusLabel, std::string> toolTips;
   std::map<StatusLabel, bool> shown;
   int beeps = 0;
   std::vector<std::pair<std::string, std::string>> messages;

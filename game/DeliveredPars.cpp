@@ -1,0 +1,65 @@
+// The delivered stage file and its proving solutions are built into the game, so a par is known
+// by the stage's position wherever it stands in the player's file.
+#include "game/DeliveredPars.h"
+
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/HistoryReplay.h"
+#include "game/DeliveredStages.h"
+#include "records/FileStore.h"
+#include "records/RecordFiles.h"
+
+namespace kelvora {
+namespace {
+
+// The delivered files, read as the game reads its folder; nothing is ever written.
+class DeliveredFiles : public FileStore {
+ public:
+  FileReadResult Read(const std::string& path) override {
+    if (path.ends_with(kPreparedStagesFile)) {
+      return {FileReadResult::Status::kRead, std::string(kDeliveredStageFile), {}};
+    }
+    if (path.ends_with(kRandomStagesFile)) return {FileReadResult::Status::kRead, "0\r\n", {}};
+    return {};
+  }
+  FileWriteResult Replace(const std::string&, const std::string&) override {
+    return FileWriteResult::Written();
+  }
+  void RemoveSaveLeftovers(const std::string&) override {}
+};
+
+std::vector<std::pair<Position, int>> ReadPars() {
+  DeliveredFiles files;
+  const std::vector<PreparedStage> stages = RecordFiles(files, "").Load().prepared;
+  std::vector<std::pair<Position, int>> pars;
+  // Line n: stage n's par and the letters of a solution that long.
+  std::istringstream lines{std::string(kDeliveredSolutions)};
+  std::string line;
+  for (std::size_t stage = 0; stage < stages.size() && std::getline(lines, line); ++stage) {
+    std::istringstream fields(line);
+    int par = 0;
+    std::string moves;
+    fields >> par >> moves;
+    const Position& start = stages[stage].start;
+    // A solution that does not solve its stage in par moves proves nothing.
+    if (static_cast<int>(moves.size()) == par && ReplayHistory(start, moves).solved) {
+      pars.emplace_back(start, par);
+    }
+  }
+  return pars;
+}
+
+}  // namespace
+
+std::optional<int> DeliveredPar(const Position& start) {
+  static const std::vector<std::pair<Position, int>> pars = ReadPars();
+  for (const auto& [position, par] : pars) {
+    if (position == start) return par;
+  }
+  return std::nullopt;
+}
+
+}  // namespace kelvora
