@@ -18,4 +18,18 @@ constexpr int CopiesInGoal(int code) {
   return code == 2 || code == 5 || code == 8 ? 2 : 1;
 }
 
+// What a tile's picture shows. The strands are numbered by the column they close in, red first;
+// each is drawn in three kinds of piece, its top bend, a crossing and its bottom bend, and codes
+// run through the pieces of one strand before the next.
+enum class Strand { kRed, kGreen, kYellow, kWhite };
+enum class Piece { kTopBend, kCrossing, kBottomBend };
+
+// For codes 1..12: the blank shows no strand.
+constexpr Strand StrandOf(int code) {
+  return static_cast<Strand>((code - kFirstTileCode) / 3);
+}
+constexpr Piece PieceOf(int code) {
+  return static_cast<Piece>((code - kFirstTileCode) % 3);
+}
+
 }  // namespace kelvora

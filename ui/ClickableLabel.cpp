@@ -5,6 +5,11 @@
 
 namespace kelvora::ui {
 
+void ClickableLabel::Click() {
+  // A hidden label takes no clicks, even from synthetic events or the keyboard.
+  if (isVisible()) emit clicked();
+}
+
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
   pressed_ = event->button() == Qt::LeftButton;
 }
@@ -13,8 +18,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   const bool click =
       pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
-  // A hidden label takes no clicks, even from synthetic events.
-  if (click && isVisible()) emit clicked();
+  if (click) Click();
 }
 
 }  // namespace kelvora::ui

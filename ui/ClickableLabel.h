@@ -12,6 +12,9 @@ class ClickableLabel : public GameLabel {
  public:
   using GameLabel::GameLabel;
 
+  // What a click with the mouse does; the keyboard's click comes this way.
+  void Click();
+
  signals:
   void clicked();
 

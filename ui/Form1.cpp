@@ -8,6 +8,7 @@
 
 #include "text/GameText.h"
 #include "ui/AboutBox.h"
+#include "ui/BoardSpeech.h"
 #include "ui/Form1Layout.h"
 #include "ui/Form1Menus.h"
 #include "ui/Form2.h"
@@ -57,6 +58,8 @@ Form1::Form1(std::function<void()> endProgram) : endProgram_(std::move(endProgra
   client->setFixedSize(Px(kForm1ClientWidth), Px(kForm1ClientHeight));
   setCentralWidget(client);
   CreateControls(client);
+  keys_ = new BoardKeys(*this, *targets_, static_cast<ClickableLabel&>(*Label(8, 0)),
+                        static_cast<ClickableLabel&>(*Label(8, 1)));
   // The menu bar belongs in the window, above the client area, even on desktops that would
   // move it to a global menu; asking the desktop would also cost the start-up a bus round.
   menuBar()->setNativeMenuBar(false);
@@ -80,6 +83,7 @@ void Form1::CreateControls(QWidget* client) {
       const int index = definition.index;
       if (definition.number == 2) {
         connect(clickable, &ClickableLabel::clicked, this, [this, index] { Label2_Click(index); });
+        clickable->setAccessibleName(ArrowSpeech(index));
       } else {
         connect(clickable, &ClickableLabel::clicked, this, [this, index] { Label8_Click(index); });
       }
@@ -123,6 +127,9 @@ void Form1::CreateControls(QWidget* client) {
     shape2_[k]->setObjectName(QStringLiteral("Shape2(%1)").arg(k));
     shape2_[k]->setGeometry(PxRect(Shape2Left(k), Shape2Top(k), kShape2Size, kShape2Size));
   }
+  std::array<ClickableLabel*, kArrowCount> arrows{};
+  for (int i = 0; i < kArrowCount; ++i) arrows[i] = static_cast<ClickableLabel*>(Label(2, i));
+  targets_ = std::make_unique<BoardTargets>(image1_, arrows);
 }
 
 QLabel* Form1::Label(int number, int index) const {
@@ -177,7 +184,9 @@ void Form1::StartRandomStage() {
 }
 
 void Form1::SetTilePicture(int tileIndex, int code) {
-  image1_.at(tileIndex)->SetPicture(code);
+  TileBox* box = image1_.at(tileIndex);
+  box->SetPicture(code);
+  box->setAccessibleName(TileSpeech(code, CellAt(tileIndex)));
 }
 
 void Form1::ShowTile(int tileIndex) {
@@ -185,11 +194,24 @@ void Form1::ShowTile(int tileIndex) {
 }
 
 void Form1::SetCaption(StatusLabel label, const std::string& caption) {
-  LabelFor(label)->setText(QString::fromStdString(caption));
+  QLabel* shown = LabelFor(label);
+  const QString text = QString::fromStdString(caption);
+  // The name first: Qt announces a label's new text only while the label has no name of its
+  // own, and a screen reader then hears the figure once, with its heading.
+  shown->setAccessibleName(StatusSpeech(label, text));
+  shown->setText(text);
 }
 
 void Form1::SetLabelVisible(StatusLabel label, bool visible) {
-  LabelFor(label)->setVisible(visible);
+  QLabel* shown = LabelFor(label);
+  const bool appears = visible && shown->isHidden();
+  shown->setVisible(visible);
+  // A caption that appears is news as much as one that changes: the completion message never
+  // changes, it only appears.
+  if (appears && !shown->text().isEmpty() && label != StatusLabel::kBack &&
+      label != StatusLabel::kNext && label != StatusLabel::kBestHeading) {
+    Announce(*shown);
+  }
 }
 
 void Form1::SetToolTip(StatusLabel label, const std::string& tip) {

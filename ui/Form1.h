@@ -7,11 +7,14 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "core/Cells.h"
 #include "core/Screen.h"
 #include "game/Kelvora.h"
+#include "ui/BoardKeys.h"
+#include "ui/BoardTargets.h"
 #include "ui/ClickableLabel.h"
 #include "ui/PictureStore.h"
 #include "ui/ShapeBox.h"
@@ -57,6 +60,10 @@ class Form1 : public QMainWindow, public Screen {
   ShapeBox* Shape1(int index) const { return shape1_.at(index); }
   ShapeBox* Shape2(int index) const { return shape2_.at(index); }
 
+  // The tile boxes and arrows a click plays, and the keys that play them.
+  const BoardTargets& Targets() const { return *targets_; }
+  const BoardKeys& Keys() const { return *keys_; }
+
  private:
   // The clicks of the control arrays, by index within the array.
   void Image1_Click(int index);
@@ -73,6 +80,8 @@ class Form1 : public QMainWindow, public Screen {
   std::array<TileBox*, kCellCount> image1_{};
   std::array<ShapeBox*, 5> shape1_{};
   std::array<ShapeBox*, 8> shape2_{};
+  std::unique_ptr<BoardTargets> targets_;
+  BoardKeys* keys_ = nullptr;
 };
 
 }  // namespace kelvora::ui

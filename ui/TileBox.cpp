@@ -30,7 +30,7 @@ void TileBox::mouseReleaseEvent(QMouseEvent* event) {
   const bool click =
       pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
-  if (click) emit clicked();
+  if (click) Click();
 }
 
 }  // namespace kelvora::ui
