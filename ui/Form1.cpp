@@ -5,13 +5,17 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <algorithm>
+#include <utility>
 
+#include "solver/TableCache.h"
 #include "text/GameText.h"
 #include "ui/AboutBox.h"
 #include "ui/BoardSpeech.h"
 #include "ui/Form1Layout.h"
 #include "ui/Form1Menus.h"
 #include "ui/Form2.h"
+#include "ui/GameFonts.h"
 #include "ui/GameLabel.h"
 #include "ui/RawPicture.h"
 #include "ui/Twips.h"
@@ -35,6 +39,9 @@ QColor Resolve(const LabelColor& color, const QPalette& palette) {
   }
   return color.fixed;
 }
+
+// The hint's frame: a colour no strand, caption or keyboard cursor has.
+const QColor kHintColour(255, 0, 255);
 
 }  // namespace
 
@@ -164,23 +171,104 @@ void Form1::ForwardTo(Kelvora& game) {
 }
 
 void Form1::Image1_Click(int index) {
+  ClearHint();
   if (game_ != nullptr) game_->ClickTile(index);
 }
 
 void Form1::Label2_Click(int index) {
+  ClearHint();
   if (game_ != nullptr) game_->ClickArrow(index);
 }
 
 void Form1::Label8_Click(int index) {
+  ClearHint();
   if (game_ != nullptr) game_->StepStage(index == 0 ? StageStep::kBack : StageStep::kNext);
 }
 
 void Form1::StartPreparedStages() {
+  ClearHint();
   if (game_ != nullptr) game_->StartPreparedStages();
 }
 
 void Form1::StartRandomStage() {
+  ClearHint();
   if (game_ != nullptr) game_->StartRandomStage();
+}
+
+void Form1::UseHintTables(std::string cacheFolder, solver::TableSize size) {
+  hintFolder_ = std::move(cacheFolder);
+  hintSize_ = size;
+  hintTablesChosen_ = true;
+}
+
+void Form1::ShowHint() {
+  ClearHint();
+  if (game_ == nullptr || !game_->View().takesMoves) {
+    Beep();
+    return;
+  }
+  if (hints_ == nullptr) {
+    if (!hintTablesChosen_) hintFolder_ = solver::TableCache::DefaultFolder();
+    hints_ = new HintAdvisor(this, hintFolder_, hintSize_);
+  }
+  const GameView asked = game_->View();
+  const Position board = asked.board;
+  const std::string history = asked.history;
+  hints_->Ask(board, [this, board, history](std::optional<solver::Hint> hint) {
+    // The player may have played on while the solver thought: that hint is for another board.
+    const GameView now = game_->View();
+    if (!hint || !now.takesMoves || now.board != board || now.history != history) return;
+    game_->NoteHintShown();
+    PresentHint(*hint);
+  });
+}
+
+void Form1::PresentHint(const solver::Hint& hint) {
+  if (hintFrame_ == nullptr) {
+    hintFrame_ = new TargetFrame(*targets_, kHintColour);
+    hintFrame_->setObjectName(QStringLiteral("ヒント枠"));
+    hintMoves_ = new QLabel(targets_->Board());
+    hintMoves_->setObjectName(QStringLiteral("ヒント手数"));
+    hintMoves_->setFont(GameFont(Face::kGothic, 16));
+    hintMoves_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hintMoves_->setStyleSheet(QStringLiteral(
+        "QLabel { color: white; background: black; border: 2px solid rgb(255, 0, 255);"
+        " padding: 0px 4px; }"));
+  }
+  const int target = hint.move;
+  hintFrame_->ShowOn(target);
+  hintMoves_->setText(QString::fromStdString(text::MovesLeft(hint.movesLeft)));
+  hintMoves_->adjustSize();
+
+  // Inside the foot of a hinted tile; beside a hinted arrow, on the side away from the tiles
+  // (above the top row's, below the bottom row's), so that no other tile or arrow is covered.
+  const QRect at = targets_->Geometry(target);
+  const QSize size = hintMoves_->size();
+  const QRect board = targets_->Board()->rect();
+  int left = at.center().x() - size.width() / 2;
+  int top = at.bottom() - TargetFrame::kOutside - size.height();
+  if (target >= kCellCount) {
+    left = at.center().x() < board.center().x() ? at.right() + 1 - size.width() : at.left();
+    top = at.center().y() < board.center().y() ? at.top() - TargetFrame::kOutside - size.height()
+                                               : at.bottom() + TargetFrame::kOutside + 1;
+  }
+  hintMoves_->move(std::clamp(left, 0, board.width() - size.width()), top);
+  hintMoves_->raise();
+  hintMoves_->show();
+}
+
+void Form1::ClearHint() {
+  if (hintFrame_ == nullptr) return;
+  hintFrame_->hide();
+  hintMoves_->hide();
+}
+
+int Form1::HintTarget() const {
+  return hintFrame_ != nullptr && !hintFrame_->isHidden() ? hintFrame_->Target() : -1;
+}
+
+QString Form1::HintMovesText() const {
+  return hintMoves_ != nullptr && !hintMoves_->isHidden() ? hintMoves_->text() : QString();
 }
 
 void Form1::SetTilePicture(int tileIndex, int code) {

@@ -13,11 +13,14 @@
 #include "core/Cells.h"
 #include "core/Screen.h"
 #include "game/Kelvora.h"
+#include "solver/HintSolver.h"
 #include "ui/BoardKeys.h"
 #include "ui/BoardTargets.h"
 #include "ui/ClickableLabel.h"
+#include "ui/HintAdvisor.h"
 #include "ui/PictureStore.h"
 #include "ui/ShapeBox.h"
+#include "ui/TargetFrame.h"
 #include "ui/TileBox.h"
 
 class QLabel;
@@ -43,6 +46,13 @@ class Form1 : public QMainWindow, public Screen {
   void StartRandomStage();
   void ShowRules();
   void ShowAbout();
+  // The next move of a shortest solution, framed on the board with the moves still needed,
+  // until the next click; a beep while no stage is in play.
+  void ShowHint();
+
+  // Where the hint's tables are cached and which they are: unless told otherwise, the cache
+  // kelvora-stages shares and the full tables (tests take small ones).
+  void UseHintTables(std::string cacheFolder, solver::TableSize size);
   void EndProgram();
 
   // Screen
@@ -63,6 +73,9 @@ class Form1 : public QMainWindow, public Screen {
   // The tile boxes and arrows a click plays, and the keys that play them.
   const BoardTargets& Targets() const { return *targets_; }
   const BoardKeys& Keys() const { return *keys_; }
+  // The hint on show: its frame's target, or -1; the moves it says are left ("" when none).
+  int HintTarget() const;
+  QString HintMovesText() const;
 
  private:
   // The clicks of the control arrays, by index within the array.
@@ -71,6 +84,8 @@ class Form1 : public QMainWindow, public Screen {
   void Label8_Click(int index);
 
   void CreateControls(QWidget* client);
+  void PresentHint(const solver::Hint& hint);
+  void ClearHint();
   QLabel* LabelFor(StatusLabel label) const;
 
   PictureStore imageList1_;
@@ -82,6 +97,13 @@ class Form1 : public QMainWindow, public Screen {
   std::array<ShapeBox*, 8> shape2_{};
   std::unique_ptr<BoardTargets> targets_;
   BoardKeys* keys_ = nullptr;
+  std::string hintFolder_;
+  solver::TableSize hintSize_ = solver::TableSize::Full;
+  bool hintTablesChosen_ = false;
+  // Made at the first hint: start-up neither reads nor maps the tables.
+  HintAdvisor* hints_ = nullptr;
+  TargetFrame* hintFrame_ = nullptr;
+  QLabel* hintMoves_ = nullptr;
 };
 
 }  // namespace kelvora::ui

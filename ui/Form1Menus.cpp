@@ -13,10 +13,12 @@ namespace kelvora::ui {
 namespace {
 
 template <typename Command>
-void AddCommand(QMenu& menu, const char* name, const char* caption, Form1& form, Command command) {
+QAction* AddCommand(QMenu& menu, const char* name, const char* caption, Form1& form,
+                    Command command) {
   QAction* action = menu.addAction(QString::fromUtf8(caption));
   action->setObjectName(QString::fromUtf8(name));
   QObject::connect(action, &QAction::triggered, &form, [&form, command] { (form.*command)(); });
+  return action;
 }
 
 }  // namespace
@@ -32,6 +34,9 @@ void BuildMenus(QMenuBar& bar, Form1& form) {
              &Form1::StartPreparedStages);
   AddCommand(*puzzle, "メニューランダム面", text::kStartRandomStage, form,
              &Form1::StartRandomStage);
+  // H alone asks too, as often as the player likes, without opening the menu.
+  AddCommand(*puzzle, "メニューヒント", text::kHint, form, &Form1::ShowHint)
+      ->setShortcut(QKeySequence(Qt::Key_H));
   puzzle->addSeparator()->setObjectName(QStringLiteral("区分線1"));
   AddCommand(*puzzle, "メニュー終了", text::kEndProgram, form, &Form1::EndProgram);
 
