@@ -14,6 +14,7 @@
 #include "core/Screen.h"
 #include "game/Kelvora.h"
 #include "ui/BoardKeys.h"
+#include "ui/BoardSpeech.h"
 #include "ui/BoardTargets.h"
 #include "ui/ClickableLabel.h"
 #include "ui/PictureStore.h"
@@ -62,6 +63,8 @@ class Form1 : public QMainWindow, public Screen {
   // The tile boxes and arrows a click plays, and the keys that play them.
   const BoardTargets& Targets() const { return *targets_; }
   const BoardKeys& Keys() const { return *keys_; }
+  // The status news as a screen reader is told it.
+  const Announcer& Announcements() const { return announcer_; }
 
  private:
   // The clicks of the control arrays, by index within the array.
@@ -80,6 +83,7 @@ class Form1 : public QMainWindow, public Screen {
   std::array<ShapeBox*, 5> shape1_{};
   std::array<ShapeBox*, 8> shape2_{};
   std::unique_ptr<BoardTargets> targets_;
+  Announcer announcer_;
   BoardKeys* keys_ = nullptr;
 };
 
