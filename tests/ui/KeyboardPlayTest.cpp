@@ -3,6 +3,7 @@
 // nothing beneath them.
 #include <QLabel>
 #include <QScreen>
+#include <map>
 
 #include "tests/ui/UiFixture.h"
 #include "ui/TargetFrame.h"
@@ -100,21 +101,16 @@ TEST_F(KeyboardPlay, TheCursorShowsAtTheFirstKeyThenWalksRowsOntoTheArrowsAndSto
   EXPECT_TRUE(form->Keys().CursorShown());
   EXPECT_NE(WindowShot(), untouched);
 
-  const struct {
-    Qt::Key key;
-    char lands;
-  } walk[] = {
-      {Qt::Key_Down, 'B'},  {Qt::Key_Left, 'B'},  // no arrows beside rows 2 and 3
-      {Qt::Key_Up, 'A'},    {Qt::Key_Up, 'A'},    {Qt::Key_Left, 'Q'},
-      {Qt::Key_Left, 'Q'},  {Qt::Key_Down, 'R'},  // the arrows of one side, rows 2 and 3 stepped
-                                                  // over
-      {Qt::Key_Down, 'R'},  {Qt::Key_Right, 'D'}, {Qt::Key_Right, 'H'},
-      {Qt::Key_Right, 'L'}, {Qt::Key_Right, 'P'}, {Qt::Key_Right, 'T'},
-      {Qt::Key_Right, 'T'}, {Qt::Key_Up, 'S'},    {Qt::Key_Left, 'M'},
-  };
-  for (const auto& step : walk) {
-    Press(step.key);
-    EXPECT_EQ(form->Keys().Cursor(), TargetOf(step.lands)) << "towards " << step.lands;
+  // Keys by their initial (Down, Left, Up, Right) and the move letter of the target each lands
+  // on: no arrows beside rows 2 and 3, so Left from B stays; Left from A reaches the arrow Q, Down
+  // from Q its partner R beside row 4; Right runs along row 4 onto T; Up from T reaches S.
+  const std::string keys = "DLUULLDDRRRRRRUL";
+  const std::string lands = "BBAAQQRRDHLPTTSM";
+  const std::map<char, Qt::Key> key = {
+      {'D', Qt::Key_Down}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up}, {'R', Qt::Key_Right}};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    Press(key.at(keys[i]));
+    EXPECT_EQ(form->Keys().Cursor(), TargetOf(lands[i])) << "step " << i + 1;
   }
   // Nothing was clicked on the way, and the board was not even in play.
   EXPECT_EQ(game->View().board, Position::Goal());
