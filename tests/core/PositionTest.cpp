@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <vector>
 
 #include "core/Position.h"
 #include "core/Tiles.h"
@@ -17,23 +16,6 @@ TEST(Goal, JoinsEachStrandInItsColumnWithTheBlankTopRight) {
   EXPECT_EQ(goal.Blank(), (Cell{4, 1}));
   EXPECT_TRUE(goal.IsGoal());
   EXPECT_EQ(goal.MatchesWithGoal(), kCellCount);
-}
-
-TEST(Goal, ClosesEachStrandInItsOwnColumnFromItsTopBendToItsBottomBend) {
-  const Position goal = Position::Goal();
-  for (int column = 1; column <= kBoardSize; ++column) {
-    std::vector<Piece> pieces;
-    for (int row = 1; row <= kBoardSize; ++row) {
-      const int code = goal.At({column, row});
-      if (code == kBlank) continue;
-      EXPECT_EQ(StrandOf(code), static_cast<Strand>(column - 1)) << "code " << code;
-      pieces.push_back(PieceOf(code));
-    }
-    ASSERT_GE(pieces.size(), 3u);
-    EXPECT_EQ(pieces.front(), Piece::kTopBend) << "column " << column;
-    EXPECT_EQ(pieces.back(), Piece::kBottomBend) << "column " << column;
-    for (std::size_t i = 1; i + 1 < pieces.size(); ++i) EXPECT_EQ(pieces[i], Piece::kCrossing);
-  }
 }
 
 TEST(FromCodes, ReadsTheCodesInTileIndexOrder) {
