@@ -1,14 +1,23 @@
-// Accessible names from the spoken texts, and the one announcement the window makes itself.
+// Accessible names from the spoken texts, and the announcements of the status labels.
 #include "ui/BoardSpeech.h"
 
 #include <QAccessible>
-#include <QWidget>
+#include <QLabel>
 
 #include "core/Move.h"
 #include "core/Tiles.h"
 #include "text/SpokenText.h"
 
 namespace kelvora::ui {
+
+namespace {
+
+// What a screen reader reads for a label: its own name, else its text.
+QString Words(const QLabel& label) {
+  return label.accessibleName().isEmpty() ? label.text() : label.accessibleName();
+}
+
+}  // namespace
 
 QString TileSpeech(int code, Cell cell) {
   if (code == kBlank) return QString::fromStdString(text::SpokenBlank(cell.column, cell.row));
@@ -42,9 +51,22 @@ QString StatusSpeech(StatusLabel label, const QString& caption) {
   return QString::fromStdString(text::SpokenStatus(heading, caption.toStdString()));
 }
 
-void Announce(QWidget& widget) {
-  QAccessibleEvent event(&widget, QAccessible::NameChanged);
+void Announcer::Caption(QLabel& label, StatusLabel which, const QString& caption) {
+  const QString before = Words(label);
+  // The name first: Qt announces a label's new text itself only while the label has no name of
+  // its own, so a screen reader hears the new figure once, with its heading.
+  label.setAccessibleName(StatusSpeech(which, caption));
+  label.setText(caption);
+  const QString after = Words(label);
+  if (after != before && !after.isEmpty() && !label.isHidden()) emit announced(&label, after);
+}
+
+void Announcer::Appeared(QLabel& label) {
+  const QString words = Words(label);
+  if (words.isEmpty()) return;
+  QAccessibleEvent event(&label, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&event);
+  emit announced(&label, words);
 }
 
 }  // namespace kelvora::ui

@@ -1,12 +1,14 @@
 // The main window as a screen reader hears it: the accessible names of the tiles, the arrows and
-// the status labels, and the announcement of a status caption.
+// the status labels, and the announcements of the status labels as they change or appear.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include "core/Cells.h"
 #include "core/Screen.h"
 
+class QLabel;
 class QWidget;
 
 namespace kelvora::ui {
@@ -19,8 +21,22 @@ QString ArrowSpeech(int arrow);
 // where the caption says it all, so that the label's own text is its name.
 QString StatusSpeech(StatusLabel label, const QString& caption);
 
-// Tells a screen reader that the widget's name has something new to say, as Qt does itself
-// when a label's text changes.
-void Announce(QWidget& widget);
+// Names the status labels and announces their news: a changed figure, a message that appeared.
+// Qt tells a screen reader, and no one else, and only while one is attached; `announced` tells
+// anyone who listens the same words.
+class Announcer : public QObject {
+  Q_OBJECT
+
+ public:
+  using QObject::QObject;
+
+  // The label shows `caption` from now on; a shown label that says something new announces it.
+  void Caption(QLabel& label, StatusLabel which, const QString& caption);
+  // The label has just appeared: what it says is news, though it did not change.
+  void Appeared(QLabel& label);
+
+ signals:
+  void announced(QWidget* label, const QString& words);
+};
 
 }  // namespace kelvora::ui

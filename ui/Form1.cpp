@@ -282,23 +282,18 @@ void Form1::ShowTile(int tileIndex) {
 }
 
 void Form1::SetCaption(StatusLabel label, const std::string& caption) {
-  QLabel* shown = LabelFor(label);
-  const QString text = QString::fromStdString(caption);
-  // The name first: Qt announces a label's new text only while the label has no name of its
-  // own, and a screen reader then hears the figure once, with its heading.
-  shown->setAccessibleName(StatusSpeech(label, text));
-  shown->setText(text);
+  announcer_.Caption(*LabelFor(label), label, QString::fromStdString(caption));
 }
 
 void Form1::SetLabelVisible(StatusLabel label, bool visible) {
   QLabel* shown = LabelFor(label);
   const bool appears = visible && shown->isHidden();
   shown->setVisible(visible);
-  // A caption that appears is news as much as one that changes: the completion message never
-  // changes, it only appears.
-  if (appears && !shown->text().isEmpty() && label != StatusLabel::kBack &&
-      label != StatusLabel::kNext && label != StatusLabel::kBestHeading) {
-    Announce(*shown);
+  // The status that appears is news as much as one that changes: the completion message never
+  // changes, it only appears. The navigation and the heading of the best are not.
+  if (appears && label != StatusLabel::kBack && label != StatusLabel::kNext &&
+      label != StatusLabel::kBestHeading) {
+    announcer_.Appeared(*shown);
   }
 }
 

@@ -15,6 +15,7 @@
 #include "game/Kelvora.h"
 #include "solver/HintSolver.h"
 #include "ui/BoardKeys.h"
+#include "ui/BoardSpeech.h"
 #include "ui/BoardTargets.h"
 #include "ui/ClickableLabel.h"
 #include "ui/HintAdvisor.h"
@@ -76,6 +77,8 @@ class Form1 : public QMainWindow, public Screen {
   // The hint on show: its frame's target, or -1; the moves it says are left ("" when none).
   int HintTarget() const;
   QString HintMovesText() const;
+  // The status news as a screen reader is told it.
+  const Announcer& Announcements() const { return announcer_; }
 
  private:
   // The clicks of the control arrays, by index within the array.
@@ -96,6 +99,7 @@ class Form1 : public QMainWindow, public Screen {
   std::array<ShapeBox*, 5> shape1_{};
   std::array<ShapeBox*, 8> shape2_{};
   std::unique_ptr<BoardTargets> targets_;
+  Announcer announcer_;
   BoardKeys* keys_ = nullptr;
   std::string hintFolder_;
   solver::TableSize hintSize_ = solver::TableSize::Full;
