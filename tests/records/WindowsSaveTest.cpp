@@ -2,9 +2,8 @@
 // longer, and a folder whose access list keeps the player out.
 #include <windows.h>
 // After windows.h, which it needs.
-#include <sddl.h>
-
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <atomic>
 #include <chrono>
@@ -24,8 +23,8 @@ using testing::DiskFolder;
 // The data file open in another program that shares it with no one, as a virus scanner, an
 // indexer or a sync client may have it while it looks at the file.
 HANDLE Hold(const std::string& path) {
-  return CreateFileW(PathFromUtf8(path).wstring().c_str(), GENERIC_READ, 0, nullptr,
-                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(PathFromUtf8(path).wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 constexpr const char* kOld = "1\r\n0\r\n\"\"\r\n";
