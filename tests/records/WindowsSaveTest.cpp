@@ -1,9 +1,11 @@
 // Saves where Windows decides: a data file another program holds open for a moment or for
 // longer, and a folder whose access list keeps the player out.
+// clang-format off
 #include <windows.h>
-// After windows.h, which it needs.
+#include <sddl.h>  // needs windows.h before it
+// clang-format on
+
 #include <gtest/gtest.h>
-#include <sddl.h>
 
 #include <atomic>
 #include <chrono>
