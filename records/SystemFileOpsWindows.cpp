@@ -111,7 +111,13 @@ int SystemFileOps::Rename(const std::string& from, const std::string& to) {
     const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
                       error == ERROR_ACCESS_DENIED;
     if (!busy || attempt == 9) {
-      errno = ErrnoOf(error);
+      // The new file was just made in the same folder, so a refusal to put it over an existing,
+      // writable file comes from whoever holds that file open (wine says "access denied" where
+      // Windows says "sharing violation").
+      const DWORD attributes = GetFileAttributesW(target.c_str());
+      const bool heldOpen = error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+                            (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+      errno = heldOpen ? ErrnoOf(ERROR_SHARING_VIOLATION) : ErrnoOf(error);
       return -1;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

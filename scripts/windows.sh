@@ -31,6 +31,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe=d"
 wine=/usr/lib/wine/wine64
 stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
 trap stop_wine EXIT
+mkdir -p "$WINEPREFIX"
 stop_wine
 wineserver -p </dev/null >/dev/null 2>&1
 stage "preparing wine"

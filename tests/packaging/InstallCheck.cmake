@@ -1,7 +1,8 @@
 # Installs a build into a scratch folder twice and checks the game folder a player gets: the
-# game and kelvora-stages side by side and running, the icon and desktop entry, the data files
-# first delivered, and a player's records left alone by the second install.
-# cmake -DBUILD_DIR=... -DPREFIX=... -P InstallCheck.cmake
+# game and kelvora-stages side by side and running, the system's own files (the icon and desktop
+# entry, or the substitute faces), the data files first delivered, and a player's records left
+# alone by the second install.
+# cmake -DBUILD_DIR=... -DPREFIX=... "-DPROGRAM_FILES=..." -DSTAGES_TOOL=... [-DEMULATOR=...] -P InstallCheck.cmake
 function(install_game)
   execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                   RESULT_VARIABLE installed OUTPUT_QUIET)
@@ -12,19 +13,21 @@ endfunction()
 
 file(REMOVE_RECURSE ${PREFIX})
 install_game()
-foreach(file kelvora kelvora-stages kelvora.png kelvora.desktop
-             MENDATA1.txt MENDATA2.txt BEST1.txt BEST2.txt)
+foreach(file ${PROGRAM_FILES} MENDATA1.txt MENDATA2.txt BEST1.txt BEST2.txt)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "the game folder ${PREFIX} has no ${file}")
   endif()
 endforeach()
-execute_process(COMMAND ${PREFIX}/kelvora-stages --help RESULT_VARIABLE helped OUTPUT_QUIET)
+execute_process(COMMAND ${EMULATOR} ${PREFIX}/${STAGES_TOOL} --help
+                RESULT_VARIABLE helped OUTPUT_QUIET)
 if(NOT helped EQUAL 0)
   message(FATAL_ERROR "the installed kelvora-stages does not run: ${helped}")
 endif()
-file(READ ${PREFIX}/kelvora.desktop entry)
-if(NOT entry MATCHES "Exec=\"${PREFIX}/kelvora\"")
-  message(FATAL_ERROR "the desktop entry does not start ${PREFIX}/kelvora:\n${entry}")
+if(EXISTS ${PREFIX}/kelvora.desktop)
+  file(READ ${PREFIX}/kelvora.desktop entry)
+  if(NOT entry MATCHES "Exec=\"${PREFIX}/kelvora\"")
+    message(FATAL_ERROR "the desktop entry does not start ${PREFIX}/kelvora:\n${entry}")
+  endif()
 endif()
 
 # A record earned since the first install survives the next one. (Compared as hexadecimal: a

@@ -31,8 +31,8 @@ TEST(PosixSave, AFolderThePlayerMayNotWriteIntoIsReportedAndItsFileKept) {
   const DiskFolder folder("posix-save");
   const std::string path = folder.Path("BEST2.txt");
   folder.Write("BEST2.txt", "0\r\n9999\r\n");
-  fs::permissions(folder.path, fs::perms::owner_write | fs::perms::group_write |
-                                   fs::perms::others_write,
+  fs::permissions(folder.path,
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   ChildProcess child = ChildProcess::StartPart({path});
   ASSERT_TRUE(child.Started());

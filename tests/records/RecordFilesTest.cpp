@@ -100,7 +100,8 @@ TEST(RecordFilesSave, WritesTheExampleLayoutExactly) {
   Records records;
   records.prepared = {{StageSolvedByM(), 23, "QRSTQRSTQRSTQRSTQRSTQRS"}, {StageSolvedByS(), 0, ""}};
   ASSERT_TRUE(files.SavePreparedBests(records).empty());
-  EXPECT_EQ(store.files[kIn + "BEST1.txt"], "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n");
+  EXPECT_EQ(store.files[kIn + "BEST1.txt"],
+            "2\r\n23\r\n\"QRSTQRSTQRSTQRSTQRSTQRS\"\r\n0\r\n\"\"\r\n");
 }
 
 TEST(RecordFilesSave, ARandomSaveThatFailsOnTheStagesLeavesTheRecordFileAlone) {
@@ -294,8 +295,7 @@ TEST(RecordFilesLoad, EveryDamageStopsTheLoadNamingFileLineAndWhatBelongsThereAn
       RecordFiles(store, kG).Load();
       ADD_FAILURE() << damage.what << ": loaded";
     } catch (const DataFileError& error) {
-      const std::string named =
-          kIn + (damage.namedFile ? damage.namedFile : damage.damagedFile);
+      const std::string named = kIn + (damage.namedFile ? damage.namedFile : damage.damagedFile);
       EXPECT_EQ(error.Path(), named) << damage.what;
       EXPECT_EQ(error.Line(), damage.line) << damage.what;
       EXPECT_EQ(error.Expected(), damage.expected) << damage.what;

@@ -76,7 +76,8 @@ TEST(SaveKill, EveryKillLeavesWholeFilesAndNoFinishedSaveIsLost) {
   const int kills = Kills();
   for (int kill = 0; kill < kills; ++kill) {
     std::filesystem::remove(PathFromUtf8(report));
-    ChildProcess child = ChildProcess::StartPart({folder.Text(), std::to_string(onDisk + 1), report});
+    ChildProcess child =
+        ChildProcess::StartPart({folder.Text(), std::to_string(onDisk + 1), report});
     ASSERT_TRUE(child.Started());
     // Starting a process takes longer than a save, and longest under an emulator: the moment of
     // the kill is counted from when the child opens its report, just before its first save.

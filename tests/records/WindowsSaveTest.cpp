@@ -1,8 +1,9 @@
 // Saves where Windows decides: a data file another program holds open for a moment or for
 // longer, and a folder whose access list keeps the player out.
+// clang-format off
 #include <windows.h>
-// After windows.h, which it needs.
-#include <sddl.h>
+#include <sddl.h>  // needs windows.h before it
+// clang-format on
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,8 @@ using testing::DiskFolder;
 // The data file open in another program that shares it with no one, as a virus scanner, an
 // indexer or a sync client may have it while it looks at the file.
 HANDLE Hold(const std::string& path) {
-  return CreateFileW(PathFromUtf8(path).wstring().c_str(), GENERIC_READ, 0, nullptr,
-                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(PathFromUtf8(path).wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 constexpr const char* kOld = "1\r\n0\r\n\"\"\r\n";

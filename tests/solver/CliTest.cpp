@@ -192,8 +192,8 @@ TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 4 * 16);
 
   const Outcome unwritable =
-      RunTool({"generate", "--pars", "2", "--out",
-               Utf8FromPath(folder_ / "no" / "such" / "folder"), "--tables", "small"});
+      RunTool({"generate", "--pars", "2", "--out", Utf8FromPath(folder_ / "no" / "such" / "folder"),
+               "--tables", "small"});
   EXPECT_EQ(unwritable.status, stages::kExitFailed);
 }
 
@@ -201,13 +201,14 @@ TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
 TEST_F(StagesToolTest, OffATerminalTheFirstRunReportsProgressInWholeLines) {
   const fs::path log = folder_ / "stderr.txt";
   fs::create_directories(folder_);
-  ChildProcess tool = ChildProcess::Start(KELVORA_STAGES_TOOL, {"solve", kGoal, "--tables", "small"},
-                                          "", Utf8FromPath(log));
+  ChildProcess tool = ChildProcess::Start(
+      KELVORA_STAGES_TOOL, {"solve", kGoal, "--tables", "small"}, "", Utf8FromPath(log));
   ASSERT_EQ(tool.Wait(), 0);
   std::ifstream in(log);
   const std::string text{std::istreambuf_iterator<char>(in), {}};
   EXPECT_EQ(text.find('\r'), std::string::npos) << text;
-  EXPECT_NE(text.find("building the solver's tables in " + Utf8FromPath(folder_)), std::string::npos)
+  EXPECT_NE(text.find("building the solver's tables in " + Utf8FromPath(folder_)),
+            std::string::npos)
       << text;
   EXPECT_NE(text.find(": 100%\n"), std::string::npos) << text;
   // A line every tenth of each of the four small tables, not every percent.

@@ -21,8 +21,8 @@ class ChildProcess {
                             const std::string& outFile = "", const std::string& errFile = "");
 
   // Starts this test program again, running the current test only, in which ChildPart() then
-  // returns `part` (one field or more): the test sees it is the child and plays the child's part. Its output goes
-  // where this program's goes, so that a child's failure shows in the log.
+  // returns `part` (one field or more): the test sees it is the child and plays the child's part.
+  // Its output goes where this program's goes, so that a child's failure shows in the log.
   static ChildProcess StartPart(const std::vector<std::string>& part);
 
   ChildProcess(ChildProcess&& other) noexcept;

@@ -38,7 +38,9 @@ class DiskFolder {
   // The folder as the game writes it: UTF-8, the system's separators.
   std::string Text() const { return Utf8FromPath(path); }
   // A file in the folder, as the game names it.
-  std::string Path(const std::string& name) const { return Utf8FromPath(path / PathFromUtf8(name)); }
+  std::string Path(const std::string& name) const {
+    return Utf8FromPath(path / PathFromUtf8(name));
+  }
 
   static std::string Contents(const std::string& file) {
     std::ifstream in(PathFromUtf8(file), std::ios::binary);
