@@ -229,7 +229,8 @@ void Form1::PresentHint(const solver::Hint& hint) {
     hintFrame_->setObjectName(QStringLiteral("ヒント枠"));
     hintMoves_ = new QLabel(targets_->Board());
     hintMoves_->setObjectName(QStringLiteral("ヒント手数"));
-    hintMoves_->setFont(GameFont(Face::kGothic, 16));
+    hintMoves_->setFont(GameFont(Face::kGothic, 18));
+    hintMoves_->setAlignment(Qt::AlignCenter);
     hintMoves_->setAttribute(Qt::WA_TransparentForMouseEvents);
     hintMoves_->setStyleSheet(QStringLiteral(
         "QLabel { color: white; background: black; border: 2px solid rgb(255, 0, 255);"
@@ -237,21 +238,23 @@ void Form1::PresentHint(const solver::Hint& hint) {
   }
   const int target = hint.move;
   hintFrame_->ShowOn(target);
-  hintMoves_->setText(QString::fromStdString(text::MovesLeft(hint.movesLeft)));
+  // Inside the foot of a hinted tile, on one line; beside a hinted arrow, on two, on the side
+  // away from the tiles (above the top row's, below the bottom row's), where the narrow margin
+  // beside the board holds it: no other tile or arrow is covered.
+  QString said = QString::fromStdString(text::MovesLeft(hint.movesLeft));
+  const bool arrow = target >= kCellCount;
+  if (arrow) said.replace(said.indexOf(u' '), 1, u'\n');
+  hintMoves_->setText(said);
   hintMoves_->adjustSize();
-
-  // Inside the foot of a hinted tile; beside a hinted arrow, on the side away from the tiles
-  // (above the top row's, below the bottom row's), so that no other tile or arrow is covered.
   const QRect at = targets_->Geometry(target);
   const QSize size = hintMoves_->size();
   const QRect board = targets_->Board()->rect();
-  int left = at.center().x() - size.width() / 2;
   int top = at.bottom() - TargetFrame::kOutside - size.height();
-  if (target >= kCellCount) {
-    left = at.center().x() < board.center().x() ? at.right() + 1 - size.width() : at.left();
+  if (arrow) {
     top = at.center().y() < board.center().y() ? at.top() - TargetFrame::kOutside - size.height()
                                                : at.bottom() + TargetFrame::kOutside + 1;
   }
+  const int left = at.center().x() - size.width() / 2;
   hintMoves_->move(std::clamp(left, 0, board.width() - size.width()), top);
   hintMoves_->raise();
   hintMoves_->show();
@@ -268,7 +271,8 @@ int Form1::HintTarget() const {
 }
 
 QString Form1::HintMovesText() const {
-  return hintMoves_ != nullptr && !hintMoves_->isHidden() ? hintMoves_->text() : QString();
+  if (hintMoves_ == nullptr || hintMoves_->isHidden()) return {};
+  return hintMoves_->text().replace(u'\n', u' ');
 }
 
 void Form1::SetTilePicture(int tileIndex, int code) {

@@ -24,6 +24,9 @@ class BeepCounter : public Screen {
   void SetLabelVisible(StatusLabel label, bool visible) override {
     window_.SetLabelVisible(label, visible);
   }
+  void SetToolTip(StatusLabel label, const std::string& tip) override {
+    window_.SetToolTip(label, tip);
+  }
   void Beep() override { ++beeps; }
   void ShowMessage(const std::string& title, const std::string& text) override {
     window_.ShowMessage(title, text);
