@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <map>
 #include <random>
@@ -10,8 +11,10 @@
 #include <vector>
 
 #include "core/HistoryReplay.h"
+#include "solver/Checksum.h"
 #include "solver/GameShuffle.h"
 #include "solver/PatternSets.h"
+#include "solver/PatternTableBuilder.h"
 #include "solver/ProgressBar.h"
 #include "solver/Solver.h"
 #include "solver/TableCache.h"
@@ -52,6 +55,25 @@ int Build(const std::string& folder, TableSize size) {
   LoadTables(folder, size, true);
   std::printf("all tables ready in %.1f s\n", SecondsSince(start));
   return 0;
+}
+
+// One table built in memory, for comparing builders: wall and processor time.
+int Table(const std::string& name, int threads) {
+  for (const auto& space : kelvora::solver::PatternsFor(TableSize::Full)) {
+    if (space.Name() != name) continue;
+    const auto start = Clock::now();
+    const std::clock_t processor = std::clock();
+    kelvora::solver::PatternTableBuilder builder(space, threads);
+    const auto words = builder.Build();
+    std::printf("table %s on %d threads: %.1f s, processor %.1f s, checksum %016llx\n",
+                name.c_str(), threads, SecondsSince(start),
+                static_cast<double>(std::clock() - processor) / CLOCKS_PER_SEC,
+                static_cast<unsigned long long>(kelvora::solver::Checksum(
+                    {reinterpret_cast<const std::uint8_t*>(words.data()), words.size() * 8})));
+    return 0;
+  }
+  std::fprintf(stderr, "no full table is named %s\n", name.c_str());
+  return 2;
 }
 
 // Codes of shuffled stages, one comma-separated stage a line, for timing whole processes.
@@ -119,6 +141,7 @@ int main(int argc, char** argv) {
                              ? TableSize::Small
                              : TableSize::Full;
   if (args[0] == "build") return Build(args[1], size);
+  if (args[0] == "table") return Table(args[1], args.size() > 2 ? std::atoi(args[2].c_str()) : 2);
   if (args[0] == "shuffled" && args.size() > 2) {
     return Shuffled(std::atoi(args[1].c_str()), std::strtoull(args[2].c_str(), nullptr, 10));
   }
