@@ -203,6 +203,7 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   }
 
   Claim(table_, space_.GoalIndex(), 0);
+  if (progress_) progress_(0.0);
   std::uint64_t reached = 1;
   std::uint64_t layerSize = 1;
   bool expanding = true;
