@@ -179,7 +179,7 @@ std::uint64_t PatternSpace::Index(const Layout& layout) const {
   const std::uint32_t tiles = TileCells(layout);
   std::array<std::uint32_t, kMaxGroups> cells{};
   for (int g = 0; g < blankGroup_; ++g) cells[g] = layout.Cells(g);
-  return IndexOf(RankOfPlaces(cells, tiles), RankOfCellSet(tiles),
+  return IndexOf(RankOfCellSet(tiles), RankOfPlaces(cells, tiles),
                  BlankRank(tiles, BlankCell(layout)));
 }
 
@@ -190,8 +190,8 @@ int PatternSpace::BlankCellAt(std::uint32_t tileCells, std::uint32_t blankRank) 
 Layout PatternSpace::LayoutAt(std::uint64_t index) const {
   const std::uint64_t rest = index / BlankRadix();
   const auto blankRank = static_cast<std::uint32_t>(index % BlankRadix());
-  const std::uint32_t tiles = CellSetAt(static_cast<std::uint32_t>(rest % cellSetCount_));
-  const std::uint32_t labelling = LabellingAt(static_cast<std::uint32_t>(rest / cellSetCount_));
+  const std::uint32_t tiles = CellSetAt(static_cast<std::uint32_t>(rest / labellingCount_));
+  const std::uint32_t labelling = LabellingAt(static_cast<std::uint32_t>(rest % labellingCount_));
   std::array<std::uint32_t, kMaxGroups> cells{};
   int slot = 0;
   for (std::uint32_t left = tiles; left != 0; left &= left - 1, ++slot) {

@@ -16,11 +16,13 @@ namespace kelvora::solver {
 // An abstract position says where the blank and a chosen set of the goal's tiles are; every
 // other tile looks alike.
 //
-// Its index has three digits, the first the most significant: the labelling (which kind of
-// followed tile stands in each of their cells, read in cell order), the set of cells the followed
-// tiles hold, and the blank's rank among the cells they leave free. A followed tile sliding into
-// the blank passes no other cell, so the labelling stays and the move keeps within the entries of
-// one labelling, a few kilobytes; any other tile sliding only moves the blank's rank by one.
+// Its index has three digits, the first the most significant: the set of cells the followed tiles
+// hold, their labelling (which kind of followed tile stands in each of those cells, read in cell
+// order), and the blank's rank among the cells they leave free. A move sends every entry of one
+// cell set (about ten kilobytes of table) into the entries of one other cell set: a turn's
+// reordering of the labelling depends only on the cell set, and a followed tile sliding into the
+// blank passes no other cell, so the labelling stays. Any other tile sliding only moves the
+// blank's rank by one.
 class PatternSpace {
  public:
   // A labelling packs four bits a followed tile, the group of the tile in the lowest cell first.
@@ -57,8 +59,8 @@ class PatternSpace {
   std::uint32_t CellSetCount() const { return cellSetCount_; }
   // The cells left free, the radix of the blank's rank.
   std::uint32_t BlankRadix() const { return kCellCount - tileCount_; }
-  std::uint64_t IndexOf(std::uint32_t labelling, std::uint32_t cellSet, std::uint32_t blank) const {
-    return (std::uint64_t{labelling} * cellSetCount_ + cellSet) * BlankRadix() + blank;
+  std::uint64_t IndexOf(std::uint32_t cellSet, std::uint32_t labelling, std::uint32_t blank) const {
+    return (std::uint64_t{cellSet} * labellingCount_ + labelling) * BlankRadix() + blank;
   }
   std::uint32_t CellSetAt(std::uint32_t rank) const { return digits_->cellSets[rank]; }
   // cells must hold TileCount() cells.

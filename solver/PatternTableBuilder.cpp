@@ -81,7 +81,8 @@ struct PatternTableBuilder::Run {
   std::uint64_t first = kNotYet;
   std::uint32_t labelling = 0;
   std::uint32_t tiles = 0;
-  const std::uint16_t* turnedLabellings = nullptr;
+  // By the blank's rank.
+  std::array<std::uint8_t, kCellCount> freeCells{};
   const std::uint16_t* perms = nullptr;
   std::array<std::uint64_t, 4> turnedFirst{};
   std::array<std::uint32_t, 4> turnedTiles{};
@@ -124,14 +125,14 @@ void PatternTableBuilder::MakeTurnTables() {
   permCount_ = static_cast<std::uint32_t>(perms.size());
   const std::uint32_t labellings = space_.LabellingCount();
   turnedLabellings_.assign(std::size_t{labellings} * permCount_, 0);
-  for (std::uint32_t rank = 0; rank < labellings; ++rank) {
-    const std::uint32_t labelling = space_.LabellingAt(rank);
-    for (std::uint32_t p = 0; p < permCount_; ++p) {
+  for (std::uint32_t p = 0; p < permCount_; ++p) {
+    for (std::uint32_t rank = 0; rank < labellings; ++rank) {
+      const std::uint32_t labelling = space_.LabellingAt(rank);
       std::uint32_t turned = 0;
       for (int slot = 0; slot < space_.TileCount(); ++slot) {
         turned |= ((labelling >> (4 * slot)) & 0xF) << (4 * ((perms[p] >> (4 * slot)) & 0xF));
       }
-      turnedLabellings_[std::size_t{rank} * permCount_ + p] =
+      turnedLabellings_[std::size_t{p} * labellings + rank] =
           static_cast<std::uint16_t>(space_.RankOfLabelling(turned));
     }
   }
@@ -139,11 +140,14 @@ void PatternTableBuilder::MakeTurnTables() {
 
 void PatternTableBuilder::Decode(Run& run, std::uint64_t index) const {
   const std::uint64_t rest = index / space_.BlankRadix();
-  const auto cellSet = static_cast<std::uint32_t>(rest % space_.CellSetCount());
+  const auto cellSet = static_cast<std::uint32_t>(rest / space_.LabellingCount());
   run.first = rest * space_.BlankRadix();
-  run.labelling = static_cast<std::uint32_t>(rest / space_.CellSetCount());
+  run.labelling = static_cast<std::uint32_t>(rest % space_.LabellingCount());
   run.tiles = space_.CellSetAt(cellSet);
-  run.turnedLabellings = &turnedLabellings_[std::size_t{run.labelling} * permCount_];
+  int rank = 0;
+  for (std::uint32_t open = ~run.tiles & 0xFFFF; open != 0; open &= open - 1) {
+    run.freeCells[rank++] = static_cast<std::uint8_t>(std::countr_zero(open));
+  }
   run.perms = &permOf_[std::size_t{cellSet} * 4];
   run.turnedFirst.fill(kNotYet);
 }
@@ -152,7 +156,7 @@ template <typename Visit>
 bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit visit) const {
   if (index < run.first || index - run.first >= space_.BlankRadix()) Decode(run, index);
   const auto blankRank = static_cast<std::uint32_t>(index - run.first);
-  const int blank = PatternSpace::BlankCellAt(run.tiles, blankRank);
+  const int blank = run.freeCells[blankRank];
   const MoveList moves = LegalMoves(blank);
   for (int m = 0; m < moves.count; ++m) {
     const MoveIndex move = moves.moves[m];
@@ -164,7 +168,7 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
       } else {
         // The tile passes no cell, so the labelling and the blank's rank stay.
         const std::uint32_t tiles = run.tiles ^ (1u << move) ^ (1u << blank);
-        neighbour = space_.IndexOf(run.labelling, space_.RankOfCellSet(tiles), blankRank);
+        neighbour = space_.IndexOf(space_.RankOfCellSet(tiles), run.labelling, blankRank);
       }
     } else {
       const int turn = move - kRow1Right;
@@ -172,8 +176,11 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
       if (((run.tiles | 1u << blank) & RowCells(move)) == 0) continue;
       if (run.turnedFirst[turn] == kNotYet) {
         run.turnedTiles[turn] = TurnCells(run.tiles, move);
-        run.turnedFirst[turn] = space_.IndexOf(run.turnedLabellings[run.perms[turn]],
-                                               space_.RankOfCellSet(run.turnedTiles[turn]), 0);
+        const std::uint16_t labelling =
+            turnedLabellings_[std::size_t{run.perms[turn]} * space_.LabellingCount() +
+                              run.labelling];
+        run.turnedFirst[turn] =
+            space_.IndexOf(space_.RankOfCellSet(run.turnedTiles[turn]), labelling, 0);
       }
       neighbour = run.turnedFirst[turn] +
                   PatternSpace::BlankRank(run.turnedTiles[turn], BlankAfter(move, blank));

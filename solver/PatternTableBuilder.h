@@ -28,8 +28,9 @@ class PatternTableBuilder {
   struct Run;
 
   // The labellings the four turns make of each labelling: tiles turned with a row can pass
-  // others in cell order. Depends only on the cell set and the turn, so each labelling has one
-  // row of results, and the row of the labelling in hand stays in the processor's cache.
+  // others in cell order. How they are reordered depends only on the cell set and the turn, a
+  // few hundred ways in all, and the results for one way lie together as the entries of a cell
+  // set do.
   void MakeTurnTables();
   // Expands the positions of the last layer (cheap while that layer is small) or asks every
   // position not reached yet whether it touches the last layer (cheap once few are left).
@@ -48,7 +49,7 @@ class PatternTableBuilder {
   const PatternSpace space_;
   int threads_;
   Progress progress_;
-  // Perm numbers by cell set and turn, and the turned labellings by labelling and perm number.
+  // The way a turn reorders by cell set and turn, and the turned labellings by way and labelling.
   std::vector<std::uint16_t> permOf_;
   std::vector<std::uint16_t> turnedLabellings_;
   std::uint32_t permCount_ = 0;

@@ -89,7 +89,9 @@ TEST(HintSolver, EveryPositionOneMoveOffAHintedPathGetsItsShortestCount) {
         const Position off = Play(on, moves.moves[m]);
         const std::optional<solver::Hint> hint = hints.Next(off);
         ASSERT_EQ(hint.has_value(), off != Position::Goal());
-        if (hint) ASSERT_EQ(hint->movesLeft, OptimalLength(off)) << "walk " << walk;
+        if (hint) {
+          ASSERT_EQ(hint->movesLeft, OptimalLength(off)) << "walk " << walk;
+        }
       }
     }
     for (std::size_t at = 0; at + 1 < path.size(); ++at) {
