@@ -267,11 +267,16 @@ bool RandomStages(kelvora::solver::HintSolver& hints, int count, std::uint64_t s
 }
 
 int Hints(const std::string& folder, int count, std::uint64_t seed) {
+  auto start = Clock::now();
   kelvora::solver::HintSolver hints(folder, TableSize::Full);
-  std::printf("tables %s cached\n", hints.TablesCached() ? "all" : "not all");
+  const double made = SecondsSince(start);
+  start = Clock::now();
+  const bool cached = hints.TablesCached();
+  std::printf("hint solver made in %.4f s; tables %s cached, told in %.4f s\n", made,
+              cached ? "all" : "not all", SecondsSince(start));
   kelvora::solver::ProgressBar bar(std::cerr);
   const std::atomic<bool> never{false};
-  const auto start = Clock::now();
+  start = Clock::now();
   hints.Prepare([&](double done) { bar.Show("all", done); }, never);
   std::printf("tables ready in %.1f s\n", SecondsSince(start));
   const bool delivered =
