@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the release solver and times it: both full tables built from nothing, 100 stages shuffled
-# the way the game shuffles them, and whole `kelvora-stages solve` processes on cached tables.
+# Builds the release solver and times it: both full tables built from nothing on two threads, 100
+# stages shuffled the way the game shuffles them, whole `kelvora-stages solve` processes on cached
+# tables, and the game's hints on the delivered stages and on shuffled ones.
 # Peak memory comes from /usr/bin/time. Usage: scripts/bench-solver.sh [STAGES] [PROCESSES]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +21,7 @@ export KELVORA_CACHE_DIR="$cache"
 
 peak() { sed -n 's/.*Maximum resident set size (kbytes): //p' "$1" | awk '{printf "%.0f MiB", $1/1024}'; }
 
-echo "== (a) building the full tables from scratch ($(nproc) cores)"
+echo "== (a) building the full tables from scratch (2 threads, $(nproc) cores)"
 /usr/bin/time -v -o "$cache/build.time" "$bench" build "$cache" 2> >(tr '\r' '\n' | grep -v '^building' >&2)
 echo "peak memory: $(peak "$cache/build.time")"
 ls -l "$cache"/*.table | awk '{print "cache file " $NF ": " $5 " bytes"}'
@@ -42,3 +43,7 @@ sort -n "$cache/processes" | awk '
   { wall[NR] = $1; if ($2 > rss) rss = $2 }
   END { printf "median %.2f s, slowest %.2f s wall; peak memory %.0f MiB\n",
                wall[int((NR + 1) / 2)], wall[NR], rss / 1024 }'
+
+echo
+echo "== (d) hints: every delivered stage followed to the goal in its par, then $stages shuffled stages"
+"$bench" hints "$cache" "$stages" 2024 | grep -v '^stage '

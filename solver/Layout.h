@@ -25,6 +25,13 @@ class Layout {
         (words_[group / 4] & ~(std::uint64_t{0xFFFF} << shift)) | (std::uint64_t(cells) << shift);
   }
 
+  // The cells any group holds.
+  std::uint32_t AllCells() const {
+    std::uint64_t cells = words_[0] | words_[1];
+    cells |= cells >> 32;
+    return static_cast<std::uint32_t>((cells | (cells >> 16)) & 0xFFFF);
+  }
+
   // move must be legal with the blank at blankCell. Cells no group holds stay unheld.
   Layout After(MoveIndex move, int blankCell) const;
 

@@ -10,29 +10,7 @@ namespace {
 // One cell of each column, in the nibbles of row 1.
 constexpr std::uint64_t kRowMask = 0x000F000F000F000FULL;
 
-// The table a search consults at every node, made once at compile time.
-constexpr std::array<MoveList, kCellCount> MakeLegalMoves() {
-  std::array<MoveList, kCellCount> table{};
-  for (int blank = 0; blank < kCellCount; ++blank) {
-    MoveList& list = table[blank];
-    // The tiles above and below the blank, each a cell away in tile-index order.
-    const int row = CellAt(blank).row;
-    if (row > 1) list.moves[list.count++] = static_cast<MoveIndex>(blank - 1);
-    if (row < kBoardSize) list.moves[list.count++] = static_cast<MoveIndex>(blank + 1);
-    for (MoveIndex rotation = kRow1Right; rotation <= kRow4Left; ++rotation) {
-      list.moves[list.count++] = rotation;
-    }
-  }
-  return table;
-}
-
-constexpr std::array<MoveList, kCellCount> kLegalMoves = MakeLegalMoves();
-
 }  // namespace
-
-MoveList LegalMoves(int blankCell) {
-  return kLegalMoves[blankCell];
-}
 
 PackedPosition Apply(PackedPosition position, MoveIndex move, int blankCell) {
   std::uint64_t packed = position.Packed();
@@ -48,13 +26,6 @@ PackedPosition Apply(PackedPosition position, MoveIndex move, int blankCell) {
   const std::uint64_t turned =
       TurnsRight(move) ? (row << 16) | (row >> 48) : (row >> 16) | (row << 48);
   return PackedPosition((packed & ~mask) | (turned & mask));
-}
-
-int BlankAfter(MoveIndex move, int blankCell) {
-  if (move < kCellCount) return move;
-  if (RowIndexOf(blankCell) != TurnedRowIndex(move)) return blankCell;
-  // One column along is kBoardSize cells along, wrapping round the board's 16 cells by a mask.
-  return (blankCell + (TurnsRight(move) ? kBoardSize : kCellCount - kBoardSize)) & (kCellCount - 1);
 }
 
 MoveIndex Inverse(MoveIndex move, int blankCell) {

@@ -44,13 +44,43 @@ struct MoveList {
   int count = 0;
 };
 
+namespace internal {
+
+constexpr std::array<MoveList, kCellCount> MakeLegalMoves() {
+  std::array<MoveList, kCellCount> table{};
+  for (int blank = 0; blank < kCellCount; ++blank) {
+    MoveList& list = table[blank];
+    // The tiles above and below the blank, each a cell away in tile-index order.
+    const int row = CellAt(blank).row;
+    if (row > 1) list.moves[list.count++] = static_cast<MoveIndex>(blank - 1);
+    if (row < kBoardSize) list.moves[list.count++] = static_cast<MoveIndex>(blank + 1);
+    for (MoveIndex rotation = kRow1Right; rotation <= kRow4Left; ++rotation) {
+      list.moves[list.count++] = rotation;
+    }
+  }
+  return table;
+}
+
+// The table a search consults at every node, made once at compile time.
+inline constexpr std::array<MoveList, kCellCount> kLegalMoves = MakeLegalMoves();
+
+}  // namespace internal
+
 // Every move that is legal while the blank is at blankCell: at most two slides (a rotation
 // is always legal).
-MoveList LegalMoves(int blankCell);
+constexpr MoveList LegalMoves(int blankCell) {
+  return internal::kLegalMoves[blankCell];
+}
 
 // move must be legal with the blank at blankCell.
 PackedPosition Apply(PackedPosition position, MoveIndex move, int blankCell);
-int BlankAfter(MoveIndex move, int blankCell);
+// Where the blank is after move; for a turn, where any cell's content goes.
+constexpr int BlankAfter(MoveIndex move, int blankCell) {
+  if (move < kCellCount) return move;
+  if (RowIndexOf(blankCell) != TurnedRowIndex(move)) return blankCell;
+  // One column along is kBoardSize cells along, wrapping round the board's 16 cells by a mask.
+  return (blankCell + (TurnsRight(move) ? kBoardSize : kCellCount - kBoardSize)) & (kCellCount - 1);
+}
 // The move that undoes move, which was made with the blank at blankCell.
 MoveIndex Inverse(MoveIndex move, int blankCell);
 

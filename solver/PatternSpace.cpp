@@ -1,4 +1,4 @@
-// Mixed-radix indexing of abstract positions.
+// Indexing abstract positions by labelling, cell set and the blank's rank.
 #include "solver/PatternSpace.h"
 
 #include <cstdint>
@@ -7,9 +7,10 @@
 
 #include "core/Tiles.h"
 
-// Each group picks its cells among those the groups before it left free, and a combination of
-// cells is numbered by the combinatorial number system. Table builds index every position several
-// times over, so groups of one and two tiles take short cuts.
+// Cell sets and labellings are numbered through tables made once per space. A labelling is
+// numbered group by group: each picks its slots (places in cell order) among those the groups
+// before it left free, and a combination is numbered by the combinatorial number system, with
+// short cuts for groups of one and two tiles, since the solver indexes every position it meets.
 
 namespace kelvora::solver {
 
@@ -17,17 +18,10 @@ namespace {
 
 struct Binomials {
   std::array<std::array<std::uint32_t, kCellCount + 1>, kCellCount + 1> c{};
-  // For a pair's digit d (below C(16, 2)), the larger of its two ranks.
-  std::array<std::uint8_t, 120> pairHigh{};
   constexpr Binomials() {
     for (int n = 0; n <= kCellCount; ++n) {
       c[n][0] = 1;
       for (int k = 1; k <= n; ++k) c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
-    }
-    for (int high = 1; high < kCellCount; ++high) {
-      for (std::uint32_t d = c[high][2]; d < c[high + 1][2]; ++d) {
-        pairHigh[d] = static_cast<std::uint8_t>(high);
-      }
     }
   }
 };
@@ -55,11 +49,6 @@ int NthFreeCell(std::uint32_t freeCells, std::uint32_t n) {
   return 8 + kSelect.at[(freeCells >> 8) & 0xFF][n - lowCount];
 }
 
-std::uint64_t MulHigh(std::uint64_t a, std::uint64_t b) {
-  __extension__ using Wide = unsigned __int128;
-  return static_cast<std::uint64_t>((static_cast<Wide>(a) * b) >> 64);
-}
-
 int RankAmong(std::uint32_t freeCells, std::uint32_t cell) {
   return std::popcount(freeCells & ((1u << cell) - 1));
 }
@@ -84,26 +73,34 @@ PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCell
     if (count != CopiesInGoal(code)) {
       throw std::invalid_argument("a pattern follows both or neither of two equal tiles");
     }
-    groups_[groupCount_++] = Group{code, count, 0};
+    groups_[groupCount_++] = Group{code, count};
+    tileCount_ += count;
   }
+  if (tileCount_ > kMaxTiles) throw std::invalid_argument("a pattern follows at most eight tiles");
   blankGroup_ = groupCount_;
-  groups_[groupCount_++] = Group{kBlank, 1, 0};
-  int freeCount = kCellCount;
-  for (int g = 0; g < groupCount_; ++g) {
-    groups_[g].radix = kBinomial.c[freeCount][groups_[g].count];
-    groups_[g].inverse = groups_[g].radix > 1 ? UINT64_MAX / groups_[g].radix + 1 : 0;
-    fastDivision_ = fastDivision_ && groups_[g].radix > 1;
-    size_ *= groups_[g].radix;
-    freeCount -= groups_[g].count;
-  }
-  fastDivision_ = fastDivision_ && size_ <= UINT32_MAX;
-  goalIndex_ = Index(goal);
-}
+  groups_[groupCount_++] = Group{kBlank, 1};
 
-std::uint32_t PatternSpace::TileCells(const Layout& layout) const {
-  std::uint32_t cells = 0;
-  for (int g = 0; g < blankGroup_; ++g) cells |= layout.Cells(g);
-  return cells;
+  int freeSlots = tileCount_;
+  for (int g = 0; g < blankGroup_; ++g) {
+    groups_[g].radix = kBinomial.c[freeSlots][groups_[g].count];
+    labellingCount_ *= groups_[g].radix;
+    freeSlots -= groups_[g].count;
+  }
+  cellSetCount_ = kBinomial.c[kCellCount][tileCount_];
+  size_ = std::uint64_t{labellingCount_} * cellSetCount_ * BlankRadix();
+
+  auto digits = std::make_shared<Digits>();
+  digits->cellSetRanks.assign(std::size_t{1} << kCellCount, 0);
+  for (std::uint32_t cells = 0; cells < (1u << kCellCount); ++cells) {
+    if (std::popcount(cells) != tileCount_) continue;
+    digits->cellSetRanks[cells] = static_cast<std::uint16_t>(digits->cellSets.size());
+    digits->cellSets.push_back(static_cast<std::uint16_t>(cells));
+  }
+  for (std::uint32_t rank = 0; rank < labellingCount_; ++rank) {
+    digits->labellings.push_back(LabellingOfRank(rank));
+  }
+  digits_ = std::move(digits);
+  goalIndex_ = Index(goal);
 }
 
 std::uint64_t PatternSpace::Signature() const {
@@ -122,73 +119,87 @@ Layout PatternSpace::LayoutOf(PackedPosition position) const {
   return layout;
 }
 
-std::uint64_t PatternSpace::Index(const Layout& layout) const {
-  std::uint32_t freeCells = 0xFFFF;
-  std::uint64_t index = 0;
-  for (int g = 0; g < groupCount_; ++g) {
-    const Group& group = groups_[g];
-    const std::uint32_t cells = layout.Cells(g);
+std::uint32_t PatternSpace::RankOfPlaces(const std::array<std::uint32_t, kMaxGroups>& places,
+                                         std::uint32_t free) const {
+  std::uint32_t rank = 0;
+  for (int g = 0; g < blankGroup_; ++g) {
+    const std::uint32_t mine = places[g];
     std::uint32_t digit;
-    if (group.count == 1) {
-      digit = RankAmong(freeCells, std::countr_zero(cells));
-    } else if (group.count == 2) {
-      digit = RankAmong(freeCells, std::countr_zero(cells)) +
-              kBinomial.c[RankAmong(freeCells, 31 - std::countl_zero(cells))][2];
+    if (groups_[g].count == 1) {
+      digit = RankAmong(free, std::countr_zero(mine));
+    } else if (groups_[g].count == 2) {
+      digit = RankAmong(free, std::countr_zero(mine)) +
+              kBinomial.c[RankAmong(free, 31 - std::countl_zero(mine))][2];
     } else {
       digit = 0;
       int k = 1;
-      for (std::uint32_t left = cells; left != 0; left &= left - 1, ++k) {
-        digit += kBinomial.c[RankAmong(freeCells, std::countr_zero(left))][k];
+      for (std::uint32_t left = mine; left != 0; left &= left - 1, ++k) {
+        digit += kBinomial.c[RankAmong(free, std::countr_zero(left))][k];
       }
     }
-    freeCells ^= cells;
-    index = index * group.radix + digit;
+    rank = rank * groups_[g].radix + digit;
+    free ^= mine;
   }
-  return index;
+  return rank;
+}
+
+std::uint32_t PatternSpace::LabellingOfRank(std::uint32_t rank) const {
+  std::array<std::uint32_t, kMaxGroups> digits{};
+  for (int g = blankGroup_ - 1; g >= 0; --g) {
+    digits[g] = rank % groups_[g].radix;
+    rank /= groups_[g].radix;
+  }
+  std::uint32_t freeSlots = (1u << tileCount_) - 1;
+  std::uint32_t labelling = 0;
+  for (int g = 0; g < blankGroup_; ++g) {
+    std::uint32_t digit = digits[g];
+    // The largest rank first: the k-th smallest member is the largest n with C(n, k) not above
+    // what is left of the digit.
+    for (int k = groups_[g].count; k >= 1; --k) {
+      std::uint32_t n = static_cast<std::uint32_t>(k - 1);
+      while (kBinomial.c[n + 1][k] <= digit) ++n;
+      digit -= kBinomial.c[n][k];
+      const int slot = NthFreeCell(freeSlots, n);
+      labelling |= static_cast<std::uint32_t>(g) << (4 * slot);
+      freeSlots ^= 1u << slot;
+    }
+  }
+  return labelling;
+}
+
+std::uint32_t PatternSpace::RankOfLabelling(std::uint32_t labelling) const {
+  std::array<std::uint32_t, kMaxGroups> slots{};
+  for (int slot = 0; slot < tileCount_; ++slot) {
+    slots[(labelling >> (4 * slot)) & 0xF] |= 1u << slot;
+  }
+  return RankOfPlaces(slots, (1u << tileCount_) - 1);
+}
+
+std::uint64_t PatternSpace::Index(const Layout& layout) const {
+  const std::uint32_t tiles = TileCells(layout);
+  std::array<std::uint32_t, kMaxGroups> cells{};
+  for (int g = 0; g < blankGroup_; ++g) cells[g] = layout.Cells(g);
+  return IndexOf(RankOfCellSet(tiles), RankOfPlaces(cells, tiles),
+                 BlankRank(tiles, BlankCell(layout)));
+}
+
+int PatternSpace::BlankCellAt(std::uint32_t tileCells, std::uint32_t blankRank) {
+  return NthFreeCell(~tileCells & 0xFFFF, blankRank);
 }
 
 Layout PatternSpace::LayoutAt(std::uint64_t index) const {
-  std::array<std::uint32_t, kMaxGroups> digits{};
-  if (fastDivision_) {
-    // Every table the game uses fits 32 bits: division by multiplication with a 64-bit inverse,
-    // exact for 32-bit numerators, saves the divider a few hundred cycles a position.
-    auto small = static_cast<std::uint32_t>(index);
-    for (int g = groupCount_ - 1; g >= 0; --g) {
-      const std::uint64_t inverse = groups_[g].inverse;
-      const std::uint64_t quotient = MulHigh(inverse, small);
-      digits[g] = static_cast<std::uint32_t>(MulHigh(inverse * small, groups_[g].radix));
-      small = static_cast<std::uint32_t>(quotient);
-    }
-  } else {
-    for (int g = groupCount_ - 1; g >= 0; --g) {
-      digits[g] = static_cast<std::uint32_t>(index % groups_[g].radix);
-      index /= groups_[g].radix;
-    }
+  const std::uint64_t rest = index / BlankRadix();
+  const auto blankRank = static_cast<std::uint32_t>(index % BlankRadix());
+  const std::uint32_t tiles = CellSetAt(static_cast<std::uint32_t>(rest / labellingCount_));
+  const std::uint32_t labelling = LabellingAt(static_cast<std::uint32_t>(rest % labellingCount_));
+  std::array<std::uint32_t, kMaxGroups> cells{};
+  int slot = 0;
+  for (std::uint32_t left = tiles; left != 0; left &= left - 1, ++slot) {
+    cells[(labelling >> (4 * slot)) & 0xF] |= left & (0u - left);
   }
+  cells[blankGroup_] = 1u << BlankCellAt(tiles, blankRank);
   Layout layout;
-  std::uint32_t freeCells = 0xFFFF;
-  for (int g = 0; g < groupCount_; ++g) {
-    std::uint32_t digit = digits[g];
-    std::uint32_t cells = 0;
-    if (groups_[g].count == 1) {
-      cells = 1u << NthFreeCell(freeCells, digit);
-    } else if (groups_[g].count == 2) {
-      const std::uint32_t high = kBinomial.pairHigh[digit];
-      cells = (1u << NthFreeCell(freeCells, high)) |
-              (1u << NthFreeCell(freeCells, digit - kBinomial.c[high][2]));
-    } else {
-      // The largest rank first: the k-th smallest member is the largest n with C(n, k) not
-      // above what is left of the digit.
-      for (int k = groups_[g].count; k >= 1; --k) {
-        std::uint32_t rank = static_cast<std::uint32_t>(k - 1);
-        while (kBinomial.c[rank + 1][k] <= digit) ++rank;
-        digit -= kBinomial.c[rank][k];
-        cells |= 1u << NthFreeCell(freeCells, rank);
-      }
-    }
-    layout.SetCells(g, cells);
-    freeCells ^= cells;
-  }
+  for (int g = 0; g < groupCount_; ++g) layout.SetCells(g, cells[g]);
   return layout;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,22 @@ namespace kelvora::solver {
 
 // An abstract position says where the blank and a chosen set of the goal's tiles are; every
 // other tile looks alike.
+//
+// Its index has three digits, the first the most significant: the set of cells the followed tiles
+// hold, their labelling (which kind of followed tile stands in each of those cells, read in cell
+// order), and the blank's rank among the cells they leave free. A move sends every entry of one
+// cell set (about ten kilobytes of table) into the entries of one other cell set: a turn's
+// reordering of the labelling depends only on the cell set, and a followed tile sliding into the
+// blank passes no other cell, so the labelling stays. Any other tile sliding only moves the
+// blank's rank by one.
 class PatternSpace {
  public:
+  // A labelling packs four bits a followed tile, the group of the tile in the lowest cell first.
+  static constexpr int kMaxTiles = 8;
+
   // trackedCells: goal cells whose tiles are followed (the blank always is). Equal tiles are
   // interchangeable, so a code that occurs twice among them counts as one group of two. At most
-  // seven groups besides the blank.
+  // eight tiles of at most seven kinds.
   PatternSpace(std::string name, const std::vector<int>& trackedCells);
 
   const std::string& Name() const { return name_; }
@@ -31,7 +43,9 @@ class PatternSpace {
   Layout LayoutOf(PackedPosition position) const;
   int BlankCell(const Layout& layout) const { return std::countr_zero(layout.Cells(blankGroup_)); }
   // The cells holding followed tiles (not the blank).
-  std::uint32_t TileCells(const Layout& layout) const;
+  std::uint32_t TileCells(const Layout& layout) const {
+    return layout.AllCells() & ~layout.Cells(blankGroup_);
+  }
   std::uint64_t Index(const Layout& layout) const;
   Layout LayoutAt(std::uint64_t index) const;
 
@@ -39,24 +53,58 @@ class PatternSpace {
   // The abstract position: followed tiles and the blank in place, every other cell 0.
   PackedPosition At(std::uint64_t index) const;
 
+  // The digits one by one, for a builder that moves tiles on indices directly.
+  int TileCount() const { return tileCount_; }
+  std::uint32_t LabellingCount() const { return labellingCount_; }
+  std::uint32_t CellSetCount() const { return cellSetCount_; }
+  // The cells left free, the radix of the blank's rank.
+  std::uint32_t BlankRadix() const { return kCellCount - tileCount_; }
+  std::uint64_t IndexOf(std::uint32_t cellSet, std::uint32_t labelling, std::uint32_t blank) const {
+    return (std::uint64_t{cellSet} * labellingCount_ + labelling) * BlankRadix() + blank;
+  }
+  std::uint32_t CellSetAt(std::uint32_t rank) const { return digits_->cellSets[rank]; }
+  // cells must hold TileCount() cells.
+  std::uint32_t RankOfCellSet(std::uint32_t cells) const { return digits_->cellSetRanks[cells]; }
+  std::uint32_t LabellingAt(std::uint32_t rank) const { return digits_->labellings[rank]; }
+  std::uint32_t RankOfLabelling(std::uint32_t labelling) const;
+  // The blank's rank when the followed tiles hold tileCells.
+  static std::uint32_t BlankRank(std::uint32_t tileCells, int blankCell) {
+    return static_cast<std::uint32_t>(std::popcount(~tileCells & ((1u << blankCell) - 1)));
+  }
+  static int BlankCellAt(std::uint32_t tileCells, std::uint32_t blankRank);
+
  private:
   struct Group {
     int code = 0;
     int count = 0;
-    std::uint32_t radix = 0;
-    // 2^64 / radix, rounded up.
-    std::uint64_t inverse = 0;
+    // The group's digit of the labelling counts the ways to place it in the slots left free.
+    std::uint32_t radix = 1;
+  };
+  // Lookup tables shared by every copy of the space.
+  struct Digits {
+    std::vector<std::uint16_t> cellSetRanks;  // by 16-bit cell mask
+    std::vector<std::uint16_t> cellSets;      // by rank
+    std::vector<std::uint32_t> labellings;    // by rank
   };
 
+  // The labelling's rank from the places each group holds among free, which starts as the
+  // places of all the followed tiles: cells, or slots (bit n: the n-th followed tile in cell
+  // order). Ranks among the cells the tiles hold are their ranks among the slots.
+  std::uint32_t RankOfPlaces(const std::array<std::uint32_t, kMaxGroups>& places,
+                             std::uint32_t free) const;
+  std::uint32_t LabellingOfRank(std::uint32_t rank) const;
+
   std::string name_;
-  // The blank's group comes last: a slide that moves only the blank then changes only the
-  // lowest digit, which keeps a table's neighbouring entries close in memory.
+  // The blank's group comes last.
   std::array<Group, kMaxGroups> groups_{};
   int groupCount_ = 0;
   int blankGroup_ = 0;
-  bool fastDivision_ = true;
+  int tileCount_ = 0;
+  std::uint32_t labellingCount_ = 1;
+  std::uint32_t cellSetCount_ = 0;
   std::uint64_t size_ = 1;
   std::uint64_t goalIndex_ = 0;
+  std::shared_ptr<const Digits> digits_;
 };
 
 }  // namespace kelvora::solver

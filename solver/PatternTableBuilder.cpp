@@ -2,27 +2,33 @@
 #include "solver/PatternTableBuilder.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <chrono>
 #include <thread>
+#include <unordered_map>
 
 #include "solver/MoveRules.h"
 #include "solver/PatternTable.h"
 
-// The table itself keeps distances modulo 3 only, so a bitmap marks the last layer and another
-// collects the next one. Threads share the table through atomic word operations: two threads may
-// reach the same entry, and every entry shares its word with others.
+// The table keeps distances modulo 3, and a bitmap of the entries already expanded tells the last
+// layer (its residue, not yet expanded) from the layers three, six... before it. Entries that
+// differ only in the blank's place form a run, decoded once; moves work on the index's digits
+// through lookup tables, never through a whole layout. Neighbours are gathered a batch at a time
+// and their table words asked for early: the table is far larger than the caches. Threads take
+// chunks of whole bitmap words, so only claims on the table need atomic operations.
 
 namespace kelvora::solver {
 
 namespace {
 
-// Entries a thread takes at a time: a multiple of 64, so no two threads write the same word of
-// a bitmap while gathering.
+// Entries a thread takes at a time: a multiple of 64, so each thread owns whole words of the
+// expanded bitmap and the table words of its gathers.
 constexpr std::uint64_t kChunk = std::uint64_t{1} << 16;
 constexpr std::uint64_t kLowBits = 0x5555555555555555ULL;
 constexpr auto kProgressInterval = std::chrono::milliseconds(100);
+// Neighbours asked for before the first of them is read.
+constexpr int kBatch = 192;
+constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
 
 std::uint64_t Load(const std::uint64_t& word) {
   return std::atomic_ref<const std::uint64_t>(word).load(std::memory_order_relaxed);
@@ -41,40 +47,46 @@ bool Claim(std::vector<std::uint64_t>& table, std::uint64_t index, int residue) 
   return ((before >> shift) & 3) == kUnreached;
 }
 
-// The cells a rotation moves; rotating a row that holds nothing followed changes nothing.
-std::uint32_t RowCells(MoveIndex move) {
-  return std::uint32_t{0x1111} << TurnedRowIndex(move);
+// Bit n set where entry n of a table word equals residue (0 to 2); 0 when none does.
+std::uint64_t EntriesEqual(std::uint64_t word, int residue) {
+  const std::uint64_t differ = word ^ (kLowBits * static_cast<std::uint64_t>(residue));
+  std::uint64_t m = ~(differ | (differ >> 1)) & kLowBits;
+  if (m == 0) return 0;
+  m = (m | (m >> 1)) & 0x3333333333333333ULL;
+  m = (m | (m >> 2)) & 0x0F0F0F0F0F0F0F0FULL;
+  m = (m | (m >> 4)) & 0x00FF00FF00FF00FFULL;
+  m = (m | (m >> 8)) & 0x0000FFFF0000FFFFULL;
+  return (m | (m >> 16)) & 0xFFFFFFFFULL;
 }
 
-void Mark(std::vector<std::uint64_t>& bitmap, std::uint64_t index) {
-  std::atomic_ref<std::uint64_t>(bitmap[index / 64])
-      .fetch_or(std::uint64_t{1} << (index % 64), std::memory_order_relaxed);
+// The cells a turn moves.
+std::uint32_t RowCells(MoveIndex turn) {
+  return std::uint32_t{0x1111} << TurnedRowIndex(turn);
+}
+
+// cells after the turn: those in the turned row move one column along, the end one wrapping round.
+std::uint32_t TurnCells(std::uint32_t cells, MoveIndex turn) {
+  const std::uint32_t row = cells & RowCells(turn);
+  const std::uint32_t turned = TurnsRight(turn)
+                                   ? (row << kBoardSize) | (row >> (kCellCount - kBoardSize))
+                                   : (row >> kBoardSize) | (row << (kCellCount - kBoardSize));
+  return (cells ^ row) | (turned & 0xFFFF);
 }
 
 }  // namespace
 
-template <typename Visit>
-bool PatternTableBuilder::ForEachNeighbour(std::uint64_t index, Visit visit) const {
-  const Layout here = space_.LayoutAt(index);
-  const int blank = space_.BlankCell(here);
-  const std::uint32_t tiles = space_.TileCells(here);
-  const MoveList moves = LegalMoves(blank);
-  for (int m = 0; m < moves.count; ++m) {
-    const MoveIndex move = moves.moves[m];
-    std::uint64_t neighbour;
-    if (move < kCellCount && (tiles >> move & 1) == 0) {
-      // The blank swaps with a tile no one follows: only its own digit, the lowest, changes, and
-      // by one, since the two cells are neighbours in cell order.
-      neighbour = move > blank ? index + 1 : index - 1;
-    } else if (move >= kCellCount && ((tiles | 1u << blank) & RowCells(move)) == 0) {
-      continue;
-    } else {
-      neighbour = space_.Index(here.After(move, blank));
-    }
-    if (visit(neighbour)) return true;
-  }
-  return false;
-}
+// The run of entries a thread is in: its digits, and the runs the four turns lead to, found when
+// first needed.
+struct PatternTableBuilder::Run {
+  std::uint64_t first = kNotYet;
+  std::uint32_t labelling = 0;
+  std::uint32_t tiles = 0;
+  // By the blank's rank.
+  std::array<std::uint8_t, kCellCount> freeCells{};
+  const std::uint16_t* perms = nullptr;
+  std::array<std::uint64_t, 4> turnedFirst{};
+  std::array<std::uint32_t, 4> turnedTiles{};
+};
 
 struct PatternTableBuilder::Layer {
   int depth = 0;
@@ -87,41 +99,152 @@ struct PatternTableBuilder::Layer {
 PatternTableBuilder::PatternTableBuilder(PatternSpace space, int threads, Progress progress)
     : space_(std::move(space)), threads_(std::max(1, threads)), progress_(std::move(progress)) {}
 
+void PatternTableBuilder::MakeTurnTables() {
+  const std::uint32_t cellSets = space_.CellSetCount();
+  std::unordered_map<std::uint32_t, std::uint16_t> numbers;
+  std::vector<std::uint32_t> perms;
+  permOf_.assign(std::size_t{4} * cellSets, 0);
+  for (int turn = 0; turn < 4; ++turn) {
+    const auto move = static_cast<MoveIndex>(kRow1Right + turn);
+    for (std::uint32_t cellSet = 0; cellSet < cellSets; ++cellSet) {
+      const std::uint32_t tiles = space_.CellSetAt(cellSet);
+      const std::uint32_t turned = TurnCells(tiles, move);
+      // Nibble n: where the tile in slot n goes.
+      std::uint32_t perm = 0;
+      int slot = 0;
+      for (std::uint32_t left = tiles; left != 0; left &= left - 1, ++slot) {
+        const int cell = BlankAfter(move, std::countr_zero(left));
+        perm |= static_cast<std::uint32_t>(std::popcount(turned & ((1u << cell) - 1)))
+                << (4 * slot);
+      }
+      const auto [at, added] = numbers.emplace(perm, static_cast<std::uint16_t>(perms.size()));
+      if (added) perms.push_back(perm);
+      permOf_[std::size_t{cellSet} * 4 + turn] = at->second;
+    }
+  }
+  permCount_ = static_cast<std::uint32_t>(perms.size());
+  const std::uint32_t labellings = space_.LabellingCount();
+  turnedLabellings_.assign(std::size_t{labellings} * permCount_, 0);
+  for (std::uint32_t p = 0; p < permCount_; ++p) {
+    for (std::uint32_t rank = 0; rank < labellings; ++rank) {
+      const std::uint32_t labelling = space_.LabellingAt(rank);
+      std::uint32_t turned = 0;
+      for (int slot = 0; slot < space_.TileCount(); ++slot) {
+        turned |= ((labelling >> (4 * slot)) & 0xF) << (4 * ((perms[p] >> (4 * slot)) & 0xF));
+      }
+      turnedLabellings_[std::size_t{p} * labellings + rank] =
+          static_cast<std::uint16_t>(space_.RankOfLabelling(turned));
+    }
+  }
+}
+
+void PatternTableBuilder::Decode(Run& run, std::uint64_t index) const {
+  const std::uint64_t rest = index / space_.BlankRadix();
+  const auto cellSet = static_cast<std::uint32_t>(rest / space_.LabellingCount());
+  run.first = rest * space_.BlankRadix();
+  run.labelling = static_cast<std::uint32_t>(rest % space_.LabellingCount());
+  run.tiles = space_.CellSetAt(cellSet);
+  int rank = 0;
+  for (std::uint32_t open = ~run.tiles & 0xFFFF; open != 0; open &= open - 1) {
+    run.freeCells[rank++] = static_cast<std::uint8_t>(std::countr_zero(open));
+  }
+  run.perms = &permOf_[std::size_t{cellSet} * 4];
+  run.turnedFirst.fill(kNotYet);
+}
+
+template <typename Visit>
+bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit visit) const {
+  if (index < run.first || index - run.first >= space_.BlankRadix()) Decode(run, index);
+  const auto blankRank = static_cast<std::uint32_t>(index - run.first);
+  const int blank = run.freeCells[blankRank];
+  const MoveList moves = LegalMoves(blank);
+  for (int m = 0; m < moves.count; ++m) {
+    const MoveIndex move = moves.moves[m];
+    std::uint64_t neighbour;
+    if (move < kCellCount) {
+      if ((run.tiles >> move & 1) == 0) {
+        // Another free cell next in cell order: the blank's rank moves by one.
+        neighbour = move > blank ? index + 1 : index - 1;
+      } else {
+        // The tile passes no cell, so the labelling and the blank's rank stay.
+        const std::uint32_t tiles = run.tiles ^ (1u << move) ^ (1u << blank);
+        neighbour = space_.IndexOf(space_.RankOfCellSet(tiles), run.labelling, blankRank);
+      }
+    } else {
+      const int turn = move - kRow1Right;
+      // Turning a row that holds nothing followed changes nothing.
+      if (((run.tiles | 1u << blank) & RowCells(move)) == 0) continue;
+      if (run.turnedFirst[turn] == kNotYet) {
+        run.turnedTiles[turn] = TurnCells(run.tiles, move);
+        const std::uint16_t labelling =
+            turnedLabellings_[std::size_t{run.perms[turn]} * space_.LabellingCount() +
+                              run.labelling];
+        run.turnedFirst[turn] =
+            space_.IndexOf(space_.RankOfCellSet(run.turnedTiles[turn]), labelling, 0);
+      }
+      neighbour = run.turnedFirst[turn] +
+                  PatternSpace::BlankRank(run.turnedTiles[turn], BlankAfter(move, blank));
+    }
+    if (visit(neighbour)) return true;
+  }
+  return false;
+}
+
 std::vector<std::uint64_t> PatternTableBuilder::Build() {
+  const std::atomic<bool> never{false};
+  return *Build(never);
+}
+
+std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
+    const std::atomic<bool>& cancel) {
+  MakeTurnTables();
   const std::uint64_t size = space_.Size();
-  table_.assign((size + 31) / 32, ~std::uint64_t{0});
-  // Entries past the end read as reached, so no layer ever looks at them.
-  if (size % 32 != 0) table_.back() &= (std::uint64_t{1} << (2 * (size % 32))) - 1;
-  frontier_.assign((size + 63) / 64, 0);
-  next_.assign(frontier_.size(), 0);
+
+  // Whole pairs of words while building, one pair for each word of the expanded bitmap.
+  table_.assign((size + 63) / 64 * 2, ~std::uint64_t{0});
+  expanded_.assign((size + 63) / 64, 0);
+  // Entries past the end read as reached and expanded, so no layer ever looks at them.
+  for (std::uint64_t index = size; index < table_.size() * 32; ++index) {
+    table_[index / 32] &= ~(std::uint64_t{3} << (2 * (index % 32)));
+    expanded_[index / 64] |= std::uint64_t{1} << (index % 64);
+  }
 
   Claim(table_, space_.GoalIndex(), 0);
-  Mark(frontier_, space_.GoalIndex());
+  if (progress_) progress_(0.0);
   std::uint64_t reached = 1;
   std::uint64_t layerSize = 1;
+  bool expanding = true;
   for (int depth = 0; layerSize > 0; ++depth) {
     Layer layer;
     layer.depth = depth;
-    layer.expand = layerSize <= size - reached;
+    // Once gathering, the expanded bitmap is no longer kept, so gathering goes on to the end.
+    layer.expand = expanding && layerSize <= size - reached;
+    expanding = layer.expand;
     layer.reachedBefore = reached;
-    std::fill(next_.begin(), next_.end(), 0);
-    RunLayer(layer);
+    RunLayer(layer, cancel);
+    if (cancel.load()) {
+      table_ = {};
+      expanded_ = {};
+      return std::nullopt;
+    }
     layerSize = layer.found.load();
     reached += layerSize;
-    std::swap(frontier_, next_);
   }
   if (progress_) progress_(1.0);
-  frontier_ = {};
-  next_ = {};
+  expanded_ = {};
+  permOf_ = {};
+  turnedLabellings_ = {};
+  table_.resize((size + 31) / 32);
   return std::move(table_);
 }
 
-void PatternTableBuilder::RunLayer(Layer& layer) {
+void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel) {
   const std::uint64_t size = space_.Size();
   const std::uint64_t chunks = (size + kChunk - 1) / kChunk;
   auto work = [&](bool reports) {
     auto lastReport = std::chrono::steady_clock::now();
     for (std::uint64_t chunk = layer.nextChunk++; chunk < chunks; chunk = layer.nextChunk++) {
+      if (cancel.load(std::memory_order_relaxed)) return;
       const std::uint64_t first = chunk * kChunk;
       const std::uint64_t end = std::min(size, first + kChunk);
       layer.found += layer.expand ? ExpandLayer(layer, first, end) : GatherLayer(layer, first, end);
@@ -139,41 +262,59 @@ void PatternTableBuilder::RunLayer(Layer& layer) {
   for (std::thread& helper : helpers) helper.join();
 }
 
-std::uint64_t PatternTableBuilder::ExpandLayer(Layer& layer, std::uint64_t first,
+std::uint64_t PatternTableBuilder::TakeLayerEntries(std::uint64_t word, int residue) {
+  const std::uint64_t entries = (EntriesEqual(Load(table_[2 * word]), residue) |
+                                 EntriesEqual(Load(table_[2 * word + 1]), residue) << 32) &
+                                ~expanded_[word];
+  expanded_[word] |= entries;
+  return entries;
+}
+
+std::uint64_t PatternTableBuilder::ExpandLayer(const Layer& layer, std::uint64_t first,
                                                std::uint64_t end) {
   const int residue = (layer.depth + 1) % 3;
   std::uint64_t found = 0;
+  Run run;
+  std::array<std::uint64_t, kBatch> batch;
+  int batched = 0;
+  const auto settle = [&] {
+    for (int b = 0; b < batched; ++b) {
+      if (EntryAt(table_, batch[b]) == kUnreached && Claim(table_, batch[b], residue)) ++found;
+    }
+    batched = 0;
+  };
   for (std::uint64_t word = first / 64; word < (end + 63) / 64; ++word) {
-    for (std::uint64_t bits = frontier_[word]; bits != 0; bits &= bits - 1) {
-      ForEachNeighbour(word * 64 + std::countr_zero(bits), [&](std::uint64_t index) {
-        if (EntryAt(table_, index) == kUnreached && Claim(table_, index, residue)) {
-          Mark(next_, index);
-          ++found;
-        }
+    for (std::uint64_t bits = TakeLayerEntries(word, layer.depth % 3); bits != 0;
+         bits &= bits - 1) {
+      ForEachNeighbour(run, word * 64 + std::countr_zero(bits), [&](std::uint64_t index) {
+        __builtin_prefetch(&table_[index / 32]);
+        batch[batched++] = index;
         return false;
       });
+      if (batched > kBatch - 6) settle();
     }
   }
+  settle();
   return found;
 }
 
-std::uint64_t PatternTableBuilder::GatherLayer(Layer& layer, std::uint64_t first,
+std::uint64_t PatternTableBuilder::GatherLayer(const Layer& layer, std::uint64_t first,
                                                std::uint64_t end) {
   const int lastResidue = layer.depth % 3;
   const int residue = (layer.depth + 1) % 3;
   std::uint64_t found = 0;
+  Run run;
   for (std::uint64_t word = first / 32; word < (end + 31) / 32; ++word) {
     const std::uint64_t value = Load(table_[word]);
     for (std::uint64_t open = value & (value >> 1) & kLowBits; open != 0; open &= open - 1) {
       const std::uint64_t index = word * 32 + std::countr_zero(open) / 2;
       // A neighbour with the last layer's residue is in the last layer: one from an older layer
       // would have brought this position in already.
-      const bool touches = ForEachNeighbour(index, [&](std::uint64_t neighbour) {
+      const bool touches = ForEachNeighbour(run, index, [&](std::uint64_t neighbour) {
         return EntryAt(table_, neighbour) == lastResidue;
       });
       if (touches) {
         Claim(table_, index, residue);
-        Mark(next_, index);
         ++found;
       }
     }

@@ -1,8 +1,10 @@
 // Fills a pattern database by breadth-first search from the goal, on several threads.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "solver/PatternSpace.h"
@@ -11,33 +13,49 @@ namespace kelvora::solver {
 
 class PatternTableBuilder {
  public:
-  // Called now and then from one of the building threads with the share of entries done, 0 to 1.
+  // Called now and then from the thread that called Build with the share of entries done, 0 to 1.
   using Progress = std::function<void(double)>;
 
   PatternTableBuilder(PatternSpace space, int threads, Progress progress = {});
 
   // Two bits an entry, 32 entries a word, entry i in word i / 32 at bit 2 * (i % 32).
   std::vector<std::uint64_t> Build();
+  // nullopt once cancel has become true; every thread stops within a few milliseconds of it.
+  std::optional<std::vector<std::uint64_t>> Build(const std::atomic<bool>& cancel);
 
  private:
   struct Layer;
+  struct Run;
 
+  // The labellings the four turns make of each labelling: tiles turned with a row can pass
+  // others in cell order. How they are reordered depends only on the cell set and the turn, a
+  // few hundred ways in all, and the results for one way lie together as the entries of a cell
+  // set do.
+  void MakeTurnTables();
   // Expands the positions of the last layer (cheap while that layer is small) or asks every
   // position not reached yet whether it touches the last layer (cheap once few are left).
-  std::uint64_t ExpandLayer(Layer& layer, std::uint64_t first, std::uint64_t end);
-  std::uint64_t GatherLayer(Layer& layer, std::uint64_t first, std::uint64_t end);
-  void RunLayer(Layer& layer);
+  std::uint64_t ExpandLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
+  std::uint64_t GatherLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
+  void RunLayer(Layer& layer, const std::atomic<bool>& cancel);
+  // The last layer's entries among those of expanded word `word`, which the call marks expanded:
+  // entry 64 * word + n is in the layer when bit n is set.
+  std::uint64_t TakeLayerEntries(std::uint64_t word, int residue);
+  void Decode(Run& run, std::uint64_t index) const;
   // Calls visit with the index of each position one move away, until visit returns true;
   // returns whether it did.
   template <typename Visit>
-  bool ForEachNeighbour(std::uint64_t index, Visit visit) const;
+  bool ForEachNeighbour(Run& run, std::uint64_t index, Visit visit) const;
 
   const PatternSpace space_;
   int threads_;
   Progress progress_;
+  // The way a turn reorders by cell set and turn, and the turned labellings by way and labelling.
+  std::vector<std::uint16_t> permOf_;
+  std::vector<std::uint16_t> turnedLabellings_;
+  std::uint32_t permCount_ = 0;
   std::vector<std::uint64_t> table_;
-  std::vector<std::uint64_t> frontier_;
-  std::vector<std::uint64_t> next_;
+  // One bit an entry: set once the entry's layer has been expanded.
+  std::vector<std::uint64_t> expanded_;
 };
 
 }  // namespace kelvora::solver

@@ -26,6 +26,13 @@ int Solver::LowerBound(PackedPosition position) const {
 }
 
 std::string Solver::Solve(PackedPosition start) {
+  std::string letters;
+  for (MoveIndex move : ShortestPath(start)) letters += Move::FromIndex(move).Letter();
+  return letters;
+}
+
+std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
+                                            const std::vector<MoveIndex>& known, int atLeast) {
   expanded_ = 0;
   path_.clear();
   // Indexing assumes every tile is on the board once (twice for a pair).
@@ -40,9 +47,11 @@ std::string Solver::Solve(PackedPosition start) {
     root.layouts[t] = tables_[t]->Space().LayoutOf(start);
     root.distances[t] = tables_[t]->Distance(start);
   }
-  limit_ = *std::max_element(root.distances.begin(), root.distances.end());
-  memory_.NewSolve();
+  limit_ = std::max(*std::max_element(root.distances.begin(), root.distances.end()), atLeast);
+  if (!keepLearning_) memory_.NewSolve();
+  const int knownLength = known.empty() ? INT_MAX : static_cast<int>(known.size());
   for (;;) {
+    if (limit_ >= knownLength) return known;
     memory_.NewRound();
     const int bound = Search(root, 0, kNoMove, 0);
     if (bound == kFound) break;
@@ -51,9 +60,7 @@ std::string Solver::Solve(PackedPosition start) {
     // lower than that (a position met again returns just its own bound), never higher.
     limit_ = std::max(limit_ + 1, bound);
   }
-  std::string letters;
-  for (MoveIndex move : path_) letters += Move::FromIndex(move).Letter();
-  return letters;
+  return path_;
 }
 
 int Solver::Search(const Node& node, int g, int forbidden, int parentBound) {

@@ -28,6 +28,15 @@ class Solver {
 
   // The letters of a shortest solution; empty for the goal. start must hold the goal's tiles.
   std::string Solve(PackedPosition start);
+  // A shortest solution as moves; empty for the goal. known: a solution from start, if one is
+  // known, which is returned unless a shorter one exists; atLeast: a lower bound on the length of
+  // any solution, known from elsewhere. Either only saves rounds of the search.
+  std::vector<MoveIndex> ShortestPath(PackedPosition start,
+                                      const std::vector<MoveIndex>& known = {}, int atLeast = 0);
+  // Whether what a search proves about distances is kept for the next one: worth it for a caller
+  // that solves positions near each other again and again. Off, every solve starts afresh and
+  // finds the same solution whatever came before.
+  void KeepLearning(bool keep) { keepLearning_ = keep; }
   // The largest of the tables' distances: never more than the true distance.
   int LowerBound(PackedPosition position) const;
 
@@ -55,6 +64,7 @@ class Solver {
   int limit_ = 0;
   std::vector<MoveIndex> path_;
   std::uint64_t expanded_ = 0;
+  bool keepLearning_ = false;
 };
 
 }  // namespace kelvora::solver

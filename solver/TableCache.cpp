@@ -24,15 +24,6 @@ namespace {
 constexpr char kMagic[8] = {'K', 'E', 'L', 'V', 'T', 'B', 'L', '\x1a'};
 constexpr std::size_t kChecksumAt = 56;
 
-struct HeaderFields {
-  std::uint32_t version = 0;
-  std::uint32_t headerBytes = 0;
-  std::uint64_t signature = 0;
-  std::uint64_t entries = 0;
-  std::uint64_t dataBytes = 0;
-  std::uint64_t checksum = 0;
-};
-
 template <typename T>
 void Put(std::array<std::uint8_t, TableCache::kHeaderBytes>& header, std::size_t at, T value) {
   std::memcpy(header.data() + at, &value, sizeof value);
@@ -70,7 +61,25 @@ std::string TableCache::PathFor(const PatternSpace& space) const {
                       PathFromUtf8(space.Name() + "-" + Hex(space.Signature()) + ".table"));
 }
 
+bool TableCache::Holds(const PatternSpace& space) const {
+  if (folder_.empty()) return false;
+  const std::filesystem::path path = PathFromUtf8(PathFor(space));
+  std::error_code error;
+  const std::uintmax_t length = std::filesystem::file_size(path, error);
+  if (error || length < kHeaderBytes) return false;
+  std::array<std::uint8_t, kHeaderBytes> header{};
+  std::ifstream in(path, std::ios::binary);
+  if (!in.read(reinterpret_cast<char*>(header.data()), header.size())) return false;
+  return HeaderProblem(space, header, length - kHeaderBytes).empty();
+}
+
 LoadedTable TableCache::Load(const PatternSpace& space) const {
+  const std::atomic<bool> never{false};
+  return *Load(space, never);
+}
+
+std::optional<LoadedTable> TableCache::Load(const PatternSpace& space,
+                                            const std::atomic<bool>& cancel) const {
   std::string reason = text::stages::kNoCacheFolder;
   if (!folder_.empty()) {
     const std::string path = PathFor(space);
@@ -81,7 +90,11 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
                    ? text::stages::CacheFileUnreadable(path)
                    : kNotCachedYet;
     } else {
-      reason = Problem(space, file->Header(), file->Bytes());
+      reason = HeaderProblem(space, file->Header(), file->Bytes().size());
+      if (reason.empty() && Get<std::uint64_t>(file->Header(), kChecksumAt) !=
+                                FileChecksum(file->Header(), file->Bytes())) {
+        reason = text::stages::kFailsChecksum;
+      }
       if (reason.empty()) return LoadedTable{PatternTable(space, std::move(file)), false, {}};
       reason = text::stages::CacheFileUntrusted(path, reason);
       // Windows replaces no file that is still mapped: the damaged one is let go first.
@@ -92,7 +105,10 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
   PatternTableBuilder builder(space, threads_, [&](double done) {
     if (progress_) progress_(space.Name(), done);
   });
-  auto memory = std::make_unique<OwnedTableMemory>(builder.Build());
+  std::optional<std::vector<std::uint64_t>> words = builder.Build(cancel);
+  // A table finished as the cancel came is not kept either: a cancelled load leaves nothing.
+  if (!words || cancel.load()) return std::nullopt;
+  auto memory = std::make_unique<OwnedTableMemory>(std::move(*words));
   if (!folder_.empty()) {
     if (std::string problem = Store(space, memory->Bytes()); !problem.empty()) {
       reason = text::stages::NotKept(reason, problem);
@@ -101,27 +117,21 @@ LoadedTable TableCache::Load(const PatternSpace& space) const {
   return LoadedTable{PatternTable(space, std::move(memory)), true, reason};
 }
 
-std::string TableCache::Problem(const PatternSpace& space, std::span<const std::uint8_t> header,
-                                std::span<const std::uint8_t> data) const {
+std::string TableCache::HeaderProblem(const PatternSpace& space,
+                                      std::span<const std::uint8_t> header,
+                                      std::uint64_t dataBytes) {
   if (std::memcmp(header.data(), kMagic, sizeof kMagic) != 0) return text::stages::kNotATableFile;
-  HeaderFields fields;
-  fields.version = Get<std::uint32_t>(header, 8);
-  fields.headerBytes = Get<std::uint32_t>(header, 12);
-  fields.signature = Get<std::uint64_t>(header, 16);
-  fields.entries = Get<std::uint64_t>(header, 24);
-  fields.dataBytes = Get<std::uint64_t>(header, 32);
-  fields.checksum = Get<std::uint64_t>(header, kChecksumAt);
-  if (fields.version != kVersion || fields.headerBytes != kHeaderBytes) {
+  if (Get<std::uint32_t>(header, 8) != kVersion || Get<std::uint32_t>(header, 12) != kHeaderBytes) {
     return text::stages::kOtherVersion;
   }
-  if (fields.signature != space.Signature() || fields.entries != space.Size()) {
+  if (Get<std::uint64_t>(header, 16) != space.Signature() ||
+      Get<std::uint64_t>(header, 24) != space.Size()) {
     return text::stages::kOtherPattern;
   }
   // The builder writes whole 64-bit words of 32 entries.
-  if (fields.dataBytes != data.size() || data.size() != (space.Size() + 31) / 32 * 8) {
+  if (Get<std::uint64_t>(header, 32) != dataBytes || dataBytes != (space.Size() + 31) / 32 * 8) {
     return text::stages::kWrongSize;
   }
-  if (fields.checksum != FileChecksum(header, data)) return text::stages::kFailsChecksum;
   return {};
 }
 

@@ -1,7 +1,9 @@
 // Pattern databases kept on disk between runs, checked before they are trusted.
 #pragma once
 
+#include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "solver/PatternSpace.h"
@@ -22,7 +24,7 @@ struct LoadedTable {
 class TableCache {
  public:
   static constexpr std::size_t kHeaderBytes = 64;
-  static constexpr std::uint32_t kVersion = 1;
+  static constexpr std::uint32_t kVersion = 3;
   // The reason given for building a table that was never cached: nothing to worry anyone about.
   static constexpr const char* kNotCachedYet = text::stages::kNotCachedYet;
 
@@ -38,12 +40,18 @@ class TableCache {
   explicit TableCache(std::string folder, int threads = 0, Progress progress = {});
 
   LoadedTable Load(const PatternSpace& space) const;
+  // nullopt when cancel became true before the table was ready; nothing of it is then left in
+  // the folder. A table being built stops within a few milliseconds.
+  std::optional<LoadedTable> Load(const PatternSpace& space, const std::atomic<bool>& cancel) const;
   std::string PathFor(const PatternSpace& space) const;
+  // Whether space's file is in the folder with a header that fits space and the file's length.
+  // The checksum is left to Load, so this reads only the header.
+  bool Holds(const PatternSpace& space) const;
 
  private:
-  // The reason a cached file cannot be trusted; empty when it can.
-  std::string Problem(const PatternSpace& space, std::span<const std::uint8_t> header,
-                      std::span<const std::uint8_t> data) const;
+  // The reason a header (and data of dataBytes) cannot be trusted for space; empty when it can.
+  static std::string HeaderProblem(const PatternSpace& space, std::span<const std::uint8_t> header,
+                                   std::uint64_t dataBytes);
   // Writes through a temporary file and a rename, so a reader never maps half a table.
   // Returns the reason it could not; empty when it could.
   std::string Store(const PatternSpace& space, std::span<const std::uint8_t> data) const;

@@ -30,8 +30,12 @@ class TranspositionTable {
     ++solve_;
     round_ = 0;
   }
-  // Keeps the bounds, forgets how near the start each position was.
-  void NewRound() { ++round_; }
+  // Keeps the bounds, forgets how near the start each position was. Bounds hold whatever the
+  // start, so they may outlive a solve; when the round count runs out, everything is forgotten.
+  void NewRound() {
+    if (round_ == UINT16_MAX) NewSolve();
+    ++round_;
+  }
 
   // key's entry from this solve, or nullptr. Valid until the next Claim.
   const Entry* Find(std::uint64_t key) const;

@@ -1,8 +1,12 @@
-// Timings of the solver: table builds and stages shuffled the way the game shuffles them.
+// Timings of the solver: table builds, stages shuffled the way the game shuffles them, and hints.
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <random>
@@ -10,48 +14,87 @@
 #include <vector>
 
 #include "core/HistoryReplay.h"
+#include "core/Rules.h"
+#include "records/DiskFileStore.h"
+#include "records/RecordFiles.h"
+#include "solver/Checksum.h"
 #include "solver/GameShuffle.h"
+#include "solver/HintSolver.h"
 #include "solver/PatternSets.h"
+#include "solver/PatternTableBuilder.h"
 #include "solver/ProgressBar.h"
 #include "solver/Solver.h"
-#include "solver/TableCache.h"
+#include "solver/TableSet.h"
+#include "text/Utf8Path.h"
 
-// Times the solver: building the full tables from nothing, and solving stages shuffled the way the
-// game shuffles them. Every answer is replayed through the game's own moves.
+// Every answer is checked as it is timed: solutions are replayed through the game's own moves,
+// hints are followed to the goal and must count down one by one, from the par on the delivered
+// stages.
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using kelvora::Position;
 using kelvora::solver::TableSize;
+
+// Builds use two threads, as on the two-core machines the figures in the notes come from.
+constexpr int kBuildThreads = 2;
 
 double SecondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-std::vector<kelvora::solver::PatternTable> LoadTables(const std::string& folder, TableSize size,
-                                                      bool report) {
+double ProcessorSeconds(std::clock_t since) {
+  return static_cast<double>(std::clock() - since) / CLOCKS_PER_SEC;
+}
+
+// Loads (or builds) the tables as the game and the tool do, a line for each.
+bool LoadTables(kelvora::solver::TableSet& tables) {
   kelvora::solver::ProgressBar bar(std::cerr);
-  const kelvora::solver::TableCache cache(
-      folder, 0, [&](const std::string& name, double done) { bar.Show(name, done); });
-  std::vector<kelvora::solver::PatternTable> tables;
-  for (const auto& space : kelvora::solver::PatternsFor(size)) {
-    const auto start = Clock::now();
-    auto loaded = cache.Load(space);
-    if (report) {
-      std::printf("table %-20s %11llu entries %10zu bytes  %s in %.1f s\n", space.Name().c_str(),
-                  static_cast<unsigned long long>(space.Size()), loaded.table.Bytes().size(),
-                  loaded.built ? "built" : "loaded", SecondsSince(start));
-    }
-    tables.push_back(std::move(loaded.table));
-  }
-  return tables;
+  auto start = Clock::now();
+  const std::atomic<bool> never{false};
+  return tables.Load(
+      [&](const std::string& name, double done, double) { bar.Show(name, done); }, never,
+      [&](const kelvora::solver::PatternSpace& space, const kelvora::solver::LoadedTable& loaded) {
+        std::printf("table %-20s %11llu entries %10zu bytes  %s in %.1f s\n", space.Name().c_str(),
+                    static_cast<unsigned long long>(space.Size()), loaded.table.Bytes().size(),
+                    loaded.built ? "built" : "mapped", SecondsSince(start));
+        start = Clock::now();
+      });
 }
 
 int Build(const std::string& folder, TableSize size) {
+  const std::filesystem::path path = kelvora::PathFromUtf8(folder);
+  std::error_code error;
+  if (std::filesystem::exists(path, error) && !std::filesystem::is_empty(path, error)) {
+    std::fprintf(stderr, "%s is not empty: the build is timed from nothing\n", folder.c_str());
+    return 2;
+  }
   const auto start = Clock::now();
-  LoadTables(folder, size, true);
-  std::printf("all tables ready in %.1f s\n", SecondsSince(start));
+  const std::clock_t processor = std::clock();
+  kelvora::solver::TableSet tables(folder, size, kBuildThreads);
+  LoadTables(tables);
+  std::printf("all tables built on %d threads in %.1f s (processor %.1f s)\n", kBuildThreads,
+              SecondsSince(start), ProcessorSeconds(processor));
   return 0;
+}
+
+// One table built in memory, for comparing builders: wall and processor time.
+int Table(const std::string& name, int threads) {
+  for (const auto& space : kelvora::solver::PatternsFor(TableSize::Full)) {
+    if (space.Name() != name) continue;
+    const auto start = Clock::now();
+    const std::clock_t processor = std::clock();
+    kelvora::solver::PatternTableBuilder builder(space, threads);
+    const auto words = builder.Build();
+    std::printf("table %s on %d threads: %.1f s, processor %.1f s, checksum %016llx\n",
+                name.c_str(), threads, SecondsSince(start), ProcessorSeconds(processor),
+                static_cast<unsigned long long>(kelvora::solver::Checksum(
+                    {reinterpret_cast<const std::uint8_t*>(words.data()), words.size() * 8})));
+    return 0;
+  }
+  std::fprintf(stderr, "no full table is named %s\n", name.c_str());
+  return 2;
 }
 
 // Codes of shuffled stages, one comma-separated stage a line, for timing whole processes.
@@ -68,10 +111,9 @@ int Shuffled(int count, std::uint64_t seed) {
 }
 
 int Stages(const std::string& folder, TableSize size, int count, std::uint64_t seed) {
-  auto tables = LoadTables(folder, size, true);
-  std::vector<const kelvora::solver::PatternTable*> pointers;
-  for (const auto& table : tables) pointers.push_back(&table);
-  kelvora::solver::Solver solver(pointers);
+  kelvora::solver::TableSet tables(folder, size);
+  LoadTables(tables);
+  kelvora::solver::Solver solver(tables.Tables());
   std::mt19937_64 engine(seed);
   std::vector<double> times;
   std::map<std::size_t, int> lengths;
@@ -104,26 +146,168 @@ int Stages(const std::string& folder, TableSize size, int count, std::uint64_t s
   return 0;
 }
 
+// Hint latencies, and a hint that does not count down or does not end at the goal.
+class HintRun {
+ public:
+  explicit HintRun(kelvora::solver::HintSolver& hints) : hints_(hints) {}
+
+  std::optional<kelvora::solver::Hint> Next(const Position& position, bool first) {
+    const auto start = Clock::now();
+    const std::optional<kelvora::solver::Hint> hint = hints_.Next(position);
+    (first ? firsts_ : all_).push_back(SecondsSince(start));
+    if (first) all_.push_back(firsts_.back());
+    return hint;
+  }
+  void Report(const char* what) const {
+    std::printf(
+        "%s:\n  first hint of a stage: median %.4f s, 99th %.4f s, max %.4f s\n"
+        "  all %zu hints: median %.4f s, 99th %.4f s, max %.4f s\n",
+        what, Share(firsts_, 0.5), Share(firsts_, 0.99), Max(firsts_), all_.size(),
+        Share(all_, 0.5), Share(all_, 0.99), Max(all_));
+  }
+
+ private:
+  // The time that share of the hints took at most.
+  static double Share(std::vector<double> times, double share) {
+    std::sort(times.begin(), times.end());
+    return times.empty()
+               ? 0
+               : times[static_cast<std::size_t>(share * static_cast<double>(times.size() - 1))];
+  }
+  static double Max(const std::vector<double>& times) {
+    return times.empty() ? 0 : *std::max_element(times.begin(), times.end());
+  }
+
+  kelvora::solver::HintSolver& hints_;
+  std::vector<double> firsts_;
+  std::vector<double> all_;
+};
+
+Position Play(const Position& position, kelvora::solver::MoveIndex move) {
+  return kelvora::Apply(position, kelvora::Move::FromIndex(move)).value();
+}
+
+// Follows the hints from each delivered stage to the goal: the first must announce the par and
+// each later one a move less. Prints each stage's hinted moves.
+bool DeliveredStages(kelvora::solver::HintSolver& hints, const std::string& dataFolder,
+                     const std::string& solutionsFile) {
+  kelvora::DiskFileStore store;
+  const kelvora::RecordFiles files(store, dataFolder);
+  const kelvora::Records records = files.Load();
+  std::ifstream solutions(kelvora::PathFromUtf8(solutionsFile));
+  HintRun run(hints);
+  bool good = true;
+  for (std::size_t s = 0; s < records.prepared.size(); ++s) {
+    int par = 0;
+    std::string letters;
+    solutions >> par >> letters;
+    Position position = records.prepared[s].start;
+    std::string hinted;
+    for (int left = par; left > 0; --left) {
+      const auto hint = run.Next(position, left == par);
+      if (!hint || hint->movesLeft != left) {
+        std::printf("stage %zu: the hint announces %d moves where %d are left\n", s + 1,
+                    hint ? hint->movesLeft : 0, left);
+        good = false;
+        break;
+      }
+      hinted += kelvora::Move::FromIndex(hint->move).Letter();
+      position = Play(position, hint->move);
+    }
+    const bool solved = position == Position::Goal() && !run.Next(position, false);
+    good = good && solved;
+    std::printf("stage %2zu par %2d: %s %s\n", s + 1, par, solved ? "solved by" : "NOT SOLVED by",
+                hinted.c_str());
+  }
+  run.Report("delivered stages");
+  return good;
+}
+
+// A player on random stages who follows the hint seven times in ten, makes some other move twice
+// and undoes once, asking for a hint before every move. A followed hint must count down by one.
+bool RandomStages(kelvora::solver::HintSolver& hints, int count, std::uint64_t seed) {
+  // The stages are those 'stages' solves with the same seed; the player draws from another engine.
+  std::mt19937_64 stages(seed);
+  std::mt19937_64 engine(seed + 1);
+  HintRun run(hints);
+  for (int stage = 0; stage < count; ++stage) {
+    Position position = kelvora::solver::ShuffleLikeTheGame(stages).ToPosition();
+    std::vector<Position> history;
+    int expected = 0;
+    for (int step = 0; position != Position::Goal(); ++step) {
+      const auto hint = run.Next(position, step == 0);
+      if (expected != 0 && hint->movesLeft != expected) {
+        std::printf("random stage %d: a followed hint left %d moves, not %d\n", stage,
+                    hint->movesLeft, expected);
+        return false;
+      }
+      const std::uint64_t choice = engine() % 10;
+      expected = 0;
+      if (choice == 0 && !history.empty()) {
+        position = history.back();
+        history.pop_back();
+        continue;
+      }
+      history.push_back(position);
+      const kelvora::solver::MoveList moves =
+          kelvora::solver::LegalMoves(kelvora::solver::PackedPosition::From(position).BlankCell());
+      if (choice <= 2 && step < 100) {
+        position = Play(position, moves.moves[engine() % moves.count]);
+      } else {
+        position = Play(position, hint->move);
+        expected = hint->movesLeft - 1;
+      }
+    }
+  }
+  char what[80];
+  std::snprintf(what, sizeof what, "%d random stages (seed %llu)", count,
+                static_cast<unsigned long long>(seed));
+  run.Report(what);
+  return true;
+}
+
+int Hints(const std::string& folder, int count, std::uint64_t seed) {
+  auto start = Clock::now();
+  kelvora::solver::HintSolver hints(folder, TableSize::Full);
+  const double made = SecondsSince(start);
+  start = Clock::now();
+  const bool cached = hints.TablesCached();
+  std::printf("hint solver made in %.4f s; tables %s cached, told in %.4f s\n", made,
+              cached ? "all" : "not all", SecondsSince(start));
+  kelvora::solver::ProgressBar bar(std::cerr);
+  const std::atomic<bool> never{false};
+  start = Clock::now();
+  hints.Prepare([&](double done) { bar.Show("all", done); }, never);
+  std::printf("tables ready in %.1f s\n", SecondsSince(start));
+  const bool delivered =
+      DeliveredStages(hints, KELVORA_DELIVERED_DATA, KELVORA_DELIVERED_SOLUTIONS);
+  return delivered && RandomStages(hints, count, seed) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() < 2) {
     std::fprintf(stderr,
-                 "usage: solver_bench build FOLDER [small]\n"
+                 "usage: solver_bench build EMPTY_FOLDER [small]\n"
+                 "       solver_bench table rows23|rows14 [THREADS]\n"
                  "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n"
+                 "       solver_bench hints FOLDER [COUNT [SEED]]\n"
                  "       solver_bench shuffled COUNT SEED\n");
     return 2;
   }
   const TableSize size = std::find(args.begin(), args.end(), "small") != args.end()
                              ? TableSize::Small
                              : TableSize::Full;
-  if (args[0] == "build") return Build(args[1], size);
-  if (args[0] == "shuffled" && args.size() > 2) {
-    return Shuffled(std::atoi(args[1].c_str()), std::strtoull(args[2].c_str(), nullptr, 10));
-  }
   const int count = args.size() > 2 && args[2] != "small" ? std::atoi(args[2].c_str()) : 100;
   const std::uint64_t seed =
       args.size() > 3 && args[3] != "small" ? std::strtoull(args[3].c_str(), nullptr, 10) : 2024;
+  if (args[0] == "build") return Build(args[1], size);
+  if (args[0] == "table") return Table(args[1], args.size() > 2 ? std::atoi(args[2].c_str()) : 2);
+  if (args[0] == "hints") return Hints(args[1], count, seed);
+  if (args[0] == "shuffled" && args.size() > 2) {
+    return Shuffled(std::atoi(args[1].c_str()), std::strtoull(args[2].c_str(), nullptr, 10));
+  }
   return Stages(args[1], size, count, seed);
 }

@@ -14,28 +14,28 @@ std::optional<solver::TableSize> TableSizeNamed(const std::string& name) {
   return std::nullopt;
 }
 
-SolverSession::SolverSession(solver::TableSize size, std::ostream& err) {
+SolverSession::SolverSession(solver::TableSize size, std::ostream& err)
+    : tables_(solver::TableCache::DefaultFolder(), size) {
   solver::ProgressBar bar(err);
-  const std::string folder = solver::TableCache::DefaultFolder();
   bool announced = false;
-  const solver::TableCache cache(folder, 0, [&](const std::string& table, double done) {
-    // Said once, before the first bar: otherwise a newcomer waits without knowing why.
-    if (!announced) {
-      err << text::stages::ToolSays("", text::stages::BuildingTablesIn(folder));
-      announced = true;
-    }
-    bar.Show(table, done);
-  });
-  for (const solver::PatternSpace& space : solver::PatternsFor(size)) {
-    solver::LoadedTable loaded = cache.Load(space);
-    if (loaded.built && loaded.reason != solver::TableCache::kNotCachedYet) {
-      err << text::stages::ToolSays("", text::stages::BuiltTableAnew(space.Name(), loaded.reason));
-    }
-    tables_.push_back(std::move(loaded.table));
-  }
-  std::vector<const solver::PatternTable*> pointers;
-  for (const solver::PatternTable& table : tables_) pointers.push_back(&table);
-  solver_ = std::make_unique<solver::Solver>(pointers);
+  const std::atomic<bool> never{false};
+  tables_.Load(
+      [&](const std::string& table, double done, double) {
+        // Said once, before the first bar: otherwise a newcomer waits without knowing why.
+        if (!announced) {
+          err << text::stages::ToolSays("", text::stages::BuildingTablesIn(tables_.Folder()));
+          announced = true;
+        }
+        bar.Show(table, done);
+      },
+      never,
+      [&](const solver::PatternSpace& space, const solver::LoadedTable& loaded) {
+        if (loaded.built && loaded.reason != solver::TableCache::kNotCachedYet) {
+          err << text::stages::ToolSays("",
+                                        text::stages::BuiltTableAnew(space.Name(), loaded.reason));
+        }
+      });
+  solver_ = std::make_unique<solver::Solver>(tables_.Tables());
 }
 
 }  // namespace kelvora::stages

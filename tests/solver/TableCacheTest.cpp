@@ -109,6 +109,20 @@ TEST_F(TableCacheTest, AFileForAnotherPatternIsNotTrusted) {
   ExpectRebuiltFor("another pattern");
 }
 
+TEST_F(TableCacheTest, HoldsTrustsOnlyAHeaderThatFitsTheSpaceAndTheLength) {
+  UseFolder();
+  EXPECT_TRUE(cache_.Holds(space_));
+  EXPECT_FALSE(cache_.Holds(PatternSpace("column 4", {13, 14})));
+  WriteFile({good_.begin(), good_.end() - 8});
+  EXPECT_FALSE(cache_.Holds(space_));
+  std::vector<char> otherVersion = good_;
+  otherVersion[8] = static_cast<char>(otherVersion[8] + 1);
+  WriteFile(otherVersion);
+  EXPECT_FALSE(cache_.Holds(space_));
+  fs::remove(PathFromUtf8(cache_.PathFor(space_)));
+  EXPECT_FALSE(cache_.Holds(space_));
+}
+
 TEST_F(TableCacheTest, WithoutAUsableFolderTablesAreStillBuilt) {
   const LoadedTable nowhere = TableCache("").Load(space_);
   EXPECT_TRUE(nowhere.built);

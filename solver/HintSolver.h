@@ -1,0 +1,64 @@
+// The game's hint: the first move of a shortest solution from the board in play, and its length.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "core/Position.h"
+#include "solver/MoveRules.h"
+#include "solver/PatternSets.h"
+
+namespace kelvora::solver {
+
+class Solver;
+class TableSet;
+
+struct Hint {
+  MoveIndex move;
+  // Counts the hinted move itself.
+  int movesLeft;
+};
+
+// Every shortest solution found is remembered position by position, so a player who follows the
+// hints, or undoes moves back onto a hinted path, is answered at once; a position one move off a
+// remembered path is searched only for a solution shorter than the way back onto it. What the
+// searches learn about distances carries over from one hint to the next.
+class HintSolver {
+ public:
+  // folder: the table cache (TableCache::DefaultFolder() in the game, the one kelvora-stages
+  // uses); size: TableSize::Full for the game, Small for quick tests.
+  HintSolver(std::string folder, TableSize size);
+  ~HintSolver();
+  HintSolver(const HintSolver&) = delete;
+  HintSolver& operator=(const HintSolver&) = delete;
+
+  // True when every table is in the cache already under a header that fits it: nothing is built
+  // or read beyond the headers, so the game can ask before deciding to show a progress dialog.
+  bool TablesCached() const;
+  // Maps the tables, building any missing or damaged ones first (into the cache). progress(done,
+  // 0 to 1) is called from the calling thread at least every half second while building. Returns
+  // false as soon as cancel becomes true, leaving no partial or temporary table in the cache, and
+  // true once every table is ready (at once if they were already). Not to be called twice at once.
+  bool Prepare(const std::function<void(double)>& progress, const std::atomic<bool>& cancel);
+  // The first move of a shortest solution from position and the length of that solution; nullopt
+  // at the goal. Only after Prepare returned true, from one thread at a time. position must be
+  // an arrangement of the goal's tiles (std::invalid_argument otherwise).
+  std::optional<Hint> Next(const Position& position);
+
+ private:
+  // Records the answer for every position along path from start.
+  void Remember(PackedPosition start, const std::vector<MoveIndex>& path);
+  // The remembered shortest solution from a remembered position.
+  std::vector<MoveIndex> PathFrom(PackedPosition position) const;
+
+  std::unique_ptr<TableSet> tables_;
+  std::unique_ptr<Solver> solver_;
+  std::unordered_map<std::uint64_t, Hint> known_;
+};
+
+}  // namespace kelvora::solver

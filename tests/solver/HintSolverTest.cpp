@@ -1,0 +1,150 @@
+// Tests of the hint: exact counts along hinted, strayed and undone paths, and a cancelled start.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "SolverSupport.h"
+#include "core/Rules.h"
+#include "solver/HintSolver.h"
+#include "solver/Solver.h"
+#include "tests/support/ChildProcess.h"
+#include "text/Utf8Path.h"
+
+// Every hint is held to an independent solver's optimal length, and each hinted move is played
+// through the game's own rules: a hint that names an illegal move, or whose count is one off after
+// the player strayed, fails here.
+
+namespace kelvora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using solver::HintSolver;
+using solver::PackedPosition;
+
+fs::path FolderFor(const std::string& name) {
+  return fs::temp_directory_path() / ("kelvora-hints-" + std::to_string(ProcessId()) + "-" + name);
+}
+
+// Small tables cached once for the whole suite, in a folder of its own.
+HintSolver& PreparedHints() {
+  struct Prepared {
+    fs::path folder = FolderFor("shared");
+    HintSolver hints{Utf8FromPath(folder), solver::TableSize::Small};
+    Prepared() {
+      const std::atomic<bool> never{false};
+      if (!hints.Prepare({}, never)) throw std::logic_error("small tables not prepared");
+    }
+    ~Prepared() { fs::remove_all(folder); }
+  };
+  static Prepared prepared;
+  return prepared.hints;
+}
+
+int OptimalLength(const Position& position) {
+  static solver::Solver reference(SmallTablePointers());
+  return static_cast<int>(reference.Solve(PackedPosition::From(position)).size());
+}
+
+Position Play(const Position& position, solver::MoveIndex move) {
+  const std::optional<Position> after = Apply(position, Move::FromIndex(move));
+  if (!after) throw std::logic_error("the game refuses move " + std::to_string(move));
+  return *after;
+}
+
+TEST(HintSolver, FollowingTheHintsReachesTheGoalInExactlyTheAnnouncedMoves) {
+  HintSolver& hints = PreparedHints();
+  std::mt19937_64 engine(31);
+  for (int walk = 0; walk < 10; ++walk) {
+    Position position = RandomWalk(engine, 4 + walk).ToPosition();
+    const std::optional<solver::Hint> first = hints.Next(position);
+    ASSERT_TRUE(first.has_value());
+    ASSERT_EQ(first->movesLeft, OptimalLength(position)) << "walk " << walk;
+    for (int left = first->movesLeft; left > 0; --left) {
+      const std::optional<solver::Hint> hint = hints.Next(position);
+      ASSERT_TRUE(hint.has_value()) << left;
+      ASSERT_EQ(hint->movesLeft, left);
+      position = Play(position, hint->move);
+    }
+    EXPECT_EQ(position, Position::Goal());
+    EXPECT_FALSE(hints.Next(position).has_value());
+  }
+}
+
+// A player who strays lands one move off a remembered path, one, two or no moves nearer the goal
+// than the position left; one who undoes lands back on it.
+TEST(HintSolver, EveryPositionOneMoveOffAHintedPathGetsItsShortestCount) {
+  HintSolver& hints = PreparedHints();
+  std::mt19937_64 engine(47);
+  for (int walk = 0; walk < 3; ++walk) {
+    Position start = Position::Goal();
+    while (OptimalLength(start) < 9) start = RandomWalk(engine, 30).ToPosition();
+    std::vector<Position> path{start};
+    while (path.back() != Position::Goal()) {
+      path.push_back(Play(path.back(), hints.Next(path.back())->move));
+    }
+    for (const Position& on : path) {
+      const solver::MoveList moves = solver::LegalMoves(PackedPosition::From(on).BlankCell());
+      for (int m = 0; m < moves.count; ++m) {
+        const Position off = Play(on, moves.moves[m]);
+        const std::optional<solver::Hint> hint = hints.Next(off);
+        ASSERT_EQ(hint.has_value(), off != Position::Goal());
+        if (hint) {
+          ASSERT_EQ(hint->movesLeft, OptimalLength(off)) << "walk " << walk;
+        }
+      }
+    }
+    for (std::size_t at = 0; at + 1 < path.size(); ++at) {
+      ASSERT_EQ(hints.Next(path[at])->movesLeft, static_cast<int>(path.size() - 1 - at));
+    }
+  }
+}
+
+TEST(HintSolver, TheGoalHasNoHintAndOnlyTheGoalsTilesAreAccepted) {
+  HintSolver& hints = PreparedHints();
+  EXPECT_FALSE(hints.Next(Position::Goal()).has_value());
+  std::array<int, kCellCount> codes = Position::Goal().Codes();
+  codes[0] = codes[1];
+  EXPECT_THROW(hints.Next(Position::FromCodes(codes)), std::invalid_argument);
+  HintSolver unprepared(Utf8FromPath(FolderFor("unprepared")), solver::TableSize::Small);
+  EXPECT_THROW(unprepared.Next(Position::Goal()), std::logic_error);
+}
+
+TEST(HintSolver, ACancelledPrepareLeavesNothingInTheCacheAndALaterOneFinishes) {
+  const fs::path folder = FolderFor("cancelled");
+  fs::remove_all(folder);
+  HintSolver hints(Utf8FromPath(folder), solver::TableSize::Small);
+  EXPECT_FALSE(hints.TablesCached());
+
+  std::atomic<bool> cancel{false};
+  int calls = 0;
+  EXPECT_FALSE(hints.Prepare(
+      [&](double) {
+        ++calls;
+        cancel = true;
+      },
+      cancel));
+  EXPECT_GE(calls, 1);
+  EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder));
+  EXPECT_FALSE(hints.TablesCached());
+  EXPECT_THROW(hints.Next(Position::Goal()), std::logic_error);
+
+  cancel = false;
+  std::vector<double> progress;
+  ASSERT_TRUE(hints.Prepare([&](double done) { progress.push_back(done); }, cancel));
+  ASSERT_FALSE(progress.empty());
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+  EXPECT_EQ(progress.back(), 1.0);
+  EXPECT_TRUE(hints.TablesCached());
+  const Position oneAway = Play(Position::Goal(), solver::kRow1Right);
+  EXPECT_EQ(hints.Next(oneAway)->movesLeft, 1);
+
+  // Another start finds the cache complete and maps it without building.
+  HintSolver again(Utf8FromPath(folder), solver::TableSize::Small);
+  EXPECT_TRUE(again.TablesCached());
+  EXPECT_TRUE(again.Prepare([](double) { ADD_FAILURE() << "nothing is left to build"; }, cancel));
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace kelvora::testing
