@@ -2,7 +2,6 @@
 // window stays responsive throughout, and the player may give up the wait.
 #include "ui/HintAdvisor.h"
 
-#include <QApplication>
 #include <QProgressDialog>
 #include <QTimer>
 #include <utility>
@@ -61,7 +60,12 @@ void HintAdvisor::Finish(bool ready, std::optional<solver::Hint> hint, const Ans
     poll_->deleteLater();
     poll_ = nullptr;
   }
-  if (dialog_) dialog_->deleteLater();
+  if (dialog_) {
+    // Hidden now: the answer may open a message box, whose own event loop would keep a dialog
+    // merely marked for deletion on the screen behind it.
+    dialog_->hide();
+    dialog_->deleteLater();
+  }
   prepared_ = prepared_ || ready;
   if (ready && !cancel_) answer(hint);
 }
