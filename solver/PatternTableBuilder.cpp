@@ -81,8 +81,6 @@ struct PatternTableBuilder::Run {
   std::uint64_t first = kNotYet;
   std::uint32_t labelling = 0;
   std::uint32_t tiles = 0;
-  // By the blank's rank.
-  std::array<std::uint8_t, kCellCount> freeCells{};
   const std::uint16_t* perms = nullptr;
   std::array<std::uint64_t, 4> turnedFirst{};
   std::array<std::uint32_t, 4> turnedTiles{};
@@ -92,8 +90,38 @@ struct PatternTableBuilder::Layer {
   int depth = 0;
   bool expand = true;
   std::uint64_t reachedBefore = 0;
-  std::atomic<std::uint64_t> nextChunk{0};
   std::atomic<std::uint64_t> found{0};
+};
+
+// The chunks of a layer, split into one share a thread: each thread works through its own share
+// first and then helps with the others'. Threads working side by side would touch the same
+// parts of the table, and their claims would pull its lines from one processor to the other.
+class PatternTableBuilder::Shares {
+ public:
+  Shares(std::uint64_t chunks, int threads) : next_(static_cast<std::size_t>(threads)) {
+    for (int t = 0; t < threads; ++t) {
+      next_[t].next = chunks * static_cast<std::uint64_t>(t) / static_cast<std::uint64_t>(threads);
+      next_[t].end =
+          chunks * static_cast<std::uint64_t>(t + 1) / static_cast<std::uint64_t>(threads);
+    }
+  }
+  // The next chunk for thread, or nullopt when every share is done.
+  std::optional<std::uint64_t> Take(int thread) {
+    for (std::size_t s = 0; s < next_.size(); ++s) {
+      Share& share = next_[(static_cast<std::size_t>(thread) + s) % next_.size()];
+      if (share.next.load(std::memory_order_relaxed) >= share.end) continue;
+      const std::uint64_t chunk = share.next++;
+      if (chunk < share.end) return chunk;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  struct alignas(64) Share {
+    std::atomic<std::uint64_t> next{0};
+    std::uint64_t end = 0;
+  };
+  std::vector<Share> next_;
 };
 
 PatternTableBuilder::PatternTableBuilder(PatternSpace space, int threads, Progress progress)
@@ -139,15 +167,17 @@ void PatternTableBuilder::MakeTurnTables() {
 }
 
 void PatternTableBuilder::Decode(Run& run, std::uint64_t index) const {
-  const std::uint64_t rest = index / space_.BlankRadix();
-  const auto cellSet = static_cast<std::uint32_t>(rest / space_.LabellingCount());
+  // Dividing 32-bit numbers takes the processor a fraction of the time, and the game's tables
+  // have fewer entries than that.
+  const std::uint64_t rest = index <= UINT32_MAX
+                                 ? static_cast<std::uint32_t>(index) / space_.BlankRadix()
+                                 : index / space_.BlankRadix();
+  const std::uint64_t cellSet = rest <= UINT32_MAX
+                                    ? static_cast<std::uint32_t>(rest) / space_.LabellingCount()
+                                    : rest / space_.LabellingCount();
   run.first = rest * space_.BlankRadix();
-  run.labelling = static_cast<std::uint32_t>(rest % space_.LabellingCount());
-  run.tiles = space_.CellSetAt(cellSet);
-  int rank = 0;
-  for (std::uint32_t open = ~run.tiles & 0xFFFF; open != 0; open &= open - 1) {
-    run.freeCells[rank++] = static_cast<std::uint8_t>(std::countr_zero(open));
-  }
+  run.labelling = static_cast<std::uint32_t>(rest - cellSet * space_.LabellingCount());
+  run.tiles = space_.CellSetAt(static_cast<std::uint32_t>(cellSet));
   run.perms = &permOf_[std::size_t{cellSet} * 4];
   run.turnedFirst.fill(kNotYet);
 }
@@ -156,7 +186,7 @@ template <typename Visit>
 bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit visit) const {
   if (index < run.first || index - run.first >= space_.BlankRadix()) Decode(run, index);
   const auto blankRank = static_cast<std::uint32_t>(index - run.first);
-  const int blank = run.freeCells[blankRank];
+  const int blank = PatternSpace::BlankCellAt(run.tiles, blankRank);
   const MoveList moves = LegalMoves(blank);
   for (int m = 0; m < moves.count; ++m) {
     const MoveIndex move = moves.moves[m];
@@ -241,11 +271,14 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
 void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel) {
   const std::uint64_t size = space_.Size();
   const std::uint64_t chunks = (size + kChunk - 1) / kChunk;
-  auto work = [&](bool reports) {
+  Shares shares(chunks, threads_);
+  auto work = [&](int thread) {
+    const bool reports = thread == 0;
     auto lastReport = std::chrono::steady_clock::now();
-    for (std::uint64_t chunk = layer.nextChunk++; chunk < chunks; chunk = layer.nextChunk++) {
+    for (std::optional<std::uint64_t> chunk = shares.Take(thread); chunk;
+         chunk = shares.Take(thread)) {
       if (cancel.load(std::memory_order_relaxed)) return;
-      const std::uint64_t first = chunk * kChunk;
+      const std::uint64_t first = *chunk * kChunk;
       const std::uint64_t end = std::min(size, first + kChunk);
       layer.found += layer.expand ? ExpandLayer(layer, first, end) : GatherLayer(layer, first, end);
       if (reports && progress_ &&
@@ -257,8 +290,8 @@ void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel
     }
   };
   std::vector<std::thread> helpers;
-  for (int t = 1; t < threads_; ++t) helpers.emplace_back(work, false);
-  work(true);
+  for (int t = 1; t < threads_; ++t) helpers.emplace_back(work, t);
+  work(0);
   for (std::thread& helper : helpers) helper.join();
 }
 

@@ -26,6 +26,7 @@ class PatternTableBuilder {
  private:
   struct Layer;
   struct Run;
+  class Shares;
 
   // The labellings the four turns make of each labelling: tiles turned with a row can pass
   // others in cell order. How they are reordered depends only on the cell set and the turn, a
