@@ -81,7 +81,7 @@ struct PatternTableBuilder::Run {
   std::uint64_t first = kNotYet;
   std::uint32_t labelling = 0;
   std::uint32_t tiles = 0;
-  const std::uint16_t* perms = nullptr;
+  const std::uint16_t* reorderings = nullptr;
   std::array<std::uint64_t, 4> turnedFirst{};
   std::array<std::uint32_t, 4> turnedTiles{};
 };
@@ -130,35 +130,36 @@ PatternTableBuilder::PatternTableBuilder(PatternSpace space, int threads, Progre
 void PatternTableBuilder::MakeTurnTables() {
   const std::uint32_t cellSets = space_.CellSetCount();
   std::unordered_map<std::uint32_t, std::uint16_t> numbers;
-  std::vector<std::uint32_t> perms;
-  permOf_.assign(std::size_t{4} * cellSets, 0);
+  std::vector<std::uint32_t> reorderings;
+  reorderingOf_.assign(std::size_t{4} * cellSets, 0);
   for (int turn = 0; turn < 4; ++turn) {
     const auto move = static_cast<MoveIndex>(kRow1Right + turn);
     for (std::uint32_t cellSet = 0; cellSet < cellSets; ++cellSet) {
       const std::uint32_t tiles = space_.CellSetAt(cellSet);
       const std::uint32_t turned = TurnCells(tiles, move);
       // Nibble n: where the tile in slot n goes.
-      std::uint32_t perm = 0;
+      std::uint32_t reordering = 0;
       int slot = 0;
       for (std::uint32_t left = tiles; left != 0; left &= left - 1, ++slot) {
         const int cell = BlankAfter(move, std::countr_zero(left));
-        perm |= static_cast<std::uint32_t>(std::popcount(turned & ((1u << cell) - 1)))
-                << (4 * slot);
+        reordering |= static_cast<std::uint32_t>(std::popcount(turned & ((1u << cell) - 1)))
+                      << (4 * slot);
       }
-      const auto [at, added] = numbers.emplace(perm, static_cast<std::uint16_t>(perms.size()));
-      if (added) perms.push_back(perm);
-      permOf_[std::size_t{cellSet} * 4 + turn] = at->second;
+      const auto [at, added] =
+          numbers.emplace(reordering, static_cast<std::uint16_t>(reorderings.size()));
+      if (added) reorderings.push_back(reordering);
+      reorderingOf_[std::size_t{cellSet} * 4 + turn] = at->second;
     }
   }
-  permCount_ = static_cast<std::uint32_t>(perms.size());
+  reorderingCount_ = static_cast<std::uint32_t>(reorderings.size());
   const std::uint32_t labellings = space_.LabellingCount();
-  turnedLabellings_.assign(std::size_t{labellings} * permCount_, 0);
-  for (std::uint32_t p = 0; p < permCount_; ++p) {
+  turnedLabellings_.assign(std::size_t{labellings} * reorderingCount_, 0);
+  for (std::uint32_t p = 0; p < reorderingCount_; ++p) {
     for (std::uint32_t rank = 0; rank < labellings; ++rank) {
       const std::uint32_t labelling = space_.LabellingAt(rank);
       std::uint32_t turned = 0;
       for (int slot = 0; slot < space_.TileCount(); ++slot) {
-        turned |= ((labelling >> (4 * slot)) & 0xF) << (4 * ((perms[p] >> (4 * slot)) & 0xF));
+        turned |= ((labelling >> (4 * slot)) & 0xF) << (4 * ((reorderings[p] >> (4 * slot)) & 0xF));
       }
       turnedLabellings_[std::size_t{p} * labellings + rank] =
           static_cast<std::uint16_t>(space_.RankOfLabelling(turned));
@@ -178,7 +179,7 @@ void PatternTableBuilder::Decode(Run& run, std::uint64_t index) const {
   run.first = rest * space_.BlankRadix();
   run.labelling = static_cast<std::uint32_t>(rest - cellSet * space_.LabellingCount());
   run.tiles = space_.CellSetAt(static_cast<std::uint32_t>(cellSet));
-  run.perms = &permOf_[std::size_t{cellSet} * 4];
+  run.reorderings = &reorderingOf_[std::size_t{cellSet} * 4];
   run.turnedFirst.fill(kNotYet);
 }
 
@@ -207,7 +208,7 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
       if (run.turnedFirst[turn] == kNotYet) {
         run.turnedTiles[turn] = TurnCells(run.tiles, move);
         const std::uint16_t labelling =
-            turnedLabellings_[std::size_t{run.perms[turn]} * space_.LabellingCount() +
+            turnedLabellings_[std::size_t{run.reorderings[turn]} * space_.LabellingCount() +
                               run.labelling];
         run.turnedFirst[turn] =
             space_.IndexOf(space_.RankOfCellSet(run.turnedTiles[turn]), labelling, 0);
@@ -262,7 +263,7 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   }
   if (progress_) progress_(1.0);
   expanded_ = {};
-  permOf_ = {};
+  reorderingOf_ = {};
   turnedLabellings_ = {};
   table_.resize((size + 31) / 32);
   return std::move(table_);

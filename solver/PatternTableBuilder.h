@@ -29,9 +29,8 @@ class PatternTableBuilder {
   class Shares;
 
   // The labellings the four turns make of each labelling: tiles turned with a row can pass
-  // others in cell order. How they are reordered depends only on the cell set and the turn, a
-  // few hundred ways in all, and the results for one way lie together as the entries of a cell
-  // set do.
+  // others in cell order. The reordering depends only on the cell set and the turn, a few hundred
+  // reorderings in all, and the results of one lie together as the entries of a cell set do.
   void MakeTurnTables();
   // Expands the positions of the last layer (cheap while that layer is small) or asks every
   // position not reached yet whether it touches the last layer (cheap once few are left).
@@ -50,10 +49,11 @@ class PatternTableBuilder {
   const PatternSpace space_;
   int threads_;
   Progress progress_;
-  // The way a turn reorders by cell set and turn, and the turned labellings by way and labelling.
-  std::vector<std::uint16_t> permOf_;
+  // The reordering a turn makes by cell set and turn, and the turned labellings by reordering
+  // and labelling.
+  std::vector<std::uint16_t> reorderingOf_;
   std::vector<std::uint16_t> turnedLabellings_;
-  std::uint32_t permCount_ = 0;
+  std::uint32_t reorderingCount_ = 0;
   std::vector<std::uint64_t> table_;
   // One bit an entry: set once the entry's layer has been expanded.
   std::vector<std::uint64_t> expanded_;
