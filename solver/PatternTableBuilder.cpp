@@ -155,6 +155,7 @@ void PatternTableBuilder::MakeTurnTables() {
   const std::uint32_t labellings = space_.LabellingCount();
   turnedLabellings_.assign(std::size_t{labellings} * reorderingCount_, 0);
   for (std::uint32_t p = 0; p < reorderingCount_; ++p) {
+    KeepReporting(0.0);
     for (std::uint32_t rank = 0; rank < labellings; ++rank) {
       const std::uint32_t labelling = space_.LabellingAt(rank);
       std::uint32_t turned = 0;
@@ -221,6 +222,13 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
   return false;
 }
 
+void PatternTableBuilder::KeepReporting(double done) {
+  if (progress_ && std::chrono::steady_clock::now() - lastReport_ > kProgressInterval) {
+    lastReport_ = std::chrono::steady_clock::now();
+    progress_(done);
+  }
+}
+
 std::vector<std::uint64_t> PatternTableBuilder::Build() {
   const std::atomic<bool> never{false};
   return *Build(never);
@@ -228,11 +236,14 @@ std::vector<std::uint64_t> PatternTableBuilder::Build() {
 
 std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
     const std::atomic<bool>& cancel) {
+  if (progress_) progress_(0.0);
+  lastReport_ = std::chrono::steady_clock::now();
   MakeTurnTables();
   const std::uint64_t size = space_.Size();
 
   // Whole pairs of words while building, one pair for each word of the expanded bitmap.
   table_.assign((size + 63) / 64 * 2, ~std::uint64_t{0});
+  KeepReporting(0.0);
   expanded_.assign((size + 63) / 64, 0);
   // Entries past the end read as reached and expanded, so no layer ever looks at them.
   for (std::uint64_t index = size; index < table_.size() * 32; ++index) {
@@ -241,7 +252,6 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   }
 
   Claim(table_, space_.GoalIndex(), 0);
-  if (progress_) progress_(0.0);
   std::uint64_t reached = 1;
   std::uint64_t layerSize = 1;
   bool expanding = true;
@@ -275,18 +285,15 @@ void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel
   Shares shares(chunks, threads_);
   auto work = [&](int thread) {
     const bool reports = thread == 0;
-    auto lastReport = std::chrono::steady_clock::now();
     for (std::optional<std::uint64_t> chunk = shares.Take(thread); chunk;
          chunk = shares.Take(thread)) {
       if (cancel.load(std::memory_order_relaxed)) return;
       const std::uint64_t first = *chunk * kChunk;
       const std::uint64_t end = std::min(size, first + kChunk);
       layer.found += layer.expand ? ExpandLayer(layer, first, end) : GatherLayer(layer, first, end);
-      if (reports && progress_ &&
-          std::chrono::steady_clock::now() - lastReport > kProgressInterval) {
-        lastReport = std::chrono::steady_clock::now();
-        progress_(static_cast<double>(layer.reachedBefore + layer.found.load()) /
-                  static_cast<double>(size));
+      if (reports) {
+        KeepReporting(static_cast<double>(layer.reachedBefore + layer.found.load()) /
+                      static_cast<double>(size));
       }
     }
   };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -37,6 +38,8 @@ class PatternTableBuilder {
   std::uint64_t ExpandLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
   std::uint64_t GatherLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
   void RunLayer(Layer& layer, const std::atomic<bool>& cancel);
+  // Reports done if the last report is a while ago; only from the thread that called Build.
+  void KeepReporting(double done);
   // The last layer's entries among those of expanded word `word`, which the call marks expanded:
   // entry 64 * word + n is in the layer when bit n is set.
   std::uint64_t TakeLayerEntries(std::uint64_t word, int residue);
@@ -49,6 +52,8 @@ class PatternTableBuilder {
   const PatternSpace space_;
   int threads_;
   Progress progress_;
+  // When progress was last reported, by the thread that called Build.
+  std::chrono::steady_clock::time_point lastReport_;
   // The reordering a turn makes by cell set and turn, and the turned labellings by reordering
   // and labelling.
   std::vector<std::uint16_t> reorderingOf_;

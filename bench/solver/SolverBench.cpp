@@ -50,19 +50,29 @@ double ProcessorSeconds(std::clock_t since) {
   return static_cast<double>(std::clock() - since) / CLOCKS_PER_SEC;
 }
 
-// Loads (or builds) the tables as the game and the tool do, a line for each.
+// Loads (or builds) the tables as the game and the tool do, a line for each, and tells the
+// longest wait between two reports of progress while building.
 bool LoadTables(kelvora::solver::TableSet& tables) {
   kelvora::solver::ProgressBar bar(std::cerr);
   auto start = Clock::now();
+  std::optional<Clock::time_point> lastReport;
+  double longestWait = 0;
   const std::atomic<bool> never{false};
-  return tables.Load(
-      [&](const std::string& name, double done, double) { bar.Show(name, done); }, never,
+  const bool ready = tables.Load(
+      [&](const std::string& name, double done, double) {
+        if (lastReport) longestWait = std::max(longestWait, SecondsSince(*lastReport));
+        lastReport = Clock::now();
+        bar.Show(name, done);
+      },
+      never,
       [&](const kelvora::solver::PatternSpace& space, const kelvora::solver::LoadedTable& loaded) {
         std::printf("table %-20s %11llu entries %10zu bytes  %s in %.1f s\n", space.Name().c_str(),
                     static_cast<unsigned long long>(space.Size()), loaded.table.Bytes().size(),
                     loaded.built ? "built" : "mapped", SecondsSince(start));
         start = Clock::now();
       });
+  if (lastReport) std::printf("longest wait between progress reports: %.2f s\n", longestWait);
+  return ready;
 }
 
 int Build(const std::string& folder, TableSize size) {
