@@ -32,7 +32,6 @@ bool HintSolver::Prepare(const std::function<void(double)>& progress,
       cancel);
   if (!loaded) return false;
   solver_ = std::make_unique<Solver>(tables_->Tables());
-  solver_->KeepLearning(true);
   return true;
 }
 
@@ -65,6 +64,9 @@ std::optional<Hint> HintSolver::Next(const Position& position) {
       beside.insert(beside.begin(), moves.moves[m]);
     }
   }
+  // Next to a remembered path, what the search that found it learnt is worth keeping; anywhere
+  // else it would only crowd the search's memory.
+  solver_->KeepLearning(!beside.empty());
   const std::vector<MoveIndex> path = solver_->ShortestPath(start, beside, atLeast);
   if (known_.size() + path.size() > kMostRemembered) known_.clear();
   Remember(start, path);

@@ -26,8 +26,8 @@ struct Hint {
 
 // Every shortest solution found is remembered position by position, so a player who follows the
 // hints, or undoes moves back onto a hinted path, is answered at once; a position one move off a
-// remembered path is searched only for a solution shorter than the way back onto it. What the
-// searches learn about distances carries over from one hint to the next.
+// remembered path is searched only for a solution shorter than the way back onto it, keeping what
+// the searches before it learnt about distances.
 class HintSolver {
  public:
   // folder: the table cache (TableCache::DefaultFolder() in the game, the one kelvora-stages

@@ -10,7 +10,7 @@ namespace kelvora::solver {
 
 enum class TableSize {
   // The tiles of rows 2-3 and those of rows 1 and 4: 519 million entries each, about 130 MB
-  // each on disk, about a minute each to build on two cores.
+  // each on disk, about 15 seconds each to build on two cores.
   Full,
   // Four patterns of three or four tiles: about a million entries in all, built in a moment.
   // Exact answers still, but only fast near the goal.

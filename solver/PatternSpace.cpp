@@ -27,26 +27,8 @@ struct Binomials {
 };
 constexpr Binomials kBinomial;
 
-// kSelect[byte][n]: the position of the n-th set bit of byte (8 when there is none).
-struct SelectTable {
-  std::array<std::array<std::uint8_t, 8>, 256> at{};
-  constexpr SelectTable() {
-    for (int byte = 0; byte < 256; ++byte) {
-      int n = 0;
-      for (int bit = 0; bit < 8; ++bit) {
-        if ((byte >> bit) & 1) at[byte][n++] = static_cast<std::uint8_t>(bit);
-      }
-      for (; n < 8; ++n) at[byte][n] = 8;
-    }
-  }
-};
-constexpr SelectTable kSelect;
-
 int NthFreeCell(std::uint32_t freeCells, std::uint32_t n) {
-  const std::uint32_t low = freeCells & 0xFF;
-  const auto lowCount = static_cast<std::uint32_t>(std::popcount(low));
-  if (n < lowCount) return kSelect.at[low][n];
-  return 8 + kSelect.at[(freeCells >> 8) & 0xFF][n - lowCount];
+  return internal::NthSetBit(freeCells, n);
 }
 
 int RankAmong(std::uint32_t freeCells, std::uint32_t cell) {
@@ -99,6 +81,9 @@ PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCell
   for (std::uint32_t rank = 0; rank < labellingCount_; ++rank) {
     digits->labellings.push_back(LabellingOfRank(rank));
   }
+  cellSetRanks_ = digits->cellSetRanks.data();
+  cellSets_ = digits->cellSets.data();
+  labellings_ = digits->labellings.data();
   digits_ = std::move(digits);
   goalIndex_ = Index(goal);
 }
@@ -181,10 +166,6 @@ std::uint64_t PatternSpace::Index(const Layout& layout) const {
   for (int g = 0; g < blankGroup_; ++g) cells[g] = layout.Cells(g);
   return IndexOf(RankOfCellSet(tiles), RankOfPlaces(cells, tiles),
                  BlankRank(tiles, BlankCell(layout)));
-}
-
-int PatternSpace::BlankCellAt(std::uint32_t tileCells, std::uint32_t blankRank) {
-  return NthFreeCell(~tileCells & 0xFFFF, blankRank);
 }
 
 Layout PatternSpace::LayoutAt(std::uint64_t index) const {

@@ -13,6 +13,32 @@
 
 namespace kelvora::solver {
 
+namespace internal {
+
+// at[byte][n]: the position of the n-th set bit of byte.
+struct SelectTable {
+  std::array<std::array<std::uint8_t, 8>, 256> at{};
+  constexpr SelectTable() {
+    for (int byte = 0; byte < 256; ++byte) {
+      int n = 0;
+      for (int bit = 0; bit < 8; ++bit) {
+        if ((byte >> bit) & 1) at[byte][n++] = static_cast<std::uint8_t>(bit);
+      }
+    }
+  }
+};
+inline constexpr SelectTable kSelect;
+
+// The position of the n-th set bit of a 16-bit mask that has more than n.
+inline int NthSetBit(std::uint32_t bits, std::uint32_t n) {
+  const std::uint32_t low = bits & 0xFF;
+  const auto lowCount = static_cast<std::uint32_t>(std::popcount(low));
+  if (n < lowCount) return kSelect.at[low][n];
+  return 8 + kSelect.at[(bits >> 8) & 0xFF][n - lowCount];
+}
+
+}  // namespace internal
+
 // An abstract position says where the blank and a chosen set of the goal's tiles are; every
 // other tile looks alike.
 //
@@ -62,16 +88,18 @@ class PatternSpace {
   std::uint64_t IndexOf(std::uint32_t cellSet, std::uint32_t labelling, std::uint32_t blank) const {
     return (std::uint64_t{cellSet} * labellingCount_ + labelling) * BlankRadix() + blank;
   }
-  std::uint32_t CellSetAt(std::uint32_t rank) const { return digits_->cellSets[rank]; }
+  std::uint32_t CellSetAt(std::uint32_t rank) const { return cellSets_[rank]; }
   // cells must hold TileCount() cells.
-  std::uint32_t RankOfCellSet(std::uint32_t cells) const { return digits_->cellSetRanks[cells]; }
-  std::uint32_t LabellingAt(std::uint32_t rank) const { return digits_->labellings[rank]; }
+  std::uint32_t RankOfCellSet(std::uint32_t cells) const { return cellSetRanks_[cells]; }
+  std::uint32_t LabellingAt(std::uint32_t rank) const { return labellings_[rank]; }
   std::uint32_t RankOfLabelling(std::uint32_t labelling) const;
   // The blank's rank when the followed tiles hold tileCells.
   static std::uint32_t BlankRank(std::uint32_t tileCells, int blankCell) {
     return static_cast<std::uint32_t>(std::popcount(~tileCells & ((1u << blankCell) - 1)));
   }
-  static int BlankCellAt(std::uint32_t tileCells, std::uint32_t blankRank);
+  static int BlankCellAt(std::uint32_t tileCells, std::uint32_t blankRank) {
+    return internal::NthSetBit(~tileCells & 0xFFFF, blankRank);
+  }
 
  private:
   struct Group {
@@ -105,6 +133,10 @@ class PatternSpace {
   std::uint64_t size_ = 1;
   std::uint64_t goalIndex_ = 0;
   std::shared_ptr<const Digits> digits_;
+  // Into digits_, which every copy shares, saving the searches a load.
+  const std::uint16_t* cellSetRanks_ = nullptr;
+  const std::uint16_t* cellSets_ = nullptr;
+  const std::uint32_t* labellings_ = nullptr;
 };
 
 }  // namespace kelvora::solver

@@ -81,9 +81,7 @@ struct PatternTableBuilder::Run {
   std::uint64_t first = kNotYet;
   std::uint32_t labelling = 0;
   std::uint32_t tiles = 0;
-  // By the blank's rank.
-  std::array<std::uint8_t, kCellCount> freeCells{};
-  const std::uint16_t* perms = nullptr;
+  const std::uint16_t* reorderings = nullptr;
   std::array<std::uint64_t, 4> turnedFirst{};
   std::array<std::uint32_t, 4> turnedTiles{};
 };
@@ -92,8 +90,38 @@ struct PatternTableBuilder::Layer {
   int depth = 0;
   bool expand = true;
   std::uint64_t reachedBefore = 0;
-  std::atomic<std::uint64_t> nextChunk{0};
   std::atomic<std::uint64_t> found{0};
+};
+
+// The chunks of a layer, split into one share a thread: each thread works through its own share
+// first and then helps with the others'. Threads working side by side would touch the same
+// parts of the table, and their claims would pull its lines from one processor to the other.
+class PatternTableBuilder::Shares {
+ public:
+  Shares(std::uint64_t chunks, int threads) : next_(static_cast<std::size_t>(threads)) {
+    for (int t = 0; t < threads; ++t) {
+      next_[t].next = chunks * static_cast<std::uint64_t>(t) / static_cast<std::uint64_t>(threads);
+      next_[t].end =
+          chunks * static_cast<std::uint64_t>(t + 1) / static_cast<std::uint64_t>(threads);
+    }
+  }
+  // The next chunk for thread, or nullopt when every share is done.
+  std::optional<std::uint64_t> Take(int thread) {
+    for (std::size_t s = 0; s < next_.size(); ++s) {
+      Share& share = next_[(static_cast<std::size_t>(thread) + s) % next_.size()];
+      if (share.next.load(std::memory_order_relaxed) >= share.end) continue;
+      const std::uint64_t chunk = share.next++;
+      if (chunk < share.end) return chunk;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  struct alignas(64) Share {
+    std::atomic<std::uint64_t> next{0};
+    std::uint64_t end = 0;
+  };
+  std::vector<Share> next_;
 };
 
 PatternTableBuilder::PatternTableBuilder(PatternSpace space, int threads, Progress progress)
@@ -102,35 +130,37 @@ PatternTableBuilder::PatternTableBuilder(PatternSpace space, int threads, Progre
 void PatternTableBuilder::MakeTurnTables() {
   const std::uint32_t cellSets = space_.CellSetCount();
   std::unordered_map<std::uint32_t, std::uint16_t> numbers;
-  std::vector<std::uint32_t> perms;
-  permOf_.assign(std::size_t{4} * cellSets, 0);
+  std::vector<std::uint32_t> reorderings;
+  reorderingOf_.assign(std::size_t{4} * cellSets, 0);
   for (int turn = 0; turn < 4; ++turn) {
     const auto move = static_cast<MoveIndex>(kRow1Right + turn);
     for (std::uint32_t cellSet = 0; cellSet < cellSets; ++cellSet) {
       const std::uint32_t tiles = space_.CellSetAt(cellSet);
       const std::uint32_t turned = TurnCells(tiles, move);
       // Nibble n: where the tile in slot n goes.
-      std::uint32_t perm = 0;
+      std::uint32_t reordering = 0;
       int slot = 0;
       for (std::uint32_t left = tiles; left != 0; left &= left - 1, ++slot) {
         const int cell = BlankAfter(move, std::countr_zero(left));
-        perm |= static_cast<std::uint32_t>(std::popcount(turned & ((1u << cell) - 1)))
-                << (4 * slot);
+        reordering |= static_cast<std::uint32_t>(std::popcount(turned & ((1u << cell) - 1)))
+                      << (4 * slot);
       }
-      const auto [at, added] = numbers.emplace(perm, static_cast<std::uint16_t>(perms.size()));
-      if (added) perms.push_back(perm);
-      permOf_[std::size_t{cellSet} * 4 + turn] = at->second;
+      const auto [at, added] =
+          numbers.emplace(reordering, static_cast<std::uint16_t>(reorderings.size()));
+      if (added) reorderings.push_back(reordering);
+      reorderingOf_[std::size_t{cellSet} * 4 + turn] = at->second;
     }
   }
-  permCount_ = static_cast<std::uint32_t>(perms.size());
+  reorderingCount_ = static_cast<std::uint32_t>(reorderings.size());
   const std::uint32_t labellings = space_.LabellingCount();
-  turnedLabellings_.assign(std::size_t{labellings} * permCount_, 0);
-  for (std::uint32_t p = 0; p < permCount_; ++p) {
+  turnedLabellings_.assign(std::size_t{labellings} * reorderingCount_, 0);
+  for (std::uint32_t p = 0; p < reorderingCount_; ++p) {
+    KeepReporting(0.0);
     for (std::uint32_t rank = 0; rank < labellings; ++rank) {
       const std::uint32_t labelling = space_.LabellingAt(rank);
       std::uint32_t turned = 0;
       for (int slot = 0; slot < space_.TileCount(); ++slot) {
-        turned |= ((labelling >> (4 * slot)) & 0xF) << (4 * ((perms[p] >> (4 * slot)) & 0xF));
+        turned |= ((labelling >> (4 * slot)) & 0xF) << (4 * ((reorderings[p] >> (4 * slot)) & 0xF));
       }
       turnedLabellings_[std::size_t{p} * labellings + rank] =
           static_cast<std::uint16_t>(space_.RankOfLabelling(turned));
@@ -139,16 +169,18 @@ void PatternTableBuilder::MakeTurnTables() {
 }
 
 void PatternTableBuilder::Decode(Run& run, std::uint64_t index) const {
-  const std::uint64_t rest = index / space_.BlankRadix();
-  const auto cellSet = static_cast<std::uint32_t>(rest / space_.LabellingCount());
+  // Dividing 32-bit numbers takes the processor a fraction of the time, and the game's tables
+  // have fewer entries than that.
+  const std::uint64_t rest = index <= UINT32_MAX
+                                 ? static_cast<std::uint32_t>(index) / space_.BlankRadix()
+                                 : index / space_.BlankRadix();
+  const std::uint64_t cellSet = rest <= UINT32_MAX
+                                    ? static_cast<std::uint32_t>(rest) / space_.LabellingCount()
+                                    : rest / space_.LabellingCount();
   run.first = rest * space_.BlankRadix();
-  run.labelling = static_cast<std::uint32_t>(rest % space_.LabellingCount());
-  run.tiles = space_.CellSetAt(cellSet);
-  int rank = 0;
-  for (std::uint32_t open = ~run.tiles & 0xFFFF; open != 0; open &= open - 1) {
-    run.freeCells[rank++] = static_cast<std::uint8_t>(std::countr_zero(open));
-  }
-  run.perms = &permOf_[std::size_t{cellSet} * 4];
+  run.labelling = static_cast<std::uint32_t>(rest - cellSet * space_.LabellingCount());
+  run.tiles = space_.CellSetAt(static_cast<std::uint32_t>(cellSet));
+  run.reorderings = &reorderingOf_[std::size_t{cellSet} * 4];
   run.turnedFirst.fill(kNotYet);
 }
 
@@ -156,7 +188,7 @@ template <typename Visit>
 bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit visit) const {
   if (index < run.first || index - run.first >= space_.BlankRadix()) Decode(run, index);
   const auto blankRank = static_cast<std::uint32_t>(index - run.first);
-  const int blank = run.freeCells[blankRank];
+  const int blank = PatternSpace::BlankCellAt(run.tiles, blankRank);
   const MoveList moves = LegalMoves(blank);
   for (int m = 0; m < moves.count; ++m) {
     const MoveIndex move = moves.moves[m];
@@ -177,7 +209,7 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
       if (run.turnedFirst[turn] == kNotYet) {
         run.turnedTiles[turn] = TurnCells(run.tiles, move);
         const std::uint16_t labelling =
-            turnedLabellings_[std::size_t{run.perms[turn]} * space_.LabellingCount() +
+            turnedLabellings_[std::size_t{run.reorderings[turn]} * space_.LabellingCount() +
                               run.labelling];
         run.turnedFirst[turn] =
             space_.IndexOf(space_.RankOfCellSet(run.turnedTiles[turn]), labelling, 0);
@@ -190,6 +222,13 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
   return false;
 }
 
+void PatternTableBuilder::KeepReporting(double done) {
+  if (progress_ && std::chrono::steady_clock::now() - lastReport_ > kProgressInterval) {
+    lastReport_ = std::chrono::steady_clock::now();
+    progress_(done);
+  }
+}
+
 std::vector<std::uint64_t> PatternTableBuilder::Build() {
   const std::atomic<bool> never{false};
   return *Build(never);
@@ -197,11 +236,14 @@ std::vector<std::uint64_t> PatternTableBuilder::Build() {
 
 std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
     const std::atomic<bool>& cancel) {
+  if (progress_) progress_(0.0);
+  lastReport_ = std::chrono::steady_clock::now();
   MakeTurnTables();
   const std::uint64_t size = space_.Size();
 
   // Whole pairs of words while building, one pair for each word of the expanded bitmap.
   table_.assign((size + 63) / 64 * 2, ~std::uint64_t{0});
+  KeepReporting(0.0);
   expanded_.assign((size + 63) / 64, 0);
   // Entries past the end read as reached and expanded, so no layer ever looks at them.
   for (std::uint64_t index = size; index < table_.size() * 32; ++index) {
@@ -210,7 +252,6 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   }
 
   Claim(table_, space_.GoalIndex(), 0);
-  if (progress_) progress_(0.0);
   std::uint64_t reached = 1;
   std::uint64_t layerSize = 1;
   bool expanding = true;
@@ -232,7 +273,7 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   }
   if (progress_) progress_(1.0);
   expanded_ = {};
-  permOf_ = {};
+  reorderingOf_ = {};
   turnedLabellings_ = {};
   table_.resize((size + 31) / 32);
   return std::move(table_);
@@ -241,24 +282,24 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
 void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel) {
   const std::uint64_t size = space_.Size();
   const std::uint64_t chunks = (size + kChunk - 1) / kChunk;
-  auto work = [&](bool reports) {
-    auto lastReport = std::chrono::steady_clock::now();
-    for (std::uint64_t chunk = layer.nextChunk++; chunk < chunks; chunk = layer.nextChunk++) {
+  Shares shares(chunks, threads_);
+  auto work = [&](int thread) {
+    const bool reports = thread == 0;
+    for (std::optional<std::uint64_t> chunk = shares.Take(thread); chunk;
+         chunk = shares.Take(thread)) {
       if (cancel.load(std::memory_order_relaxed)) return;
-      const std::uint64_t first = chunk * kChunk;
+      const std::uint64_t first = *chunk * kChunk;
       const std::uint64_t end = std::min(size, first + kChunk);
       layer.found += layer.expand ? ExpandLayer(layer, first, end) : GatherLayer(layer, first, end);
-      if (reports && progress_ &&
-          std::chrono::steady_clock::now() - lastReport > kProgressInterval) {
-        lastReport = std::chrono::steady_clock::now();
-        progress_(static_cast<double>(layer.reachedBefore + layer.found.load()) /
-                  static_cast<double>(size));
+      if (reports) {
+        KeepReporting(static_cast<double>(layer.reachedBefore + layer.found.load()) /
+                      static_cast<double>(size));
       }
     }
   };
   std::vector<std::thread> helpers;
-  for (int t = 1; t < threads_; ++t) helpers.emplace_back(work, false);
-  work(true);
+  for (int t = 1; t < threads_; ++t) helpers.emplace_back(work, t);
+  work(0);
   for (std::thread& helper : helpers) helper.join();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -26,17 +27,19 @@ class PatternTableBuilder {
  private:
   struct Layer;
   struct Run;
+  class Shares;
 
   // The labellings the four turns make of each labelling: tiles turned with a row can pass
-  // others in cell order. How they are reordered depends only on the cell set and the turn, a
-  // few hundred ways in all, and the results for one way lie together as the entries of a cell
-  // set do.
+  // others in cell order. The reordering depends only on the cell set and the turn, a few hundred
+  // reorderings in all, and the results of one lie together as the entries of a cell set do.
   void MakeTurnTables();
   // Expands the positions of the last layer (cheap while that layer is small) or asks every
   // position not reached yet whether it touches the last layer (cheap once few are left).
   std::uint64_t ExpandLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
   std::uint64_t GatherLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
   void RunLayer(Layer& layer, const std::atomic<bool>& cancel);
+  // Reports done if the last report is a while ago; only from the thread that called Build.
+  void KeepReporting(double done);
   // The last layer's entries among those of expanded word `word`, which the call marks expanded:
   // entry 64 * word + n is in the layer when bit n is set.
   std::uint64_t TakeLayerEntries(std::uint64_t word, int residue);
@@ -49,10 +52,13 @@ class PatternTableBuilder {
   const PatternSpace space_;
   int threads_;
   Progress progress_;
-  // The way a turn reorders by cell set and turn, and the turned labellings by way and labelling.
-  std::vector<std::uint16_t> permOf_;
+  // When progress was last reported, by the thread that called Build.
+  std::chrono::steady_clock::time_point lastReport_;
+  // The reordering a turn makes by cell set and turn, and the turned labellings by reordering
+  // and labelling.
+  std::vector<std::uint16_t> reorderingOf_;
   std::vector<std::uint16_t> turnedLabellings_;
-  std::uint32_t permCount_ = 0;
+  std::uint32_t reorderingCount_ = 0;
   std::vector<std::uint64_t> table_;
   // One bit an entry: set once the entry's layer has been expanded.
   std::vector<std::uint64_t> expanded_;

@@ -1,6 +1,7 @@
 // Reading, checking and writing cache files.
 #include "solver/TableCache.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr char kMagic[8] = {'K', 'E', 'L', 'V', 'T', 'B', 'L', '\x1a'};
 constexpr std::size_t kChecksumAt = 56;
+constexpr std::size_t kWrittenAtOnce = std::size_t{16} << 20;
 
 template <typename T>
 void Put(std::array<std::uint8_t, TableCache::kHeaderBytes>& header, std::size_t at, T value) {
@@ -148,14 +150,23 @@ std::string TableCache::Store(const PatternSpace& space, std::span<const std::ui
   Put(header, 24, space.Size());
   Put(header, 32, static_cast<std::uint64_t>(data.size()));
   Put(header, kChecksumAt, FileChecksum(header, data));
+  // Writing takes a moment too: whoever shows the progress hears that the work goes on.
+  const auto stillGoing = [&] {
+    if (progress_) progress_(space.Name(), 1.0);
+  };
+  stillGoing();
 
   const std::string path = PathFor(space);
   const std::string temporary = path + ".part-" + Hex(std::random_device{}());
   {
     std::ofstream out(PathFromUtf8(temporary), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(header.data()), header.size());
-    out.write(reinterpret_cast<const char*>(data.data()),
-              static_cast<std::streamsize>(data.size()));
+    for (std::size_t at = 0; at < data.size() && out; at += kWrittenAtOnce) {
+      const std::size_t length = std::min(kWrittenAtOnce, data.size() - at);
+      out.write(reinterpret_cast<const char*>(data.data() + at),
+                static_cast<std::streamsize>(length));
+      stillGoing();
+    }
     if (!out.flush()) {
       out.close();
       std::filesystem::remove(PathFromUtf8(temporary), error);

@@ -29,8 +29,8 @@ inline constexpr const char* kToolHelpTail =
     "\n"
     "'kelvora-stages COMMAND --help' describes a command.\n"
     "Solver tables are cached in $KELVORA_CACHE_DIR, else $XDG_CACHE_HOME/kelvora, else\n"
-    "~/.cache/kelvora. The first run builds them: about 260 MB, in about a minute and a half\n"
-    "on two cores or three on one (longer while other programs keep the processor busy).\n"
+    "~/.cache/kelvora. The first run builds them: about 260 MB, in about half a minute on\n"
+    "two cores or a minute on one (longer while other programs keep the processor busy).\n"
     "For a quick try, --tables small builds small tables in a moment.\n";
 std::string UnknownCommand(const std::string& name);
 
@@ -49,7 +49,7 @@ inline constexpr const char* kSolveHelp =
     "right/left, R/T: row 4 right/left).\n"
     "\n"
     "  --tables full|small  full (default): fast everywhere, built once and cached (about\n"
-    "                       260 MB; 1.5 minutes on two cores, 3 on one, longer on a busy\n"
+    "                       260 MB; 30 s on two cores, a minute on one, longer on a busy\n"
     "                       machine); small: built in a moment, fast only near the goal\n"
     "\n"
     "Exit status: 0 solved, 2 a bad position or bad arguments.\n";

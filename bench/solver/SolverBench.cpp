@@ -7,8 +7,10 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -48,19 +50,29 @@ double ProcessorSeconds(std::clock_t since) {
   return static_cast<double>(std::clock() - since) / CLOCKS_PER_SEC;
 }
 
-// Loads (or builds) the tables as the game and the tool do, a line for each.
+// Loads (or builds) the tables as the game and the tool do, a line for each, and tells the
+// longest wait between two reports of progress while building.
 bool LoadTables(kelvora::solver::TableSet& tables) {
   kelvora::solver::ProgressBar bar(std::cerr);
   auto start = Clock::now();
+  std::optional<Clock::time_point> lastReport;
+  double longestWait = 0;
   const std::atomic<bool> never{false};
-  return tables.Load(
-      [&](const std::string& name, double done, double) { bar.Show(name, done); }, never,
+  const bool ready = tables.Load(
+      [&](const std::string& name, double done, double) {
+        if (lastReport) longestWait = std::max(longestWait, SecondsSince(*lastReport));
+        lastReport = Clock::now();
+        bar.Show(name, done);
+      },
+      never,
       [&](const kelvora::solver::PatternSpace& space, const kelvora::solver::LoadedTable& loaded) {
         std::printf("table %-20s %11llu entries %10zu bytes  %s in %.1f s\n", space.Name().c_str(),
                     static_cast<unsigned long long>(space.Size()), loaded.table.Bytes().size(),
                     loaded.built ? "built" : "mapped", SecondsSince(start));
         start = Clock::now();
       });
+  if (lastReport) std::printf("longest wait between progress reports: %.2f s\n", longestWait);
+  return ready;
 }
 
 int Build(const std::string& folder, TableSize size) {
@@ -149,11 +161,12 @@ int Stages(const std::string& folder, TableSize size, int count, std::uint64_t s
 // Hint latencies, and a hint that does not count down or does not end at the goal.
 class HintRun {
  public:
-  explicit HintRun(kelvora::solver::HintSolver& hints) : hints_(hints) {}
+  using Ask = std::function<std::optional<kelvora::solver::Hint>(const Position&)>;
+  explicit HintRun(const Ask& ask) : ask_(ask) {}
 
   std::optional<kelvora::solver::Hint> Next(const Position& position, bool first) {
     const auto start = Clock::now();
-    const std::optional<kelvora::solver::Hint> hint = hints_.Next(position);
+    const std::optional<kelvora::solver::Hint> hint = ask_(position);
     (first ? firsts_ : all_).push_back(SecondsSince(start));
     if (first) all_.push_back(firsts_.back());
     return hint;
@@ -178,7 +191,7 @@ class HintRun {
     return times.empty() ? 0 : *std::max_element(times.begin(), times.end());
   }
 
-  kelvora::solver::HintSolver& hints_;
+  const Ask& ask_;
   std::vector<double> firsts_;
   std::vector<double> all_;
 };
@@ -189,7 +202,7 @@ Position Play(const Position& position, kelvora::solver::MoveIndex move) {
 
 // Follows the hints from each delivered stage to the goal: the first must announce the par and
 // each later one a move less. Prints each stage's hinted moves.
-bool DeliveredStages(kelvora::solver::HintSolver& hints, const std::string& dataFolder,
+bool DeliveredStages(const HintRun::Ask& hints, const std::string& dataFolder,
                      const std::string& solutionsFile) {
   kelvora::DiskFileStore store;
   const kelvora::RecordFiles files(store, dataFolder);
@@ -225,7 +238,7 @@ bool DeliveredStages(kelvora::solver::HintSolver& hints, const std::string& data
 
 // A player on random stages who follows the hint seven times in ten, makes some other move twice
 // and undoes once, asking for a hint before every move. A followed hint must count down by one.
-bool RandomStages(kelvora::solver::HintSolver& hints, int count, std::uint64_t seed) {
+bool RandomStages(const HintRun::Ask& hints, int count, std::uint64_t seed) {
   // The stages are those 'stages' solves with the same seed; the player draws from another engine.
   std::mt19937_64 stages(seed);
   std::mt19937_64 engine(seed + 1);
@@ -266,7 +279,9 @@ bool RandomStages(kelvora::solver::HintSolver& hints, int count, std::uint64_t s
   return true;
 }
 
-int Hints(const std::string& folder, int count, std::uint64_t seed) {
+// fromScratch: each hint a whole search by a solver that remembers nothing, as the solver gave
+// them before the hint solver, for comparison.
+int Hints(const std::string& folder, int count, std::uint64_t seed, bool fromScratch) {
   auto start = Clock::now();
   kelvora::solver::HintSolver hints(folder, TableSize::Full);
   const double made = SecondsSince(start);
@@ -279,9 +294,22 @@ int Hints(const std::string& folder, int count, std::uint64_t seed) {
   start = Clock::now();
   hints.Prepare([&](double done) { bar.Show("all", done); }, never);
   std::printf("tables ready in %.1f s\n", SecondsSince(start));
-  const bool delivered =
-      DeliveredStages(hints, KELVORA_DELIVERED_DATA, KELVORA_DELIVERED_SOLUTIONS);
-  return delivered && RandomStages(hints, count, seed) ? 0 : 1;
+
+  kelvora::solver::TableSet tables(folder, TableSize::Full);
+  std::unique_ptr<kelvora::solver::Solver> solver;
+  if (fromScratch) {
+    tables.Load({}, never);
+    solver = std::make_unique<kelvora::solver::Solver>(tables.Tables());
+  }
+  const HintRun::Ask ask = [&](const Position& position) -> std::optional<kelvora::solver::Hint> {
+    if (!solver) return hints.Next(position);
+    const auto path = solver->ShortestPath(kelvora::solver::PackedPosition::From(position));
+    if (path.empty()) return std::nullopt;
+    return kelvora::solver::Hint{path.front(), static_cast<int>(path.size())};
+  };
+  std::printf("%s\n", fromScratch ? "each hint searched from scratch" : "the hint solver");
+  const bool delivered = DeliveredStages(ask, KELVORA_DELIVERED_DATA, KELVORA_DELIVERED_SOLUTIONS);
+  return delivered && RandomStages(ask, count, seed) ? 0 : 1;
 }
 
 }  // namespace
@@ -293,7 +321,7 @@ int main(int argc, char** argv) {
                  "usage: solver_bench build EMPTY_FOLDER [small]\n"
                  "       solver_bench table rows23|rows14 [THREADS]\n"
                  "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n"
-                 "       solver_bench hints FOLDER [COUNT [SEED]]\n"
+                 "       solver_bench hints FOLDER [COUNT [SEED [scratch]]]\n"
                  "       solver_bench shuffled COUNT SEED\n");
     return 2;
   }
@@ -305,7 +333,10 @@ int main(int argc, char** argv) {
       args.size() > 3 && args[3] != "small" ? std::strtoull(args[3].c_str(), nullptr, 10) : 2024;
   if (args[0] == "build") return Build(args[1], size);
   if (args[0] == "table") return Table(args[1], args.size() > 2 ? std::atoi(args[2].c_str()) : 2);
-  if (args[0] == "hints") return Hints(args[1], count, seed);
+  if (args[0] == "hints") {
+    return Hints(args[1], count, seed,
+                 std::find(args.begin(), args.end(), "scratch") != args.end());
+  }
   if (args[0] == "shuffled" && args.size() > 2) {
     return Shuffled(std::atoi(args[1].c_str()), std::strtoull(args[2].c_str(), nullptr, 10));
   }
