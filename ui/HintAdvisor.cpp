@@ -2,6 +2,7 @@
 // window stays responsive throughout, and the player may give up the wait.
 #include "ui/HintAdvisor.h"
 
+#include <QApplication>
 #include <QProgressDialog>
 #include <QTimer>
 #include <utility>
@@ -20,6 +21,7 @@ HintAdvisor::HintAdvisor(QWidget* window, std::string cacheFolder, solver::Table
 HintAdvisor::~HintAdvisor() {
   cancel_ = true;
   if (worker_.joinable()) worker_.join();
+  if (busyCursor_) QApplication::restoreOverrideCursor();
 }
 
 void HintAdvisor::Ask(const Position& position, Answer answer) {
@@ -43,6 +45,10 @@ void HintAdvisor::Ask(const Position& position, Answer answer) {
       if (dialog_) dialog_->setValue(static_cast<int>(progress_.load() * (kDialogSteps - 1)));
     });
     poll_->start(100);
+  } else {
+    // A first hint far from the goal may take the solver a second: the pointer says it thinks.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    busyCursor_ = true;
   }
   worker_ = std::thread([this, prepare, position, answer = std::move(answer)] {
     const bool ready =
@@ -56,6 +62,10 @@ void HintAdvisor::Ask(const Position& position, Answer answer) {
 
 void HintAdvisor::Finish(bool ready, std::optional<solver::Hint> hint, const Answer& answer) {
   worker_.join();
+  if (busyCursor_) {
+    QApplication::restoreOverrideCursor();
+    busyCursor_ = false;
+  }
   if (poll_ != nullptr) {
     poll_->deleteLater();
     poll_ = nullptr;

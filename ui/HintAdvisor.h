@@ -48,6 +48,7 @@ class HintAdvisor : public QObject {
   std::atomic<double> progress_{0};
   QPointer<QProgressDialog> dialog_;
   QTimer* poll_ = nullptr;
+  bool busyCursor_ = false;
 };
 
 }  // namespace kelvora::ui
