@@ -49,7 +49,9 @@ TEST_F(MenuTest, HasTheTreeCaptionsAndSeparator) {
   EXPECT_EQ(help[0]->text(), "ルールの説明(&R)");
   EXPECT_EQ(help[1]->text(), "バージョン情報(&A)");
   for (QAction* action : puzzle + help) {
-    if (action != puzzle[2]) EXPECT_TRUE(action->shortcut().isEmpty());
+    if (action != puzzle[2]) {
+      EXPECT_TRUE(action->shortcut().isEmpty());
+    }
     EXPECT_FALSE(action->isCheckable());
   }
 }
