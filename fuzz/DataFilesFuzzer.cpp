@@ -81,6 +81,7 @@ class QuietScreen final : public kelvora::Screen {
   void ShowTile(int) override {}
   void SetCaption(kelvora::StatusLabel, const std::string&) override {}
   void SetLabelVisible(kelvora::StatusLabel, bool) override {}
+  void SetToolTip(kelvora::StatusLabel, const std::string&) override {}
   void Beep() override {}
   void ShowMessage(const std::string&, const std::string&) override {}
 };
