@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "SolverSupport.h"
@@ -113,12 +114,14 @@ TEST(HintSolver, TheGoalHasNoHintAndOnlyTheGoalsTilesAreAccepted) {
 TEST(HintSolver, ACancelledPrepareLeavesNothingInTheCacheAndALaterOneFinishes) {
   const fs::path folder = FolderFor("cancelled");
   fs::remove_all(folder);
-  HintSolver hints(Utf8FromPath(folder), solver::TableSize::Small);
-  EXPECT_FALSE(hints.TablesCached());
+  // Scoped so that its mappings are gone before the folder is removed: Windows removes no mapped
+  // file.
+  std::optional<HintSolver> hints(std::in_place, Utf8FromPath(folder), solver::TableSize::Small);
+  EXPECT_FALSE(hints->TablesCached());
 
   std::atomic<bool> cancel{false};
   int calls = 0;
-  EXPECT_FALSE(hints.Prepare(
+  EXPECT_FALSE(hints->Prepare(
       [&](double) {
         ++calls;
         cancel = true;
@@ -126,18 +129,18 @@ TEST(HintSolver, ACancelledPrepareLeavesNothingInTheCacheAndALaterOneFinishes) {
       cancel));
   EXPECT_GE(calls, 1);
   EXPECT_TRUE(!fs::exists(folder) || fs::is_empty(folder));
-  EXPECT_FALSE(hints.TablesCached());
-  EXPECT_THROW(hints.Next(Position::Goal()), std::logic_error);
+  EXPECT_FALSE(hints->TablesCached());
+  EXPECT_THROW(hints->Next(Position::Goal()), std::logic_error);
 
   cancel = false;
   std::vector<double> progress;
-  ASSERT_TRUE(hints.Prepare([&](double done) { progress.push_back(done); }, cancel));
+  ASSERT_TRUE(hints->Prepare([&](double done) { progress.push_back(done); }, cancel));
   ASSERT_FALSE(progress.empty());
   EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
   EXPECT_EQ(progress.back(), 1.0);
-  EXPECT_TRUE(hints.TablesCached());
+  EXPECT_TRUE(hints->TablesCached());
   const Position oneAway = Play(Position::Goal(), solver::kRow1Right);
-  EXPECT_EQ(hints.Next(oneAway)->movesLeft, 1);
+  EXPECT_EQ(hints->Next(oneAway)->movesLeft, 1);
 
   // Another start finds the cache complete and maps it without building.
   {
@@ -145,9 +148,8 @@ TEST(HintSolver, ACancelledPrepareLeavesNothingInTheCacheAndALaterOneFinishes) {
     EXPECT_TRUE(again.TablesCached());
     EXPECT_TRUE(again.Prepare([](double) { ADD_FAILURE() << "nothing is left to build"; }, cancel));
   }
-  // Windows removes no file that is still mapped, and `hints` still maps its tables here.
-  std::error_code stillMapped;
-  fs::remove_all(folder, stillMapped);
+  hints.reset();
+  fs::remove_all(folder);
 }
 
 }  // namespace
