@@ -32,12 +32,21 @@ HANDLE Hold(const std::string& path) {
 constexpr const char* kOld = "1\r\n0\r\n\"\"\r\n";
 constexpr const char* kNew = "1\r\n3\r\n\"QSM\"\r\n";
 
-TEST(WindowsSave, AFileHeldForAMomentIsReplacedOnceItIsLetGo) {
-  const DiskFolder folder("windows-save");
+// A record file with its old text, held by another program from the start of the test.
+class WindowsSaveOfAHeldFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder.Write("BEST1.txt", kOld);
+    held = Hold(path);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  }
+
+  const DiskFolder folder{"windows-save"};
   const std::string path = folder.Path("BEST1.txt");
-  folder.Write("BEST1.txt", kOld);
-  const HANDLE held = Hold(path);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  HANDLE held = INVALID_HANDLE_VALUE;
+};
+
+TEST_F(WindowsSaveOfAHeldFile, IsReplacedOnceItIsLetGoForItWasHeldOnlyForAMoment) {
   std::atomic<Clock::time_point> letGo{Clock::time_point::max()};
   std::thread otherProgram([&] {
     std::this_thread::sleep_for(150ms);
@@ -54,12 +63,7 @@ TEST(WindowsSave, AFileHeldForAMomentIsReplacedOnceItIsLetGo) {
   EXPECT_EQ(folder.StrayFiles(), 0);
 }
 
-TEST(WindowsSave, AFileHeldLongerThanTheSaveWaitsIsKeptAndTheReasonSaysItIsInUse) {
-  const DiskFolder folder("windows-save");
-  const std::string path = folder.Path("BEST1.txt");
-  folder.Write("BEST1.txt", kOld);
-  const HANDLE held = Hold(path);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+TEST_F(WindowsSaveOfAHeldFile, IsKeptWhenHeldLongerThanTheSaveWaitsAndTheReasonSaysItIsInUse) {
   const FileWriteResult result = DiskFileStore().Replace(path, kNew);
   CloseHandle(held);
   EXPECT_FALSE(result.written);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvora::testing {
@@ -64,5 +65,26 @@ int ProcessId();
 std::optional<std::string> Environment(const std::string& name);
 void SetEnvironment(const std::string& name, const std::string& value);
 void UnsetEnvironment(const std::string& name);
+
+// Keeps one variable's value and gives it back at the end of the scope, set or unset as it was,
+// so that a test that changes it leaves the environment as it found it even when a check fails.
+class SavedEnvironment {
+ public:
+  explicit SavedEnvironment(std::string name)
+      : name_(std::move(name)), value_(Environment(name_)) {}
+  SavedEnvironment(const SavedEnvironment&) = delete;
+  SavedEnvironment& operator=(const SavedEnvironment&) = delete;
+  ~SavedEnvironment() {
+    if (value_) {
+      SetEnvironment(name_, *value_);
+    } else {
+      UnsetEnvironment(name_);
+    }
+  }
+
+ private:
+  std::string name_;
+  std::optional<std::string> value_;
+};
 
 }  // namespace kelvora::testing
