@@ -198,7 +198,6 @@ void Form1::StartRandomStage() {
 void Form1::UseHintTables(std::string cacheFolder, solver::TableSize size) {
   hintFolder_ = std::move(cacheFolder);
   hintSize_ = size;
-  hintTablesChosen_ = true;
 }
 
 void Form1::ShowHint() {
@@ -208,8 +207,8 @@ void Form1::ShowHint() {
     return;
   }
   if (hints_ == nullptr) {
-    if (!hintTablesChosen_) hintFolder_ = solver::TableCache::DefaultFolder();
-    hints_ = new HintAdvisor(this, hintFolder_, hintSize_);
+    hints_ =
+        new HintAdvisor(this, hintFolder_.value_or(solver::TableCache::DefaultFolder()), hintSize_);
   }
   const GameView asked = game_->View();
   const Position board = asked.board;

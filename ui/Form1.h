@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/Cells.h"
@@ -101,9 +102,9 @@ class Form1 : public QMainWindow, public Screen {
   std::unique_ptr<BoardTargets> targets_;
   Announcer announcer_;
   BoardKeys* keys_ = nullptr;
-  std::string hintFolder_;
+  // Unless a test chose another, the cache kelvora-stages shares.
+  std::optional<std::string> hintFolder_;
   solver::TableSize hintSize_ = solver::TableSize::Full;
-  bool hintTablesChosen_ = false;
   // Made at the first hint: start-up neither reads nor maps the tables.
   HintAdvisor* hints_ = nullptr;
   TargetFrame* hintFrame_ = nullptr;
