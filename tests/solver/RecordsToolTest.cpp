@@ -9,8 +9,8 @@
 
 #include "records/RecordFiles.h"
 #include "solver/cli/CommandLine.h"
-#include "solver/cli/StageFile.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/DiskFolder.h"
 #include "tests/support/Positions.h"
 #include "text/Utf8Path.h"
 
@@ -22,23 +22,15 @@ namespace fs = std::filesystem;
 class RecordsToolTest : public ::testing::Test {
  protected:
   RecordsToolTest() {
-    folder = fs::temp_directory_path() /
-             ("kelvora-records-" + std::to_string(ProcessId()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder / "cache");
-    SetEnvironment("KELVORA_CACHE_DIR", Utf8FromPath(folder / "cache"));
+    fs::create_directories(folder.path / "cache");
+    SetEnvironment("KELVORA_CACHE_DIR", Utf8FromPath(folder.path / "cache"));
     // Two prepared stages (the first solved in 3, its par 1), one random stage archived.
     Write("MENDATA1.txt", RecordFiles::StageFileText({StageSolvedByM(), StageSolvedByS()}));
     Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n0\r\n\"\"\r\n");
     Write("MENDATA2.txt", RecordFiles::StageFileText({StageSolvedByT()}));
     Write("BEST2.txt", "1\r\n1\r\n1\r\n\"T\"\r\n");
   }
-  ~RecordsToolTest() override { fs::remove_all(folder); }
-
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(folder / name, std::ios::binary) << text;
-  }
+  void Write(const std::string& name, const std::string& text) { folder.Write(name, text); }
   int Run(const std::vector<std::string>& args) {
     std::ostringstream outStream;
     std::ostringstream errStream;
@@ -47,10 +39,12 @@ class RecordsToolTest : public ::testing::Test {
     err = errStream.str();
     return status;
   }
-  std::string Path(const char* name) { return Utf8FromPath(folder / name); }
-  std::string Folder() const { return Utf8FromPath(folder); }
+  std::string Path(const char* name) { return folder.Path(name); }
+  std::string Folder() const { return folder.Text(); }
 
-  fs::path folder;
+  // Given back when the test ends: the cache is the test's own, never the user's.
+  SavedEnvironment cacheVariable{"KELVORA_CACHE_DIR"};
+  DiskFolder folder{"records-tool"};
   std::string out;
   std::string err;
 };
