@@ -28,12 +28,13 @@ TEST(Shuffle, SwapsTheDrawnCellsInTheOrderDrawn) {
   EXPECT_EQ(Shuffle(StageSolvedByM(), Draws({5, 5}), 1), StageSolvedByM());
 }
 
-TEST(Shuffle, ASeededEngineKeepsTheTilesAndTheLastCellAndMakesItsStagesAgain) {
+TEST(Shuffle, ASeededEngineMovesEveryCellButTheLastAndMakesItsStagesAgain) {
   std::mt19937_64 engine(1);
   std::mt19937_64 again(1);
   std::mt19937_64 other(2);
   std::set<std::array<int, kCellCount>> seen;
   bool otherDiffers = false;
+  std::array<bool, kShuffledCells> moved{};
   for (int i = 0; i < 200; ++i) {
     const Position stage = Shuffle(Position::Goal(), CellDrawFrom(engine));
     EXPECT_TRUE(stage.HoldsTheGoalsTiles());
@@ -41,7 +42,11 @@ TEST(Shuffle, ASeededEngineKeepsTheTilesAndTheLastCellAndMakesItsStagesAgain) {
     EXPECT_EQ(Shuffle(Position::Goal(), CellDrawFrom(again)), stage);
     otherDiffers = otherDiffers || Shuffle(Position::Goal(), CellDrawFrom(other)) != stage;
     seen.insert(stage.Codes());
+    for (int cell = 0; cell < kShuffledCells; ++cell) {
+      moved[cell] = moved[cell] || stage.At(CellAt(cell)) != Position::Goal().At(CellAt(cell));
+    }
   }
+  for (int cell = 0; cell < kShuffledCells; ++cell) EXPECT_TRUE(moved[cell]) << "cell " << cell;
   EXPECT_GT(seen.size(), 190u);
   EXPECT_TRUE(otherDiffers);
 }
