@@ -1,6 +1,8 @@
 // Replay of a history, move by move, stopping where the game would have stopped taking moves.
 #include "core/HistoryReplay.h"
 
+#include <utility>
+
 #include "core/Rules.h"
 #include "text/ToolText.h"
 
@@ -8,52 +10,48 @@ namespace kelvora {
 
 namespace {
 
-std::string Ordinal(std::size_t position) {
-  return "move " + std::to_string(position + 1);
+Status NotASolve(std::string why) {
+  return Status::Failed(Status::Code::kDamaged, text::ToolReason(std::move(why)));
 }
 
 }  // namespace
 
 ReplayResult ReplayHistory(const Position& start, std::string_view history) {
+  const auto moves = static_cast<long long>(history.size());
   ReplayResult result;
   result.position = start;
   if (start.IsGoal()) {
     // The game completes such a stage the moment it is put on the board.
     result.playable = true;
     result.solved = history.empty();
-    if (!result.solved) result.problem = "the stage is solved before the first move";
+    if (!result.solved) result.status = NotASolve(text::replay::SolvedBeforeFirstMove());
     return result;
   }
   for (std::size_t i = 0; i < history.size(); ++i) {
     const char letter = history[i];
+    const auto ordinal = static_cast<long long>(i) + 1;
     const std::optional<Move> move = Move::FromLetter(letter);
     if (!move) {
-      result.problem =
-          Ordinal(i) + " is '" + std::string(1, letter) + "', not a move letter A to T";
+      result.status = NotASolve(text::replay::NotAMoveLetter(ordinal, letter));
       return result;
     }
     const std::optional<Position> after = Apply(result.position, *move);
     if (!after) {
-      result.problem = Ordinal(i) + " ('" + std::string(1, letter) +
-                       "') slides a tile that has no blank above or below it";
+      result.status = NotASolve(text::replay::NoBlankBeside(ordinal, letter));
       return result;
     }
     result.position = *after;
-    result.movesPlayed = static_cast<int>(i) + 1;
+    result.movesPlayed = static_cast<int>(ordinal);
     if (result.position.IsGoal()) {
       // The board takes no move after the one that solves it.
       result.playable = true;
-      result.solved = i + 1 == history.size();
-      if (!result.solved) {
-        result.problem = "the stage is solved after " + std::to_string(i + 1) + " of " +
-                         text::CountOf(static_cast<long long>(history.size()), "move", "moves");
-      }
+      result.solved = ordinal == moves;
+      if (!result.solved) result.status = NotASolve(text::replay::SolvedEarly(ordinal, moves));
       return result;
     }
   }
   result.playable = true;
-  result.problem = "the stage is not solved after " +
-                   text::CountOf(static_cast<long long>(history.size()), "move", "moves");
+  result.status = NotASolve(text::replay::NotSolved(moves));
   return result;
 }
 

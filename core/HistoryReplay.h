@@ -2,10 +2,10 @@
 // stored records and solutions are checked.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "core/Position.h"
+#include "core/Status.h"
 
 namespace kelvora {
 
@@ -16,8 +16,8 @@ struct ReplayResult {
   bool solved = false;
   // Moves accepted before the replay stopped.
   int movesPlayed = 0;
-  // Why the history is not a solve, in English for the tools; empty when it is one.
-  std::string problem;
+  // Ok for a solve; otherwise kDamaged, with why the history is not one (for the tools).
+  Status status;
   // The position reached: the goal when solved.
   Position position;
 };

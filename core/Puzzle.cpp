@@ -1,4 +1,4 @@
-// Moves shown, counted and lettered; completion announced and reported.
+// Moves shown, counted and lettered; completion announced and handed back.
 #include "core/Puzzle.h"
 
 #include <utility>
@@ -7,9 +7,6 @@
 #include "text/GameText.h"
 
 namespace kelvora {
-
-Puzzle::Puzzle(Screen& screen, SolvedHandler solved)
-    : screen_(screen), solved_(std::move(solved)) {}
 
 void Puzzle::ShowGoalAtStartUp() {
   moveCount_ = 0;
@@ -32,18 +29,18 @@ void Puzzle::BeginStage() {
   ShowMoveCount();
 }
 
-void Puzzle::ShowStage(const Position& start) {
+MoveOutcome Puzzle::ShowStage(const Position& start) {
   board_ = start;
   DrawBoard();
-  CountMatches();
+  return CountMatches();
 }
 
-void Puzzle::Play(Move move) {
-  if (!takesMoves_) return;
+MoveOutcome Puzzle::Play(Move move) {
+  if (!takesMoves_) return MoveOutcome::Refused();
   const std::optional<Position> after = Apply(board_, move);
   if (!after) {
     screen_.Beep();
-    return;
+    return MoveOutcome::Refused();
   }
   // The pictures follow from the codes as they stand after the move, cell by cell in the order
   // the board has always repainted them.
@@ -54,7 +51,7 @@ void Puzzle::Play(Move move) {
   ++moveCount_;
   ShowMoveCount();
   history_ += move.Letter();
-  CountMatches();
+  return CountMatches();
 }
 
 void Puzzle::DrawBoard() {
@@ -69,26 +66,28 @@ void Puzzle::ShowMoveCount() {
   screen_.SetLabelVisible(StatusLabel::kMoveCount, true);
 }
 
-void Puzzle::CountMatches() {
+MoveOutcome Puzzle::CountMatches() {
   matchCount_ = board_.MatchesWithGoal();
   screen_.SetCaption(StatusLabel::kMatchCount, std::to_string(matchCount_));
   screen_.SetLabelVisible(StatusLabel::kMatchCount, true);
-  if (matchCount_ == kCellCount) Complete();
+  if (matchCount_ != kCellCount) return MoveOutcome::Moved();
+  return MoveOutcome::Solved(Complete());
 }
 
-void Puzzle::Complete() {
+Solve Puzzle::Complete() {
   screen_.SetCaption(StatusLabel::kCompletion, text::kCongratulations);
   screen_.SetLabelVisible(StatusLabel::kCompletion, true);
   screen_.Beep();
   screen_.Beep();
-  // The records read the solve before the count and history are reset.
-  solved_(Solve{moveCount_, history_, hinted_});
+  // The solve is taken before the count and history are reset.
+  Solve solve{moveCount_, std::move(history_), hinted_};
   moveCount_ = 0;
   takesMoves_ = false;
   // The board already shows the goal; there is nothing to redraw.
   board_ = Position::Goal();
   history_.clear();
   hinted_ = false;
+  return solve;
 }
 
 }  // namespace kelvora

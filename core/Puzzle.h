@@ -1,10 +1,11 @@
 // The puzzle in play: the position on the board, the moves counted and lettered, the cells in
 // their goal place, and whether the board takes moves at all. Every change reaches the screen
-// as it happens, and a solved stage is reported once, to whoever keeps the records.
+// as it happens; a move that solves the stage says so in what it returns, once.
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/Move.h"
 #include "core/Position.h"
@@ -21,11 +22,28 @@ struct Solve {
   bool hinted = false;
 };
 
+// What became of a move, or of a stage put on the board. Whoever keeps the records acts on a
+// solve only once the board has settled, so a solve is handed back rather than reported from
+// inside the move.
+struct [[nodiscard]] MoveOutcome {
+  enum class Kind {
+    kRefused,  // nothing changed: the board takes no moves, or the slide has no blank beside it
+    kMoved,    // the board changed and takes the next move
+    kSolved,   // the board changed and the stage is solved: solve holds it
+  };
+
+  static MoveOutcome Refused() { return {Kind::kRefused, std::nullopt}; }
+  static MoveOutcome Moved() { return {Kind::kMoved, std::nullopt}; }
+  static MoveOutcome Solved(Solve solve) { return {Kind::kSolved, std::move(solve)}; }
+
+  Kind kind = Kind::kRefused;
+  // Set exactly when kind is kSolved.
+  std::optional<Solve> solve;
+};
+
 class Puzzle {
  public:
-  using SolvedHandler = std::function<void(const Solve&)>;
-
-  Puzzle(Screen& screen, SolvedHandler solved);
+  explicit Puzzle(Screen& screen) : screen_(screen) {}
   Puzzle(const Puzzle&) = delete;
   Puzzle& operator=(const Puzzle&) = delete;
 
@@ -37,10 +55,10 @@ class Puzzle {
   void BeginStage();
   // The stage's starting position on the board and drawn, its cells in place counted; a
   // stage that starts solved is solved at once, with no moves.
-  void ShowStage(const Position& start);
+  MoveOutcome ShowStage(const Position& start);
   // A click on a tile or an arrow: nothing while the board takes no moves, one beep for a
   // refused slide; otherwise the move is made, shown, counted and lettered.
-  void Play(Move move);
+  MoveOutcome Play(Move move);
   // A hint is shown for the stage in play; the stage's solve will say so.
   void NoteHint() { hinted_ = true; }
 
@@ -54,12 +72,12 @@ class Puzzle {
  private:
   void DrawBoard();
   void ShowMoveCount();
-  void CountMatches();
-  // The announcement, the records, and the board inert with the goal (which it shows).
-  void Complete();
+  // The cells in place counted and shown; the stage completed when all are.
+  MoveOutcome CountMatches();
+  // The announcement, and the board inert with the goal (which it shows); the solve returned.
+  Solve Complete();
 
   Screen& screen_;
-  SolvedHandler solved_;
   Position board_ = Position::Goal();
   int moveCount_ = 0;
   std::string history_;

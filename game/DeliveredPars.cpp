@@ -2,12 +2,12 @@
 // by the stage's position wherever it stands in the player's file.
 #include "game/DeliveredPars.h"
 
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/HistoryReplay.h"
+#include "core/SolutionList.h"
 #include "game/DeliveredStages.h"
 #include "records/FileStore.h"
 #include "records/RecordFiles.h"
@@ -34,19 +34,15 @@ class DeliveredFiles : public FileStore {
 std::vector<std::pair<Position, int>> ReadPars() {
   DeliveredFiles files;
   const std::vector<PreparedStage> stages = RecordFiles(files, "").Load().prepared;
+  const Result<std::vector<StageSolution>> solutions = ReadSolutionList(kDeliveredSolutions);
   std::vector<std::pair<Position, int>> pars;
-  // Line n: stage n's par and the letters of a solution that long.
-  std::istringstream lines{std::string(kDeliveredSolutions)};
-  std::string line;
-  for (std::size_t stage = 0; stage < stages.size() && std::getline(lines, line); ++stage) {
-    std::istringstream fields(line);
-    int par = 0;
-    std::string moves;
-    fields >> par >> moves;
+  // A damaged list proves no par (the tests see to it that it is whole).
+  if (!solutions) return pars;
+  for (std::size_t stage = 0; stage < stages.size() && stage < solutions->size(); ++stage) {
     const Position& start = stages[stage].start;
-    // A solution that does not solve its stage in par moves proves nothing.
-    if (static_cast<int>(moves.size()) == par && ReplayHistory(start, moves).solved) {
-      pars.emplace_back(start, par);
+    // A solution that does not solve its stage proves nothing.
+    if (ReplayHistory(start, (*solutions)[stage].letters).solved) {
+      pars.emplace_back(start, (*solutions)[stage].par);
     }
   }
   return pars;

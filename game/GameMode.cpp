@@ -8,10 +8,10 @@
 
 namespace kelvora {
 
-void GameContext::ShowBest(int best) const {
+void GameContext::ShowBest(std::optional<int> best, int shownForNone) const {
   screen.SetLabelVisible(StatusLabel::kBestHeading, true);
   screen.SetLabelVisible(StatusLabel::kBest, true);
-  screen.SetCaption(StatusLabel::kBest, std::to_string(best));
+  screen.SetCaption(StatusLabel::kBest, std::to_string(best.value_or(shownForNone)));
 }
 
 void GameContext::ReportSaveFailures(const std::vector<SaveFailure>& failures) const {

@@ -3,6 +3,7 @@
 // of this kind and one line that offers it.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/Puzzle.h"
@@ -21,8 +22,9 @@ struct GameContext {
   RecordFiles& files;
   RandomSource& random;
 
-  // The best result of the mode in play, beside the board under "Best".
-  void ShowBest(int best) const;
+  // The best result of the mode in play, beside the board under "Best"; shownForNone while
+  // there is none.
+  void ShowBest(std::optional<int> best, int shownForNone) const;
   // One message naming every file a save could not write, if there is any.
   void ReportSaveFailures(const std::vector<SaveFailure>& failures) const;
 };
@@ -38,11 +40,14 @@ class GameMode {
   // Whether "back" and "next" step through this mode's stages.
   virtual bool HasStageNavigation() const { return false; }
   // The game has begun (the board takes moves, the count is 0): the mode shows its best and
-  // puts its first stage on the board.
-  virtual void Begin(GameContext& game) = 0;
-  // "back" or "next": a mode without stage navigation has nothing to step.
-  virtual void Step(GameContext&, StageStep) {}
-  // A stage of this mode was solved: the mode keeps what it records of it and saves at once.
+  // puts its first stage on the board, handing back what became of it (a stage may start
+  // solved).
+  virtual MoveOutcome Begin(GameContext& game) = 0;
+  // "back" or "next": a mode without stage navigation has nothing to step. Hands back what
+  // became of the stage put on the board, as Begin does.
+  virtual MoveOutcome Step(GameContext&, StageStep) { return MoveOutcome::Refused(); }
+  // A stage of this mode was solved without a hint: the mode keeps what it records of it and
+  // saves at once.
   virtual void StageSolved(GameContext& game, const Solve& solve) = 0;
 };
 

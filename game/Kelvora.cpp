@@ -9,7 +9,7 @@ Kelvora::Kelvora(Screen& screen, RandomSource& random, RecordFiles& files)
     : screen_(screen),
       generator_(random),
       files_(files),
-      puzzle_(screen, [this](const Solve& solve) { StageSolved(solve); }),
+      puzzle_(screen),
       context_{puzzle_, screen, records_, files, random} {}
 
 void Kelvora::Start() {
@@ -26,19 +26,19 @@ void Kelvora::Begin(GameMode& mode) {
   for (StatusLabel label : {StatusLabel::kStageCaption, StatusLabel::kBack, StatusLabel::kNext}) {
     screen_.SetLabelVisible(label, navigation);
   }
-  mode.Begin(context_);
+  Settle(mode.Begin(context_));
 }
 
 void Kelvora::ClickTile(int tileIndex) {
-  if (tileIndex >= 0 && tileIndex < kCellCount) puzzle_.Play(Move::TileClick(tileIndex));
+  if (tileIndex >= 0 && tileIndex < kCellCount) Settle(puzzle_.Play(Move::TileClick(tileIndex)));
 }
 
 void Kelvora::ClickArrow(int arrow) {
-  if (arrow >= 0 && arrow < kArrowCount) puzzle_.Play(Move::ArrowClick(arrow));
+  if (arrow >= 0 && arrow < kArrowCount) Settle(puzzle_.Play(Move::ArrowClick(arrow)));
 }
 
 void Kelvora::StepStage(StageStep step) {
-  if (active_ != nullptr) active_->Step(context_, step);
+  if (active_ != nullptr) Settle(active_->Step(context_, step));
 }
 
 void Kelvora::NoteHintShown() {
@@ -48,10 +48,11 @@ void Kelvora::NoteHintShown() {
   if (first) screen_.ShowMessage(text::kHintTitle, text::kHintNotRecorded);
 }
 
-void Kelvora::StageSolved(const Solve& solve) {
+void Kelvora::Settle(const MoveOutcome& outcome) {
+  if (!outcome.solve) return;
   // A stage solved before any game began (none can be) keeps no records; nor does one the
   // solver helped with, so that a best stays the player's own.
-  if (active_ != nullptr && !solve.hinted) active_->StageSolved(context_, solve);
+  if (active_ != nullptr && !outcome.solve->hinted) active_->StageSolved(context_, *outcome.solve);
 }
 
 GameView Kelvora::View() const {

@@ -60,7 +60,8 @@ class Kelvora {
   GameView View() const;
 
  private:
-  void StageSolved(const Solve& solve);
+  // A solve goes to the mode in play, once the board has settled; nothing else needs acting on.
+  void Settle(const MoveOutcome& outcome);
 
   Screen& screen_;
   RandomSource& generator_;

@@ -11,9 +11,9 @@ class PreparedStageMode final : public GameMode {
   // With no prepared stages it says so, and the game in progress goes on.
   bool CanBegin(const GameContext& game) const override;
   bool HasStageNavigation() const override { return true; }
-  void Begin(GameContext& game) override;
+  MoveOutcome Begin(GameContext& game) override;
   // Leaves the stage on the board unsaved and starts the other one afresh.
-  void Step(GameContext& game, StageStep step) override;
+  MoveOutcome Step(GameContext& game, StageStep step) override;
   // Keeps the solve if it is the stage's first, or ties or beats its best.
   void StageSolved(GameContext& game, const Solve& solve) override;
 
@@ -22,7 +22,7 @@ class PreparedStageMode final : public GameMode {
 
  private:
   // The stage's caption, its best and its starting position, in that order.
-  void PutStageOnBoard(GameContext& game);
+  MoveOutcome PutStageOnBoard(GameContext& game);
 
   int stage_ = 0;
 };

@@ -1,38 +1,16 @@
 // Shuffling, playing and archiving random stages.
 #include "game/RandomStageMode.h"
 
-#include <algorithm>
-#include <cmath>
-
+#include "core/Shuffle.h"
+#include "game/Bests.h"
 #include "text/GameText.h"
 
 namespace kelvora {
 
-namespace {
-
-// A cell number 0..14 in tile-index order: the last cell, bottom right, is never drawn.
-int DrawCellNumber(RandomSource& random) {
-  const double draw = std::floor(random.NextUnit() * 15.0);
-  // A generator that strays outside [0, 1) must still not reach cell 15 or leave the board.
-  return std::clamp(static_cast<int>(draw), 0, 14);
-}
-
-}  // namespace
-
-void RandomStageMode::Begin(GameContext& game) {
-  game.ShowBest(game.records.randomBest);
-  inPlay_ = Shuffle(game.puzzle.Board(), game.random);
-  game.puzzle.ShowStage(inPlay_);
-}
-
-Position RandomStageMode::Shuffle(const Position& from, RandomSource& random) const {
-  Position position = from;
-  for (int swap = 0; swap < 100; ++swap) {
-    const int first = DrawCellNumber(random);
-    const int second = DrawCellNumber(random);
-    position.Swap(CellAt(first), CellAt(second));
-  }
-  return position;
+MoveOutcome RandomStageMode::Begin(GameContext& game) {
+  game.ShowBest(RandomBest(game.records), kNoRandomBestShown);
+  inPlay_ = Shuffle(game.puzzle.Board(), CellDrawFrom(game.random));
+  return game.puzzle.ShowStage(inPlay_);
 }
 
 void RandomStageMode::StageSolved(GameContext& game, const Solve& solve) {
@@ -45,7 +23,8 @@ void RandomStageMode::StageSolved(GameContext& game, const Solve& solve) {
     return;
   }
   records.archive.push_back({inPlay_, solve.moves, solve.history});
-  if (solve.moves < records.randomBest) records.randomBest = solve.moves;
+  const std::optional<int> best = RandomBest(records);
+  if (!best || solve.moves < *best) KeepRandomBest(records, solve.moves);
   // The best beside the board keeps its old figure until the next start.
   game.ReportSaveFailures(game.files.SaveRandomArchive(records));
 }

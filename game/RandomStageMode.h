@@ -12,7 +12,7 @@ constexpr int kMostMovesArchived = 1000;
 class RandomStageMode final : public GameMode {
  public:
   // Shuffles a new stage from the position on the board, dropping any game in progress.
-  void Begin(GameContext& game) override;
+  MoveOutcome Begin(GameContext& game) override;
   // The first solve that finds the archive full says so.
   void StageSolved(GameContext& game, const Solve& solve) override;
 
@@ -20,9 +20,6 @@ class RandomStageMode final : public GameMode {
   const Position& StageInPlay() const { return inPlay_; }
 
  private:
-  // 100 swaps of two cells drawn from cell numbers 0..14: the bottom-right cell never moves.
-  Position Shuffle(const Position& from, RandomSource& random) const;
-
   Position inPlay_;
   bool toldArchiveFull_ = false;
 };

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <string>
+#include <utility>
 
 #include "core/Tiles.h"
 #include "text/ToolText.h"
@@ -27,18 +29,20 @@ Position PackedPosition::ToPosition() const {
   return Position::FromCodes(codes);
 }
 
-std::optional<std::string> PackedPosition::ProblemWithCodes(
-    const std::array<int, kCellCount>& codes) {
-  if (Position::FromCodes(codes).HoldsTheGoalsTiles()) return std::nullopt;
+Status PackedPosition::CheckCodes(const std::array<int, kCellCount>& codes) {
+  if (Position::FromCodes(codes).HoldsTheGoalsTiles()) return Status::Ok();
+  const auto invalid = [](std::string why) {
+    return Status::Failed(Status::Code::kInvalid, text::ToolReason(std::move(why)));
+  };
   // Only the explanation is left to find: the first value that is no tile code at all, else the
   // first code that stands on the board more or less often than in the goal.
   for (int cell = 0; cell < kCellCount; ++cell) {
-    if (!IsTileCode(codes[cell])) return text::stages::NotATileCode(cell + 1, codes[cell]);
+    if (!IsTileCode(codes[cell])) return invalid(text::stages::NotATileCode(cell + 1, codes[cell]));
   }
   int code = kFirstTileCode;
   while (std::count(codes.begin(), codes.end(), code) == CopiesInGoal(code)) ++code;
-  return text::stages::WrongTileCount(
-      code, static_cast<int>(std::count(codes.begin(), codes.end(), code)), CopiesInGoal(code));
+  return invalid(text::stages::WrongTileCount(
+      code, static_cast<int>(std::count(codes.begin(), codes.end(), code)), CopiesInGoal(code)));
 }
 
 std::uint32_t PackedPosition::CellsWith(int code) const {

@@ -5,11 +5,10 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <string>
 
 #include "core/Cells.h"
 #include "core/Position.h"
+#include "core/Status.h"
 
 namespace kelvora::solver {
 
@@ -28,9 +27,9 @@ class PackedPosition {
   static PackedPosition From(const Position& position);
   Position ToPosition() const;
 
-  // Why these 16 codes (in tile-index order) are not an arrangement of the goal's tiles, in the
-  // tool's words; nullopt when they are, and only then can they be packed and solved.
-  static std::optional<std::string> ProblemWithCodes(const std::array<int, kCellCount>& codes);
+  // Ok when these 16 codes (in tile-index order) are an arrangement of the goal's tiles, and
+  // only then can they be packed and solved; otherwise kInvalid, with why in the tool's words.
+  static Status CheckCodes(const std::array<int, kCellCount>& codes);
 
   constexpr int Code(int cell) const { return static_cast<int>((packed_ >> (4 * cell)) & 0xF); }
   constexpr void SetCode(int cell, int code) {

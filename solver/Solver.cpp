@@ -36,8 +36,8 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   expanded_ = 0;
   path_.clear();
   // Indexing assumes every tile is on the board once (twice for a pair).
-  if (auto problem = PackedPosition::ProblemWithCodes(start.ToPosition().Codes())) {
-    throw std::invalid_argument("cannot solve this position: " + *problem);
+  if (const Status codes = PackedPosition::CheckCodes(start.ToPosition().Codes()); !codes) {
+    throw std::invalid_argument("cannot solve this position: " + codes.English());
   }
   if (start == goal_) return {};
   Node root;

@@ -9,6 +9,51 @@ std::string CountOf(long long count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+namespace replay {
+
+namespace {
+std::string Ordinal(long long move) {
+  return "move " + std::to_string(move);
+}
+}  // namespace
+
+std::string SolvedBeforeFirstMove() {
+  return "the stage is solved before the first move";
+}
+
+std::string NotAMoveLetter(long long move, char letter) {
+  return Ordinal(move) + " is '" + std::string(1, letter) + "', not a move letter A to T";
+}
+
+std::string NoBlankBeside(long long move, char letter) {
+  return Ordinal(move) + " ('" + std::string(1, letter) +
+         "') slides a tile that has no blank above or below it";
+}
+
+std::string SolvedEarly(long long after, long long moves) {
+  return "the stage is solved after " + std::to_string(after) + " of " +
+         CountOf(moves, "move", "moves");
+}
+
+std::string NotSolved(long long moves) {
+  return "the stage is not solved after " + CountOf(moves, "move", "moves");
+}
+
+}  // namespace replay
+
+namespace solutions {
+
+std::string NotASolutionLine(long long line) {
+  return "line " + std::to_string(line) + ": expected a par, a blank and the move letters";
+}
+
+std::string WrongSolutionLength(long long line, long long par, long long letters) {
+  return "line " + std::to_string(line) + ": a par of " + std::to_string(par) + " with " +
+         CountOf(letters, "move letter", "move letters");
+}
+
+}  // namespace solutions
+
 namespace stages {
 
 namespace {

@@ -3,11 +3,35 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+
+#include "text/Phrase.h"
 
 namespace kelvora::text {
 
 // "1 move", "0 moves", "3 archived random stages": a number with its noun in the right form.
 std::string CountOf(long long count, const char* one, const char* many);
+
+// A reason only the tools give, for a Status: the tools speak English only, so it has no
+// Japanese half and no window shows it.
+inline Phrase ToolReason(std::string english) {
+  return {{}, std::move(english)};
+}
+
+// Why a replayed history is not a solve; moves are numbered from 1.
+namespace replay {
+std::string SolvedBeforeFirstMove();
+std::string NotAMoveLetter(long long move, char letter);
+std::string NoBlankBeside(long long move, char letter);
+std::string SolvedEarly(long long after, long long moves);
+std::string NotSolved(long long moves);
+}  // namespace replay
+
+// The list of proving solutions beside a stage file, read back: lines counted from 1.
+namespace solutions {
+std::string NotASolutionLine(long long line);
+std::string WrongSolutionLength(long long line, long long par, long long letters);
+}  // namespace solutions
 
 // kelvora-stages, the prepared stages' tool, and what its solver tells the person running it.
 namespace stages {

@@ -12,15 +12,17 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/HistoryReplay.h"
 #include "core/Rules.h"
+#include "core/Shuffle.h"
+#include "core/SolutionList.h"
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "solver/Checksum.h"
-#include "solver/GameShuffle.h"
 #include "solver/HintSolver.h"
 #include "solver/PatternSets.h"
 #include "solver/PatternTableBuilder.h"
@@ -109,11 +111,16 @@ int Table(const std::string& name, int threads) {
   return 2;
 }
 
+// A random stage as the game makes one, from the goal, drawn from a seeded engine.
+Position StageShuffledBy(std::mt19937_64& engine) {
+  return kelvora::Shuffle(Position::Goal(), kelvora::CellDrawFrom(engine));
+}
+
 // Codes of shuffled stages, one comma-separated stage a line, for timing whole processes.
 int Shuffled(int count, std::uint64_t seed) {
   std::mt19937_64 engine(seed);
   for (int i = 0; i < count; ++i) {
-    const auto codes = kelvora::solver::ShuffleLikeTheGame(engine).ToPosition().Codes();
+    const auto codes = StageShuffledBy(engine).Codes();
     for (int cell = 0; cell < kelvora::kCellCount; ++cell) {
       std::printf("%s%d", cell == 0 ? "" : ",", codes[cell]);
     }
@@ -131,14 +138,14 @@ int Stages(const std::string& folder, TableSize size, int count, std::uint64_t s
   std::map<std::size_t, int> lengths;
   std::uint64_t expanded = 0;
   for (int i = 0; i < count; ++i) {
-    const auto stage = kelvora::solver::ShuffleLikeTheGame(engine);
+    const auto stage = kelvora::solver::PackedPosition::From(StageShuffledBy(engine));
     const auto start = Clock::now();
     const std::string solution = solver.Solve(stage);
     times.push_back(SecondsSince(start));
     expanded += solver.Expanded();
     const auto replay = kelvora::ReplayHistory(stage.ToPosition(), solution);
     if (!replay.solved || replay.movesPlayed != static_cast<int>(solution.size())) {
-      std::printf("stage %d: the answer does not replay: %s\n", i, replay.problem.c_str());
+      std::printf("stage %d: the answer does not replay: %s\n", i, replay.status.English().c_str());
       return 1;
     }
     ++lengths[solution.size()];
@@ -207,13 +214,19 @@ bool DeliveredStages(const HintRun::Ask& hints, const std::string& dataFolder,
   kelvora::DiskFileStore store;
   const kelvora::RecordFiles files(store, dataFolder);
   const kelvora::Records records = files.Load();
-  std::ifstream solutions(kelvora::PathFromUtf8(solutionsFile));
+  std::ifstream file(kelvora::PathFromUtf8(solutionsFile), std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  const auto solutions = kelvora::ReadSolutionList(text.str());
+  if (!solutions || solutions->size() < records.prepared.size()) {
+    std::printf("%s: %s\n", solutionsFile.c_str(),
+                solutions ? "fewer solutions than stages" : solutions.status().English().c_str());
+    return false;
+  }
   HintRun run(hints);
   bool good = true;
   for (std::size_t s = 0; s < records.prepared.size(); ++s) {
-    int par = 0;
-    std::string letters;
-    solutions >> par >> letters;
+    const int par = (*solutions)[s].par;
     Position position = records.prepared[s].start;
     std::string hinted;
     for (int left = par; left > 0; --left) {
@@ -244,7 +257,7 @@ bool RandomStages(const HintRun::Ask& hints, int count, std::uint64_t seed) {
   std::mt19937_64 engine(seed + 1);
   HintRun run(hints);
   for (int stage = 0; stage < count; ++stage) {
-    Position position = kelvora::solver::ShuffleLikeTheGame(stages).ToPosition();
+    Position position = StageShuffledBy(stages);
     std::vector<Position> history;
     int expected = 0;
     for (int step = 0; position != Position::Goal(); ++step) {

@@ -58,10 +58,10 @@ int SlidingTile(const kelvora::Position& board, std::mt19937& rng) {
 // A stage one slide from the goal, whose solve is kept and saved as a prepared best is.
 class OneSlideStage final : public kelvora::GameMode {
  public:
-  void Begin(kelvora::GameContext& game) override {
+  kelvora::MoveOutcome Begin(kelvora::GameContext& game) override {
     kelvora::Position start = kelvora::Position::Goal();
     start.Swap({4, 1}, {4, 2});
-    game.puzzle.ShowStage(start);
+    return game.puzzle.ShowStage(start);
   }
   void StageSolved(kelvora::GameContext& game, const kelvora::Solve& solve) override {
     game.records.prepared.at(0).bestMoves = solve.moves;

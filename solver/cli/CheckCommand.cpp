@@ -20,7 +20,7 @@ std::string RecordProblem(const Position& start, int moves, const std::string& h
     return text::stages::HistoryHolds(static_cast<long long>(history.size()));
   }
   const ReplayResult replay = ReplayHistory(start, history);
-  return replay.solved ? std::string() : replay.problem;
+  return replay.solved ? std::string() : replay.status.English();
 }
 
 // The line of a record file where the moves of entry (from 1) stand: after the count (and, in

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <utility>
 #include <vector>
 
 #include "text/ToolText.h"
@@ -22,6 +23,10 @@ std::vector<std::string> SplitOnCommas(const std::string& text) {
   }
 }
 
+Status Invalid(std::string why) {
+  return Status::Failed(Status::Code::kInvalid, text::ToolReason(std::move(why)));
+}
+
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
@@ -30,10 +35,10 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
-CodesReading ReadCodes(const std::string& text) {
+Result<solver::PackedPosition> ReadCodes(const std::string& text) {
   const std::vector<std::string> parts = SplitOnCommas(text);
   if (parts.size() != kCellCount) {
-    return {std::nullopt, text::stages::WrongValueCount(static_cast<long long>(parts.size()))};
+    return Invalid(text::stages::WrongValueCount(static_cast<long long>(parts.size())));
   }
   std::array<int, kCellCount> codes{};
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -41,13 +46,11 @@ CodesReading ReadCodes(const std::string& text) {
     const char* end = value.data() + value.size();
     const auto [stop, error] = std::from_chars(value.data(), end, codes[i]);
     if (value.empty() || error != std::errc() || stop != end) {
-      return {std::nullopt, text::stages::NotANumber(static_cast<long long>(i + 1), value)};
+      return Invalid(text::stages::NotANumber(static_cast<long long>(i + 1), value));
     }
   }
-  if (auto problem = solver::PackedPosition::ProblemWithCodes(codes)) {
-    return {std::nullopt, *problem};
-  }
-  return {solver::PackedPosition::From(Position::FromCodes(codes)), {}};
+  if (Status check = solver::PackedPosition::CheckCodes(codes); !check) return check;
+  return solver::PackedPosition::From(Position::FromCodes(codes));
 }
 
 }  // namespace kelvora::stages

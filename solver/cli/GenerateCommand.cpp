@@ -6,10 +6,10 @@
 #include <limits>
 
 #include "core/HistoryReplay.h"
+#include "core/SolutionList.h"
 #include "records/RecordFiles.h"
 #include "solver/StageGenerator.h"
 #include "solver/cli/SolverSession.h"
-#include "solver/cli/StageFile.h"
 #include "text/ToolText.h"
 
 // Each stage is solved again and replayed through the game's own moves before it is written:
@@ -129,7 +129,7 @@ int GenerateCommand::Run(const std::vector<std::string>& args, std::ostream& out
     if (static_cast<int>(solution.size()) != par || !replay.solved) {
       const std::string why =
           replay.solved ? text::stages::OptimalLengthIs(static_cast<long long>(solution.size()))
-                        : replay.problem;
+                        : replay.status.English();
       err << text::stages::ToolSays(Name(), text::stages::ParDidNotVerify(par, why));
       return kExitFailed;
     }
@@ -139,7 +139,7 @@ int GenerateCommand::Run(const std::vector<std::string>& args, std::ostream& out
 
   const std::string stageFile = RecordFiles::StageFileText(stages);
   if (const auto path = options.Value("solutions")) {
-    if (!WriteFile(*path, SolutionsText(solutions))) {
+    if (!WriteFile(*path, SolutionListText(solutions))) {
       err << text::stages::ToolSays(Name(), text::stages::CannotWrite(*path));
       return kExitFailed;
     }

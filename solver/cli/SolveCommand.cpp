@@ -24,17 +24,17 @@ int SolveCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
   }
   const auto tables = TableSizeNamed(options.Value("tables").value_or("full"));
   if (problem.empty() && !tables) problem = text::stages::kTablesFullOrSmall;
-  CodesReading reading;
-  if (problem.empty()) {
-    reading = ReadCodes(options.Plain()[0]);
-    problem = reading.problem;
-  }
   if (!problem.empty()) {
     err << text::stages::ToolSays(Name(), problem);
     return kExitUsage;
   }
+  const Result<solver::PackedPosition> position = ReadCodes(options.Plain()[0]);
+  if (!position) {
+    err << text::stages::ToolSays(Name(), position.status().English());
+    return kExitUsage;
+  }
   SolverSession session(*tables, err);
-  const std::string letters = session.Get().Solve(*reading.position);
+  const std::string letters = session.Get().Solve(*position);
   out << letters.size() << "\n" << letters << "\n";
   return kExitOk;
 }

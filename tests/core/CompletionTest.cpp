@@ -11,23 +11,25 @@ namespace {
 
 using CompletionTest = PuzzleFixture;
 
-TEST(CompletionOrder, SixteenMatchesShowThenTheAnnouncementAndTwoBeepsThenTheReport) {
+TEST(CompletionOrder, SixteenMatchesShowThenTheAnnouncementAndTwoBeepsThenTheSolveIsHandedBack) {
   RecordingScreen screen;
-  // The report goes into the same log, to show where it falls among the screen's operations.
-  Puzzle puzzle(screen, [&screen](const Solve& solve) {
-    screen.log.push_back("solved " + std::to_string(solve.moves) + " " + solve.history);
-  });
+  Puzzle puzzle(screen);
   puzzle.ShowGoalAtStartUp();
   puzzle.BeginGame();
-  puzzle.ShowStage(StageSolvedByM());
+  ASSERT_EQ(puzzle.ShowStage(StageSolvedByM()).kind, MoveOutcome::Kind::kMoved);
   screen.log.clear();
-  puzzle.Play(*Move::FromLetter('M'));
-  // Only the slide's two pictures: the board already shows the goal, and is not redrawn.
+  const MoveOutcome outcome = puzzle.Play(*Move::FromLetter('M'));
+  // Only the slide's two pictures: the board already shows the goal, and is not redrawn. All
+  // of it happens before the records can see the solve.
   EXPECT_EQ(screen.log,
             (std::vector<std::string>{"picture 13=10", "picture 12=13", "caption moves=1",
                                       "show moves", "caption matches=16", "show matches",
                                       "caption completion=Congratulations!", "show completion",
-                                      "beep", "beep", "solved 1 M"}));
+                                      "beep", "beep"}));
+  ASSERT_EQ(outcome.kind, MoveOutcome::Kind::kSolved);
+  ASSERT_TRUE(outcome.solve.has_value());
+  EXPECT_EQ(outcome.solve->moves, 1);
+  EXPECT_EQ(outcome.solve->history, "M");
 }
 
 TEST_F(CompletionTest, ReportsTheSolveWithTheSolvingMoveCountedAndLettered) {
@@ -54,7 +56,9 @@ TEST_F(CompletionTest, LeavesTheGoalShownAndTheBoardInertWithCountAndHistoryRese
   EXPECT_TRUE(screen.Shown(StatusLabel::kCompletion));
 
   screen.log.clear();
-  for (int index = 0; index < Move::kKinds; ++index) puzzle.Play(Move::FromIndex(index));
+  for (int index = 0; index < Move::kKinds; ++index) {
+    EXPECT_EQ(Play(Move::FromIndex(index)).kind, MoveOutcome::Kind::kRefused);
+  }
   EXPECT_TRUE(screen.log.empty());
   EXPECT_EQ(puzzle.Board(), Position::Goal());
   EXPECT_EQ(solves.size(), 1u);

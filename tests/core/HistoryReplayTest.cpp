@@ -14,9 +14,9 @@ Position TwoMovesFromGoal() {
 
 TEST(HistoryReplay, RecognisesASolveOfExactlyItsLength) {
   const ReplayResult result = ReplayHistory(TwoMovesFromGoal(), "SM");
-  EXPECT_TRUE(result.solved) << result.problem;
+  EXPECT_TRUE(result.solved) << result.status.English();
   EXPECT_TRUE(result.playable);
-  EXPECT_TRUE(result.problem.empty());
+  EXPECT_TRUE(result.status.ok());
   EXPECT_EQ(result.movesPlayed, 2);
   EXPECT_EQ(result.position, Position::Goal());
 }
@@ -42,7 +42,9 @@ TEST(HistoryReplay, NamesEveryWayAHistoryFailsAndWhereItStopped) {
     EXPECT_EQ(result.playable, c.playable) << c.history;
     EXPECT_EQ(result.movesPlayed, c.moves) << c.history;
     EXPECT_EQ(result.position, c.reached) << c.history;
-    EXPECT_NE(result.problem.find(c.problem), std::string::npos) << result.problem;
+    EXPECT_EQ(result.status.code(), Status::Code::kDamaged) << c.history;
+    EXPECT_NE(result.status.English().find(c.problem), std::string::npos)
+        << result.status.English();
   }
 }
 
@@ -52,8 +54,9 @@ TEST(HistoryReplay, ASolvedStartIsSolvedOnlyByTheEmptyHistory) {
   EXPECT_FALSE(result.solved);
   EXPECT_TRUE(result.playable);
   EXPECT_EQ(result.movesPlayed, 0);
-  EXPECT_NE(result.problem.find("solved before the first move"), std::string::npos)
-      << result.problem;
+  EXPECT_EQ(result.status.code(), Status::Code::kDamaged);
+  EXPECT_NE(result.status.English().find("solved before the first move"), std::string::npos)
+      << result.status.English();
 }
 
 }  // namespace

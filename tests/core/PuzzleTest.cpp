@@ -31,7 +31,9 @@ TEST_F(PuzzleTest, StartUpDrawsTheGoalAloneAndTheBoardIgnoresEveryClick) {
   EXPECT_FALSE(puzzle.TakesMoves());
 
   screen.log.clear();
-  for (int index = 0; index < Move::kKinds; ++index) puzzle.Play(Move::FromIndex(index));
+  for (int index = 0; index < Move::kKinds; ++index) {
+    EXPECT_EQ(Play(Move::FromIndex(index)).kind, MoveOutcome::Kind::kRefused);
+  }
   EXPECT_TRUE(screen.log.empty());
   EXPECT_EQ(puzzle.Board(), Position::Goal());
   EXPECT_EQ(puzzle.MoveCount(), 0);
@@ -45,7 +47,7 @@ TEST_F(PuzzleTest, AGameShowsACountOfZeroThenItsStageDrawnAndItsMatchesCounted) 
   EXPECT_EQ(screen.log, (std::vector<std::string>{"caption moves=0", "show moves"}));
 
   screen.log.clear();
-  puzzle.ShowStage(StageSolvedByT());
+  EXPECT_EQ(puzzle.ShowStage(StageSolvedByT()).kind, MoveOutcome::Kind::kMoved);
   EXPECT_EQ(puzzle.Board(), StageSolvedByT());
   EXPECT_TRUE(screen.Shows(StageSolvedByT()));
   EXPECT_EQ(Pictures().size(), static_cast<std::size_t>(kCellCount));
@@ -64,7 +66,7 @@ TEST_F(PuzzleTest, ANewStageStartsCountAndHistoryAfreshSoItsSolveHoldsOnlyItsOwn
   EXPECT_EQ(screen.Caption(StatusLabel::kMoveCount), "0");
   EXPECT_TRUE(puzzle.TakesMoves());
 
-  puzzle.ShowStage(StageSolvedByM());
+  EXPECT_EQ(puzzle.ShowStage(StageSolvedByM()).kind, MoveOutcome::Kind::kMoved);
   Play("M");
   ASSERT_EQ(solves.size(), 1u);
   EXPECT_EQ(solves[0].moves, 1);
@@ -75,7 +77,9 @@ TEST_F(PuzzleTest, AMoveRepaintsItsCellsThenShowsTheCountThenTheMatches) {
   // The blank in (2, 4) under a 5, the 6 in the blank's goal cell: 14 matches.
   PlayFrom(FromRows({1, 4, 7, 6, 2, 5, 8, 10, 2, 5, 8, 11, 3, 13, 9, 12}));
   screen.log.clear();
-  Play("G");
+  const MoveOutcome outcome = Play(*Move::FromLetter('G'));
+  EXPECT_EQ(outcome.kind, MoveOutcome::Kind::kMoved);
+  EXPECT_FALSE(outcome.solve.has_value());
   EXPECT_EQ(screen.log,
             (std::vector<std::string>{"picture 7=5", "picture 6=13", "caption moves=1",
                                       "show moves", "caption matches=13", "show matches"}));
@@ -117,7 +121,7 @@ TEST_F(PuzzleTest, ARefusedSlideBeepsOnceAndChangesNothingElse) {
   // P: two cells below the blank.
   for (char letter : {'I', 'M', 'A', 'D', 'P'}) {
     screen.log.clear();
-    Play(std::string(1, letter));
+    EXPECT_EQ(Play(*Move::FromLetter(letter)).kind, MoveOutcome::Kind::kRefused) << letter;
     EXPECT_EQ(screen.log, std::vector<std::string>{"beep"}) << letter;
     EXPECT_EQ(puzzle.Board(), StageSolvedByT()) << letter;
     EXPECT_EQ(puzzle.MoveCount(), 2);

@@ -42,20 +42,21 @@ TEST_F(RandomPlayTest, ScreenAndRecordsStayTrueToTheBoardThroughThousandsOfClick
     const bool arrow = rng() % 5 == 0;
     const Move move = arrow ? Move::ArrowClick(static_cast<int>(rng() % kArrowCount))
                             : Move::TileClick(static_cast<int>(rng() % kCellCount));
-    const std::size_t solvesBefore = solves.size();
-    puzzle.Play(move);
+    const MoveOutcome outcome = Play(move);
 
-    if (solves.size() > solvesBefore) {
+    if (outcome.kind == MoveOutcome::Kind::kSolved) {
       // Solved by chance: the solve replays from the start, and the board rests on the goal.
       ASSERT_EQ(solves.back().moves, count + 1) << "click " << click;
       const ReplayResult replay = ReplayHistory(start, solves.back().history);
-      ASSERT_TRUE(replay.solved) << "click " << click << ": " << replay.problem;
+      ASSERT_TRUE(replay.solved) << "click " << click << ": " << replay.status.English();
       ASSERT_TRUE(screen.Shows(Position::Goal())) << "click " << click;
       ASSERT_FALSE(puzzle.TakesMoves()) << "click " << click;
       beginStage(click + 1);
       continue;
     }
     const bool moved = puzzle.MoveCount() == count + 1;
+    ASSERT_EQ(outcome.kind, moved ? MoveOutcome::Kind::kMoved : MoveOutcome::Kind::kRefused)
+        << "click " << click;
     ASSERT_TRUE(moved ? screen.beeps == beeps : !arrow && screen.beeps == beeps + 1)
         << "click " << click << " " << move.Letter();
     if (!moved) {
@@ -73,7 +74,7 @@ TEST_F(RandomPlayTest, ScreenAndRecordsStayTrueToTheBoardThroughThousandsOfClick
 
     if (click % 997 == 0) {
       const ReplayResult replay = ReplayHistory(start, puzzle.History());
-      ASSERT_TRUE(replay.playable) << replay.problem;
+      ASSERT_TRUE(replay.playable) << replay.status.English();
       ASSERT_EQ(replay.position, board) << "click " << click;
     }
     screen.log.clear();

@@ -133,6 +133,10 @@ TEST_F(PreparedStageModeTest, AFailedSaveIsToldOnceAndTheBestIsWrittenByTheNextS
   game.StartPreparedStages();
   Play("QSM");
   ASSERT_EQ(screen.messages.size(), 1u);
+  // The stage is seen and heard solved before the save is told of.
+  const std::vector<std::string> last(screen.log.end() - 5, screen.log.end());
+  EXPECT_EQ(last, (std::vector<std::string>{"caption completion=Congratulations!",
+                                            "show completion", "beep", "beep", "message KELVORA"}));
   EXPECT_NE(screen.messages[0].second.find(kFolder + "BEST1.txt"), std::string::npos);
   EXPECT_NE(screen.messages[0].second.find("容量不足"), std::string::npos);
   EXPECT_EQ(Stage(1).bestMoves, 3);

@@ -2,7 +2,7 @@
 # game and kelvora-stages side by side and running, the system's own files (the icon and desktop
 # entry, or the substitute faces), the data files first delivered, and a player's records left
 # alone by the second install.
-# cmake -DBUILD_DIR=... -DPREFIX=... "-DPROGRAM_FILES=..." -DSTAGES_TOOL=... [-DEMULATOR=...] -P InstallCheck.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... "-DPROGRAM_FILES=..." "-DDATA_FILES=..." -DSTAGES_TOOL=... [-DEMULATOR=...] -P InstallCheck.cmake
 function(install_game)
   execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                   RESULT_VARIABLE installed OUTPUT_QUIET)
@@ -11,9 +11,12 @@ function(install_game)
   endif()
 endfunction()
 
+if(NOT DATA_FILES)
+  message(FATAL_ERROR "no data files named: the game folder would be checked without them")
+endif()
 file(REMOVE_RECURSE ${PREFIX})
 install_game()
-foreach(file ${PROGRAM_FILES} MENDATA1.txt MENDATA2.txt BEST1.txt BEST2.txt)
+foreach(file ${PROGRAM_FILES} ${DATA_FILES})
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "the game folder ${PREFIX} has no ${file}")
   endif()

@@ -43,7 +43,7 @@ TEST_F(DeliveredDataTest, EveryStageIsSolvedInItsParAndTheParsRiseFromOneToSixty
     const auto& solution = solutions[s];
     EXPECT_EQ(static_cast<int>(solution.letters.size()), solution.par) << "stage " << s + 1;
     const ReplayResult replay = ReplayHistory(records.prepared[s].start, solution.letters);
-    EXPECT_TRUE(replay.solved) << "stage " << s + 1 << ": " << replay.problem;
+    EXPECT_TRUE(replay.solved) << "stage " << s + 1 << ": " << replay.status.English();
     EXPECT_GT(solution.par, previous) << "stage " << s + 1;
     previous = solution.par;
   }

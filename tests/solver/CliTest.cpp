@@ -10,6 +10,7 @@
 #include "solver/Solver.h"
 #include "solver/cli/CommandLine.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/DiskFolder.h"
 #include "text/Utf8Path.h"
 
 // kelvora-stages: bad positions and options get one line and exit status 2 before any table is
@@ -45,14 +46,10 @@ constexpr const char* kGoal = "1,2,2,3,4,5,5,6,7,8,8,9,13,10,11,12";
 // Small tables cached in a folder of the test's own, never the user's cache.
 class StagesToolTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("kelvora-stages-test-" + std::to_string(ProcessId()) + "-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    SetEnvironment("KELVORA_CACHE_DIR", Utf8FromPath(folder_));
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  fs::path folder_;
+  StagesToolTest() { SetEnvironment("KELVORA_CACHE_DIR", folder.Text()); }
+
+  SavedEnvironment cacheVariable{"KELVORA_CACHE_DIR"};
+  DiskFolder folder{"stages-tool"};
 };
 
 TEST(StagesToolErrors, BadPositionsGetOneLineAndStatusTwo) {
@@ -181,7 +178,7 @@ TEST_F(StagesToolTest, GenerateWritesAnExactRepeatableStageFile) {
 }
 
 TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
-  const fs::path file = folder_ / "stages.txt";
+  const fs::path file = folder.path / "stages.txt";
   const Outcome outcome = RunTool({"generate", "--count", "4", "--max-par", "10", "--min-par", "4",
                                    "--out", Utf8FromPath(file), "--tables", "small"});
   ASSERT_EQ(outcome.status, 0) << outcome.err;
@@ -192,23 +189,21 @@ TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 4 * 16);
 
   const Outcome unwritable =
-      RunTool({"generate", "--pars", "2", "--out", Utf8FromPath(folder_ / "no" / "such" / "folder"),
-               "--tables", "small"});
+      RunTool({"generate", "--pars", "2", "--out",
+               Utf8FromPath(folder.path / "no" / "such" / "folder"), "--tables", "small"});
   EXPECT_EQ(unwritable.status, stages::kExitFailed);
 }
 
 // Carriage returns only make sense to a terminal; in a log they pile up on one unreadable line.
 TEST_F(StagesToolTest, OffATerminalTheFirstRunReportsProgressInWholeLines) {
-  const fs::path log = folder_ / "stderr.txt";
-  fs::create_directories(folder_);
+  const fs::path log = folder.path / "stderr.txt";
   ChildProcess tool = ChildProcess::Start(
       KELVORA_STAGES_TOOL, {"solve", kGoal, "--tables", "small"}, "", Utf8FromPath(log));
   ASSERT_EQ(tool.Wait(), 0);
   std::ifstream in(log);
   const std::string text{std::istreambuf_iterator<char>(in), {}};
   EXPECT_EQ(text.find('\r'), std::string::npos) << text;
-  EXPECT_NE(text.find("building the solver's tables in " + Utf8FromPath(folder_)),
-            std::string::npos)
+  EXPECT_NE(text.find("building the solver's tables in " + folder.Text()), std::string::npos)
       << text;
   EXPECT_NE(text.find(": 100%\n"), std::string::npos) << text;
   // A line every tenth of each of the four small tables, not every percent.

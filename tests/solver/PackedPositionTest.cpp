@@ -43,23 +43,26 @@ TEST(PackedPosition, CellsWithFindsEveryCopyOfACode) {
 
 TEST(PackedPosition, NamesWhatIsWrongWithCodes) {
   std::array<int, 16> codes = Position::Goal().Codes();
-  EXPECT_FALSE(PackedPosition::ProblemWithCodes(codes).has_value());
+  EXPECT_TRUE(PackedPosition::CheckCodes(codes).ok());
+  // The reason the tool prints.
+  const auto why = [&codes] {
+    const Status status = PackedPosition::CheckCodes(codes);
+    EXPECT_EQ(status.code(), Status::Code::kInvalid);
+    return status.English();
+  };
 
   codes[4] = 14;
-  EXPECT_NE(PackedPosition::ProblemWithCodes(codes)->find("value 5 is 14"), std::string::npos);
+  EXPECT_NE(why().find("value 5 is 14"), std::string::npos);
   codes[4] = 0;
-  EXPECT_NE(PackedPosition::ProblemWithCodes(codes)->find("value 5 is 0"), std::string::npos);
+  EXPECT_NE(why().find("value 5 is 0"), std::string::npos);
 
   codes = Position::Goal().Codes();
   codes[0] = 13;  // two blanks, no tile 1
-  const std::string problem = PackedPosition::ProblemWithCodes(codes).value();
-  EXPECT_NE(problem.find("code 1 appears 0 times"), std::string::npos) << problem;
+  EXPECT_NE(why().find("code 1 appears 0 times"), std::string::npos) << why();
 
   codes = Position::Goal().Codes();
   codes[1] = 5;  // three 5s, one 2
-  EXPECT_NE(
-      PackedPosition::ProblemWithCodes(codes)->find("code 2 appears 1 time, the goal has it 2"),
-      std::string::npos);
+  EXPECT_NE(why().find("code 2 appears 1 time, the goal has it 2"), std::string::npos) << why();
 }
 
 }  // namespace

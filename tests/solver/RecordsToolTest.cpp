@@ -9,8 +9,8 @@
 
 #include "records/RecordFiles.h"
 #include "solver/cli/CommandLine.h"
-#include "solver/cli/StageFile.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/DiskFolder.h"
 #include "tests/support/Positions.h"
 #include "text/Utf8Path.h"
 
@@ -22,23 +22,15 @@ namespace fs = std::filesystem;
 class RecordsToolTest : public ::testing::Test {
  protected:
   RecordsToolTest() {
-    folder = fs::temp_directory_path() /
-             ("kelvora-records-" + std::to_string(ProcessId()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder / "cache");
-    SetEnvironment("KELVORA_CACHE_DIR", Utf8FromPath(folder / "cache"));
+    fs::create_directories(folder.path / "cache");
+    SetEnvironment("KELVORA_CACHE_DIR", Utf8FromPath(folder.path / "cache"));
     // Two prepared stages (the first solved in 3, its par 1), one random stage archived.
     Write("MENDATA1.txt", RecordFiles::StageFileText({StageSolvedByM(), StageSolvedByS()}));
     Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n0\r\n\"\"\r\n");
     Write("MENDATA2.txt", RecordFiles::StageFileText({StageSolvedByT()}));
     Write("BEST2.txt", "1\r\n1\r\n1\r\n\"T\"\r\n");
   }
-  ~RecordsToolTest() override { fs::remove_all(folder); }
-
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(folder / name, std::ios::binary) << text;
-  }
+  void Write(const std::string& name, const std::string& text) { folder.Write(name, text); }
   int Run(const std::vector<std::string>& args) {
     std::ostringstream outStream;
     std::ostringstream errStream;
@@ -47,10 +39,12 @@ class RecordsToolTest : public ::testing::Test {
     err = errStream.str();
     return status;
   }
-  std::string Path(const char* name) { return Utf8FromPath(folder / name); }
-  std::string Folder() const { return Utf8FromPath(folder); }
+  std::string Path(const char* name) { return folder.Path(name); }
+  std::string Folder() const { return folder.Text(); }
 
-  fs::path folder;
+  // Given back when the test ends: the cache is the test's own, never the user's.
+  SavedEnvironment cacheVariable{"KELVORA_CACHE_DIR"};
+  DiskFolder folder{"records-tool"};
   std::string out;
   std::string err;
 };
@@ -83,11 +77,13 @@ TEST_F(RecordsToolTest, CheckNamesEachRecordThatDoesNotSolveItsStage) {
   Write("BEST1.txt", "2\r\n3\r\n\"QSM\"\r\n1\r\n\"Q\"\r\n");
   Write("BEST2.txt", "1\r\n2\r\n2\r\n\"T\"\r\n");
   EXPECT_EQ(Run({"check", Folder()}), 1);
-  EXPECT_NE(out.find(Path("BEST1.txt") + ", line 5: stage 2: the best of 1 move does not hold"),
-            std::string::npos)
-      << out;
-  EXPECT_NE(out.find(Path("BEST2.txt") + ", line 4: random stage 1"), std::string::npos) << out;
-  EXPECT_EQ(out.find(": stage 1:"), std::string::npos) << out;
+  EXPECT_EQ(out, Path("BEST1.txt") +
+                     ", line 5: stage 2: the best of 1 move does not hold: the stage is not "
+                     "solved after 1 move\n" +
+                     Path("BEST2.txt") +
+                     ", line 4: random stage 1: the result of 2 moves does not hold: its history "
+                     "holds 1 move\n"
+                     "2 problems found\n");
 }
 
 TEST_F(RecordsToolTest, CheckAndReportRefuseBadArguments) {

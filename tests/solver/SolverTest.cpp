@@ -40,7 +40,7 @@ TEST(SolverOptimality, AnswersMatchBreadthFirstSearchAndReplayInTheGame) {
     const std::string solution = solver.Solve(start);
     ASSERT_EQ(static_cast<int>(solution.size()), distance) << "position " << std::hex << packed;
     const ReplayResult replay = ReplayHistory(start.ToPosition(), solution);
-    ASSERT_TRUE(replay.solved) << solution << ": " << replay.problem;
+    ASSERT_TRUE(replay.solved) << solution << ": " << replay.status.English();
     ++perDepth[distance];
     ++checked;
   }

@@ -5,14 +5,13 @@
 #include <sstream>
 
 #include "SolverSupport.h"
-#include "solver/GameShuffle.h"
 #include "solver/ProgressBar.h"
 #include "solver/Solver.h"
 #include "solver/StageGenerator.h"
 #include "solver/TranspositionTable.h"
 
-// Making stages: the generator hits each par exactly and repeats itself for a seed; the game-like
-// shuffle keeps the tiles and never moves the bottom-right cell; the search memory forgets.
+// Making stages: the generator hits each par exactly and repeats itself for a seed; the search
+// memory forgets.
 
 namespace kelvora::testing {
 namespace {
@@ -44,21 +43,6 @@ TEST(StageGenerator, TheSameSeedMakesTheSameStages) {
     differs = differs || other.Make(par) != stage;
   }
   EXPECT_TRUE(differs);
-}
-
-TEST(GameShuffle, KeepsTheTilesAndNeverMovesTheLastCell) {
-  std::mt19937_64 engine(1);
-  std::set<std::uint64_t> seen;
-  for (int i = 0; i < 200; ++i) {
-    const PackedPosition stage = solver::ShuffleLikeTheGame(engine);
-    EXPECT_TRUE(stage.ToPosition().HoldsTheGoalsTiles());
-    EXPECT_EQ(stage.Code(15), PackedPosition::Goal().Code(15));
-    seen.insert(stage.Packed());
-  }
-  EXPECT_GT(seen.size(), 190u);
-  std::mt19937_64 again(1);
-  std::mt19937_64 replay(1);
-  EXPECT_EQ(solver::ShuffleLikeTheGame(again), solver::ShuffleLikeTheGame(replay));
 }
 
 TEST(TranspositionTable, RoundsForgetDepthsButKeepBoundsUntilANewSolve) {

@@ -1,24 +1,30 @@
-// The par and an optimal solution of each stage first delivered, as the stage generator listed
-// them: one line a stage, the par, a blank, the move letters.
+// The par and an optimal solution of each stage first delivered, read from the list the stage
+// generator wrote beside the stage file, by the reader the game and the tools use.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <fstream>
-#include <string>
+#include <sstream>
 #include <vector>
+
+#include "core/SolutionList.h"
 
 namespace kelvora::testing {
 
-struct DeliveredSolution {
-  int par = 0;
-  std::string letters;
-};
+using DeliveredSolution = StageSolution;
 
+// Empty, and the test failed, when the list cannot be read.
 inline std::vector<DeliveredSolution> DeliveredSolutions() {
-  std::vector<DeliveredSolution> solutions;
-  std::ifstream in(KELVORA_DELIVERED_SOLUTIONS);
-  DeliveredSolution solution;
-  while (in >> solution.par >> solution.letters) solutions.push_back(solution);
-  return solutions;
+  std::ifstream in(KELVORA_DELIVERED_SOLUTIONS, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  const Result<std::vector<StageSolution>> solutions = ReadSolutionList(text.str());
+  if (!solutions) {
+    ADD_FAILURE() << KELVORA_DELIVERED_SOLUTIONS << ": " << solutions.status().English();
+    return {};
+  }
+  return *solutions;
 }
 
 }  // namespace kelvora::testing

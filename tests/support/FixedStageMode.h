@@ -11,7 +11,7 @@ namespace kelvora::testing {
 class FixedStageMode final : public GameMode {
  public:
   explicit FixedStageMode(Position start) : start_(start) {}
-  void Begin(GameContext& game) override { game.puzzle.ShowStage(start_); }
+  MoveOutcome Begin(GameContext& game) override { return game.puzzle.ShowStage(start_); }
   void StageSolved(GameContext&, const Solve& solve) override { solves.push_back(solve); }
 
   std::vector<Solve> solves;

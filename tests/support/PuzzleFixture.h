@@ -1,4 +1,4 @@
-// The puzzle on a recording screen, with every solve it reports kept.
+// The puzzle on a recording screen, with every solve its moves hand back kept.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,23 +13,32 @@ namespace kelvora::testing {
 
 class PuzzleFixture : public ::testing::Test {
  protected:
-  PuzzleFixture() : puzzle(screen, [this](const Solve& solve) { solves.push_back(solve); }) {
-    puzzle.ShowGoalAtStartUp();
-  }
+  PuzzleFixture() { puzzle.ShowGoalAtStartUp(); }
 
   // A game begun on this position, as a mode would begin it.
   void PlayFrom(const Position& start) {
     puzzle.BeginGame();
-    puzzle.ShowStage(start);
+    Keep(puzzle.ShowStage(start));
+  }
+  // Plays one move, as the game would.
+  MoveOutcome Play(Move move) {
+    MoveOutcome outcome = puzzle.Play(move);
+    Keep(outcome);
+    return outcome;
   }
   // Plays moves by their letters.
   void Play(const std::string& letters) {
-    for (char letter : letters) puzzle.Play(*Move::FromLetter(letter));
+    for (char letter : letters) Keep(puzzle.Play(*Move::FromLetter(letter)));
   }
 
   RecordingScreen screen;
   std::vector<Solve> solves;
-  Puzzle puzzle;
+  Puzzle puzzle{screen};
+
+ private:
+  void Keep(const MoveOutcome& outcome) {
+    if (outcome.solve) solves.push_back(*outcome.solve);
+  }
 };
 
 }  // namespace kelvora::testing

@@ -121,7 +121,7 @@ class LongPlayTest : public UiFixture {
       }
       if (stage.bestMoves == 0) continue;
       ReplayResult replay = ReplayHistory(stage.start, stage.bestHistory);
-      ASSERT_TRUE(replay.solved) << "stage " << s + 1 << ": " << replay.problem;
+      ASSERT_TRUE(replay.solved) << "stage " << s + 1 << ": " << replay.status.English();
       ASSERT_EQ(replay.movesPlayed, stage.bestMoves);
       ++bestsChecked;
     }
@@ -133,7 +133,7 @@ class LongPlayTest : public UiFixture {
         continue;
       }
       ReplayResult replay = ReplayHistory(stage.start, stage.history);
-      ASSERT_TRUE(replay.solved) << "random stage " << i + 1 << ": " << replay.problem;
+      ASSERT_TRUE(replay.solved) << "random stage " << i + 1 << ": " << replay.status.English();
       ASSERT_EQ(replay.movesPlayed, stage.moves);
       ++archiveChecked;
     }
