@@ -52,6 +52,7 @@ class UiFixture : public ::testing::Test {
   // Opens the window on the data files already in the folder, made as the program makes it.
   void OpenOnFolder(FileStore* store = nullptr) { OpenOnFolder(store, random); }
   void OpenOnFolder(FileStore* store, RandomSource& generator) {
+    form.reset();  // before the files its game keeps
     files = std::make_unique<RecordFiles>(store != nullptr ? *store : diskStore, folder.string());
     OpenWith([&](Screen& window) { return std::make_unique<Kelvora>(window, generator, *files); });
   }
