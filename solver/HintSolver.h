@@ -33,7 +33,8 @@ class HintSolver final : public HintSource {
   HintSolver& operator=(const HintSolver&) = delete;
 
   // True when every table is in the cache already under a header that fits it: nothing is built
-  // or read beyond the headers, so the game can ask before deciding to show a progress dialog.
+  // or read beyond the headers. A sound header does not promise sound data (Prepare checks the
+  // checksum and may still build), so whoever shows a build waits for Prepare's progress.
   bool TablesCached() const;
   // Maps the tables, building any missing or damaged ones first (into the cache). progress(done,
   // 0 to 1) is called from the calling thread at least every half second while building, and
