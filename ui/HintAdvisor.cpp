@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QProgressDialog>
 #include <QTimer>
-#include <system_error>
+#include <exception>
 #include <utility>
 
 #include "solver/Solver.h"
@@ -53,7 +53,8 @@ void HintAdvisor::Start(Question question) {
   running_ = std::move(question);
   try {
     worker_ = std::thread([this, position] { Work(position); });
-  } catch (const std::system_error&) {
+  } catch (const std::exception&) {
+    // No thread (std::system_error), or no memory for its start.
     running_.reset();
     waiting_.reset();
     failed_();
