@@ -30,7 +30,7 @@ class GoldenPlay : public UiFixture {
   // 'r' the two start commands of the menu.
   void Do(char step) {
     if (Move::FromLetter(step)) {
-      Play(std::string(1, step));
+      Play(step);
     } else if (step == '<' || step == '>') {
       QTest::mouseClick(form->Label(8, step == '<' ? 0 : 1), Qt::LeftButton);
     } else if (step == 'p') {

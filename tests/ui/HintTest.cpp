@@ -143,7 +143,7 @@ TEST_F(HintTest, FollowedToTheEndItSolvesEachStageInItsParAndKeepsNoRecord) {
     while (game->View().takesMoves) {
       const int target = form->Hint().Target();
       ASSERT_GE(target, 0);
-      ClickTarget(target);
+      Play(Move::FromIndex(target).Letter());
       ++played;
       EXPECT_EQ(form->Hint().Target(), -1) << "the click leaves the hint behind";
       EXPECT_EQ(form->Hint().MovesText(), "");

@@ -70,15 +70,20 @@ class UiFixture : public ::testing::Test {
   std::string ReadFile(const std::string& name) { return DiskFolder::Contents(disk.Path(name)); }
 
   // Plays move letters (A-P the tiles, Q-T the arrows, core/Move.h) by clicking, as a player
-  // does, the tile box or arrow of each.
+  // does, the tile box or arrow of each: Image1(0..15) and Label2(0..3) in letter order.
   void Play(std::string_view letters) {
-    for (char letter : letters) ClickTarget(Move::FromLetter(letter).value().Index());
+    for (char letter : letters) Play(letter);
   }
-  void ClickTarget(int target) {
-    QTest::mouseClick(form->Targets().Widget(target), Qt::LeftButton);
+  void Play(char letter) {
+    ASSERT_TRUE(Move::FromLetter(letter).has_value()) << letter;
+    if (letter < 'Q') {
+      ClickTile(letter - 'A');
+    } else {
+      ClickArrow(letter - 'Q');
+    }
   }
-  void ClickTile(int index) { ClickTarget(ui::BoardTargets::TileTarget(index)); }
-  void ClickArrow(int index) { ClickTarget(ui::BoardTargets::ArrowTarget(index)); }
+  void ClickTile(int index) { QTest::mouseClick(form->Image1(index), Qt::LeftButton); }
+  void ClickArrow(int index) { QTest::mouseClick(form->Label(2, index), Qt::LeftButton); }
 
   DiskFolder disk{"ui"};
   const std::filesystem::path folder = disk.path;
