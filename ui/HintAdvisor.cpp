@@ -135,6 +135,8 @@ void HintAdvisor::Finish() {
     // merely marked for deletion on the screen behind it.
     dialog_->hide();
     dialog_->deleteLater();
+    // A build asked for again before it is gone gets a dialog of its own.
+    dialog_ = nullptr;
   }
   Question ran = std::move(*running_);
   running_.reset();
