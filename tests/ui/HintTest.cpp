@@ -26,6 +26,8 @@ namespace {
 struct HintScript {
   // Runs in Prepare, on the worker; may throw.
   std::function<void()> prepare = [] {};
+  // Prepare builds (reports progress) until cancelled, this many times more.
+  std::atomic<int> buildsUntilCancelled{0};
   // Next waits while this is false (or until cancelled).
   std::atomic<bool> open{true};
   bool failNext = false;
@@ -37,9 +39,16 @@ struct HintScript {
 class ScriptedHints final : public solver::HintSource {
  public:
   explicit ScriptedHints(std::shared_ptr<HintScript> script) : script_(std::move(script)) {}
-  bool Prepare(const std::function<void(double)>&, const std::atomic<bool>&) override {
+  bool Prepare(const std::function<void(double)>& progress,
+               const std::atomic<bool>& cancel) override {
     script_->prepare();
-    return true;
+    if (script_->buildsUntilCancelled == 0) return true;
+    --script_->buildsUntilCancelled;
+    while (!cancel) {
+      progress(0.5);
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
   }
   std::optional<solver::Hint> Next(const Position& position,
                                    const std::atomic<bool>& cancel) override {
@@ -234,6 +243,23 @@ TEST_F(HintTest, AnAnswerThatComesWhileTheRulesAreOpenWaitsForThemToClose) {
   form->ShowRules();
   EXPECT_TRUE(hiddenBehindRules);
   EXPECT_TRUE(HintShown(10000)) << "shown once the rules are closed";
+}
+
+TEST_F(HintTest, ABuildCancelledInItsDialogShowsNothingAndTheNextHintTriesAgain) {
+  script->buildsUntilCancelled = 1;
+  OpenScripted();
+  QString cancelled;
+  // Closing the dialog is cancelling it.
+  WhenModalOpens([&](QWidget* dialog) { cancelled = dialog->objectName(); });
+  PressH();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !cancelled.isEmpty(); }, 10000));
+  EXPECT_EQ(cancelled, QStringLiteral("ヒント準備"));
+  QTest::qWait(100);
+  EXPECT_EQ(form->Hint().Target(), -1);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no message either";
+  CloseMessages();
+  PressH();
+  EXPECT_TRUE(HintShown(10000));
 }
 
 // A table whose header is sound but whose data fails its checksum is built again, and the
