@@ -36,6 +36,11 @@ bool HintSolver::Prepare(const std::function<void(double)>& progress,
 }
 
 std::optional<Hint> HintSolver::Next(const Position& position) {
+  const std::atomic<bool> never{false};
+  return Next(position, never);
+}
+
+std::optional<Hint> HintSolver::Next(const Position& position, const std::atomic<bool>& cancel) {
   if (solver_ == nullptr) throw std::logic_error("a hint asked for before the tables are ready");
   if (!position.HoldsTheGoalsTiles()) {
     throw std::invalid_argument("a hint needs an arrangement of the goal's tiles");
@@ -67,7 +72,16 @@ std::optional<Hint> HintSolver::Next(const Position& position) {
   // Next to a remembered path, what the search that found it learnt is worth keeping; anywhere
   // else it would only crowd the search's memory.
   solver_->KeepLearning(!beside.empty());
-  const std::vector<MoveIndex> path = solver_->ShortestPath(start, beside, atLeast);
+  // The solver looks at cancel only while this search runs: the flag is the caller's.
+  solver_->StopWhen(&cancel);
+  std::vector<MoveIndex> path;
+  try {
+    path = solver_->ShortestPath(start, beside, atLeast);
+  } catch (...) {
+    solver_->StopWhen(nullptr);
+    throw;
+  }
+  solver_->StopWhen(nullptr);
   if (known_.size() + path.size() > kMostRemembered) known_.clear();
   Remember(start, path);
   return Hint{path.front(), static_cast<int>(path.size())};

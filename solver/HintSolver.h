@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "core/Position.h"
+#include "solver/HintSource.h"
 #include "solver/MoveRules.h"
 #include "solver/PatternSets.h"
 
@@ -18,36 +19,36 @@ namespace kelvora::solver {
 class Solver;
 class TableSet;
 
-struct Hint {
-  MoveIndex move;
-  // Counts the hinted move itself.
-  int movesLeft;
-};
-
 // Every shortest solution found is remembered position by position, so a player who follows the
 // hints, or undoes moves back onto a hinted path, is answered at once; a position one move off a
 // remembered path is searched only for a solution shorter than the way back onto it, keeping what
 // the searches before it learnt about distances.
-class HintSolver {
+class HintSolver final : public HintSource {
  public:
   // folder: the table cache (TableCache::DefaultFolder() in the game, the one kelvora-stages
   // uses); size: TableSize::Full for the game, Small for quick tests.
   HintSolver(std::string folder, TableSize size);
-  ~HintSolver();
+  ~HintSolver() override;
   HintSolver(const HintSolver&) = delete;
   HintSolver& operator=(const HintSolver&) = delete;
 
   // True when every table is in the cache already under a header that fits it: nothing is built
-  // or read beyond the headers, so the game can ask before deciding to show a progress dialog.
+  // or read beyond the headers. A sound header does not promise sound data (Prepare checks the
+  // checksum and may still build), so whoever shows a build waits for Prepare's progress.
   bool TablesCached() const;
   // Maps the tables, building any missing or damaged ones first (into the cache). progress(done,
-  // 0 to 1) is called from the calling thread at least every half second while building. Returns
-  // false as soon as cancel becomes true, leaving no partial or temporary table in the cache, and
-  // true once every table is ready (at once if they were already). Not to be called twice at once.
-  bool Prepare(const std::function<void(double)>& progress, const std::atomic<bool>& cancel);
+  // 0 to 1) is called from the calling thread at least every half second while building, and
+  // only then. Returns false as soon as cancel becomes true, leaving no partial or temporary
+  // table in the cache, and true once every table is ready (at once if they were already). Not
+  // to be called twice at once.
+  bool Prepare(const std::function<void(double)>& progress,
+               const std::atomic<bool>& cancel) override;
   // The first move of a shortest solution from position and the length of that solution; nullopt
   // at the goal. Only after Prepare returned true, from one thread at a time. position must be
-  // an arrangement of the goal's tiles (std::invalid_argument otherwise).
+  // an arrangement of the goal's tiles (std::invalid_argument otherwise). A search cancelled
+  // midway (SearchCancelled) leaves what was remembered before it as it was.
+  std::optional<Hint> Next(const Position& position, const std::atomic<bool>& cancel) override;
+  // The same, never cancelled.
   std::optional<Hint> Next(const Position& position);
 
  private:

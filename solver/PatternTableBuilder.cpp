@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -298,7 +299,16 @@ void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel
     }
   };
   std::vector<std::thread> helpers;
-  for (int t = 1; t < threads_; ++t) helpers.emplace_back(work, t);
+  helpers.reserve(static_cast<std::size_t>(threads_ - 1));
+  for (int t = 1; t < threads_; ++t) {
+    // A helper the system will not start leaves its share to the threads that did start, which
+    // take what is left of every share: the layer is only slower.
+    try {
+      helpers.emplace_back(work, t);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
   work(0);
   for (std::thread& helper : helpers) helper.join();
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,12 @@
 #include "solver/TranspositionTable.h"
 
 namespace kelvora::solver {
+
+// A search given up because its caller asked it to stop.
+class SearchCancelled : public std::runtime_error {
+ public:
+  SearchCancelled() : std::runtime_error("the search was cancelled") {}
+};
 
 // The bound is the largest distance any of the pattern databases gives, raised wherever a
 // finished subtree has proven more; a transposition table keeps those proofs and stops
@@ -37,6 +45,10 @@ class Solver {
   // that solves positions near each other again and again. Off, every solve starts afresh and
   // finds the same solution whatever came before.
   void KeepLearning(bool keep) { keepLearning_ = keep; }
+  // From now on every search looks at cancel every few thousand positions and throws
+  // SearchCancelled once it is true; nullptr (the default) searches to the end. cancel must
+  // outlive the searches.
+  void StopWhen(const std::atomic<bool>* cancel) { cancel_ = cancel; }
   // The largest of the tables' distances: never more than the true distance.
   int LowerBound(PackedPosition position) const;
 
@@ -65,6 +77,7 @@ class Solver {
   std::vector<MoveIndex> path_;
   std::uint64_t expanded_ = 0;
   bool keepLearning_ = false;
+  const std::atomic<bool>* cancel_ = nullptr;
 };
 
 }  // namespace kelvora::solver

@@ -27,7 +27,7 @@ class TableSet {
 
   const std::string& Folder() const { return folder_; }
   // Every table is in the cache under a header that fits it; cheap, nothing is built or read
-  // beyond the headers.
+  // beyond the headers, and so no promise that Load builds nothing.
   bool Cached() const;
   // Maps or builds each table not loaded yet. False when cancel became true first: the tables
   // finished before it stay loaded (and cached), nothing of the others is kept.

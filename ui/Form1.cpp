@@ -2,12 +2,13 @@
 #include "ui/Form1.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <algorithm>
 #include <utility>
 
+#include "solver/HintSolver.h"
 #include "solver/TableCache.h"
 #include "text/GameText.h"
 #include "ui/AboutBox.h"
@@ -40,9 +41,6 @@ QColor Resolve(const LabelColor& color, const QPalette& palette) {
   return color.fixed;
 }
 
-// The hint's frame: a colour no strand, caption or keyboard cursor has.
-const QColor kHintColour(255, 0, 255);
-
 }  // namespace
 
 QIcon WindowIcon() {
@@ -52,7 +50,16 @@ QIcon WindowIcon() {
                                              QSize(32, 32), QImage::Format_ARGB32)));
 }
 
-Form1::Form1(std::function<void()> endProgram) : endProgram_(std::move(endProgram)) {
+Form1::Form1(std::function<void()> endProgram, RandomSource& random, RecordFiles& files)
+    : Form1(std::move(endProgram), [&random, &files](Screen& window) {
+        return std::make_unique<Kelvora>(window, random, files);
+      }) {}
+
+Form1::Form1(std::function<void()> endProgram, const GameMaker& makeGame)
+    : endProgram_(std::move(endProgram)), hintSource_([] {
+        return std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(),
+                                                    solver::TableSize::Full);
+      }) {
   setWindowTitle(QString::fromUtf8(text::kGameTitle));
   setWindowIcon(WindowIcon());
 
@@ -77,31 +84,35 @@ Form1::Form1(std::function<void()> endProgram) : endProgram_(std::move(endProgra
   const int menuHeight = menuBar()->sizeHint().height();
   setFixedSize(Px(kForm1ClientWidth), Px(kForm1ClientHeight) + menuHeight);
   setGeometry(Px(kForm1ClientLeft), Px(kForm1ClientTop) - menuHeight, width(), height());
+  game_ = makeGame(*this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+  // The hint's work is stopped before the game it would answer goes.
+  delete hints_;
+}
 
 void Form1::CreateControls(QWidget* client) {
   const QPalette system = QApplication::palette();
   for (const LabelDefinition& definition : Form1Labels()) {
     QLabel* label = nullptr;
-    if (definition.number == 2 || definition.number == 8) {
-      auto* clickable = new ClickableLabel(client);
+    const bool clickable = definition.role != LabelRole::kCaption;
+    if (clickable) {
+      auto* target = new ClickableLabel(client);
       const int index = definition.index;
-      if (definition.number == 2) {
-        connect(clickable, &ClickableLabel::clicked, this, [this, index] { Label2_Click(index); });
-        clickable->setAccessibleName(ArrowSpeech(index));
+      if (definition.role == LabelRole::kRowArrow) {
+        connect(target, &ClickableLabel::clicked, this, [this, index] { Label2_Click(index); });
+        target->setAccessibleName(ArrowSpeech(index));
       } else {
-        connect(clickable, &ClickableLabel::clicked, this, [this, index] { Label8_Click(index); });
+        connect(target, &ClickableLabel::clicked, this, [this, index] { Label8_Click(index); });
       }
-      label = clickable;
+      label = target;
     } else {
       label = new GameLabel(client);
     }
     label->setObjectName(
-        definition.number == 2 || definition.number == 8
-            ? QStringLiteral("Label%1(%2)").arg(definition.number).arg(definition.index)
-            : QStringLiteral("Label%1").arg(definition.number));
+        clickable ? QStringLiteral("Label%1(%2)").arg(definition.number).arg(definition.index)
+                  : QStringLiteral("Label%1").arg(definition.number));
     label->setGeometry(
         PxRect(definition.left, definition.top, definition.width, definition.height));
     label->setText(definition.caption);
@@ -137,6 +148,7 @@ void Form1::CreateControls(QWidget* client) {
   std::array<ClickableLabel*, kArrowCount> arrows{};
   for (int i = 0; i < kArrowCount; ++i) arrows[i] = static_cast<ClickableLabel*>(Label(2, i));
   targets_ = std::make_unique<BoardTargets>(image1_, arrows);
+  hint_ = std::make_unique<HintOverlay>(*targets_);
 }
 
 QLabel* Form1::Label(int number, int index) const {
@@ -166,112 +178,75 @@ QLabel* Form1::LabelFor(StatusLabel label) const {
   return nullptr;
 }
 
-void Form1::ForwardTo(Kelvora& game) {
-  game_ = &game;
-}
-
 void Form1::Image1_Click(int index) {
-  ClearHint();
-  if (game_ != nullptr) game_->ClickTile(index);
+  hint_->Clear();
+  game_->ClickTile(index);
 }
 
 void Form1::Label2_Click(int index) {
-  ClearHint();
-  if (game_ != nullptr) game_->ClickArrow(index);
+  hint_->Clear();
+  game_->ClickArrow(index);
 }
 
 void Form1::Label8_Click(int index) {
-  ClearHint();
-  if (game_ != nullptr) game_->StepStage(index == 0 ? StageStep::kBack : StageStep::kNext);
+  hint_->Clear();
+  game_->StepStage(index == 0 ? StageStep::kBack : StageStep::kNext);
 }
 
 void Form1::StartPreparedStages() {
-  ClearHint();
-  if (game_ != nullptr) game_->StartPreparedStages();
+  hint_->Clear();
+  game_->StartPreparedStages();
 }
 
 void Form1::StartRandomStage() {
-  ClearHint();
-  if (game_ != nullptr) game_->StartRandomStage();
+  hint_->Clear();
+  game_->StartRandomStage();
 }
 
-void Form1::UseHintTables(std::string cacheFolder, solver::TableSize size) {
-  hintFolder_ = std::move(cacheFolder);
-  hintSize_ = size;
+void Form1::UseHintSource(HintAdvisor::SourceMaker makeSource) {
+  hintSource_ = std::move(makeSource);
 }
 
 void Form1::ShowHint() {
-  ClearHint();
-  if (game_ == nullptr || !game_->View().takesMoves) {
+  hint_->Clear();
+  if (!game_->View().takesMoves) {
     Beep();
     return;
   }
   if (hints_ == nullptr) {
-    hints_ =
-        new HintAdvisor(this, hintFolder_.value_or(solver::TableCache::DefaultFolder()), hintSize_);
+    hints_ = new HintAdvisor(this, hintSource_, [this] {
+      WhenNoModal([this] { ShowMessage(text::kHintTitle, text::kHintTablesFailed); });
+    });
   }
   const GameView asked = game_->View();
   const Position board = asked.board;
   const std::string history = asked.history;
   hints_->Ask(board, [this, board, history](std::optional<solver::Hint> hint) {
-    // The player may have played on while the solver thought: that hint is for another board.
-    const GameView now = game_->View();
-    if (!hint || !now.takesMoves || now.board != board || now.history != history) return;
-    game_->NoteHintShown();
-    PresentHint(*hint);
+    WhenNoModal([this, board, history, hint] {
+      // The player may have played on while the solver thought: that hint is for another board.
+      const GameView now = game_->View();
+      if (!hint || !now.takesMoves || now.board != board || now.history != history) return;
+      game_->NoteHintShown();
+      hint_->Present(*hint);
+    });
   });
 }
 
-void Form1::PresentHint(const solver::Hint& hint) {
-  if (hintFrame_ == nullptr) {
-    hintFrame_ = new TargetFrame(*targets_, kHintColour);
-    hintFrame_->setObjectName(QStringLiteral("ヒント枠"));
-    hintMoves_ = new QLabel(targets_->Board());
-    hintMoves_->setObjectName(QStringLiteral("ヒント手数"));
-    hintMoves_->setFont(GameFont(Face::kGothic, 18));
-    hintMoves_->setAlignment(Qt::AlignCenter);
-    hintMoves_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    hintMoves_->setStyleSheet(QStringLiteral(
-        "QLabel { color: white; background: black; border: 2px solid rgb(255, 0, 255);"
-        " padding: 0px 4px; }"));
+void Form1::WhenNoModal(std::function<void()> show) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr) {
+    show();
+    return;
   }
-  const int target = hint.move;
-  hintFrame_->ShowOn(target);
-  // Inside the foot of a hinted tile, on one line; beside a hinted arrow, on two, on the side
-  // away from the tiles (above the top row's, below the bottom row's), where the narrow margin
-  // beside the board holds it: no other tile or arrow is covered.
-  QString said = QString::fromStdString(text::MovesLeft(hint.movesLeft));
-  const bool arrow = target >= kCellCount;
-  if (arrow) said.replace(said.indexOf(u' '), 1, u'\n');
-  hintMoves_->setText(said);
-  hintMoves_->adjustSize();
-  const QRect at = targets_->Geometry(target);
-  const QSize size = hintMoves_->size();
-  const QRect board = targets_->Board()->rect();
-  int top = at.bottom() - TargetFrame::kOutside - size.height();
-  if (arrow) {
-    top = at.center().y() < board.center().y() ? at.top() - TargetFrame::kOutside - size.height()
-                                               : at.bottom() + TargetFrame::kOutside + 1;
+  heldForModal_ = std::move(show);
+  // Looked at again once this one has gone: another may still be open beneath it.
+  const auto again = [this] {
+    if (heldForModal_) WhenNoModal(std::exchange(heldForModal_, nullptr));
+  };
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    connect(dialog, &QDialog::finished, this, again, Qt::QueuedConnection);
   }
-  const int left = at.center().x() - size.width() / 2;
-  hintMoves_->move(std::clamp(left, 0, board.width() - size.width()), top);
-  hintMoves_->raise();
-  hintMoves_->show();
-}
-
-void Form1::ClearHint() {
-  if (hintFrame_ == nullptr) return;
-  hintFrame_->hide();
-  hintMoves_->hide();
-}
-
-int Form1::HintTarget() const {
-  return hintFrame_ != nullptr && !hintFrame_->isHidden() ? hintFrame_->Target() : -1;
-}
-
-QString Form1::HintMovesText() const {
-  if (hintMoves_ == nullptr || hintMoves_->isHidden()) return {};
-  return hintMoves_->text().replace(u'\n', u' ');
+  connect(modal, &QObject::destroyed, this, again, Qt::QueuedConnection);
 }
 
 void Form1::SetTilePicture(int tileIndex, int code) {

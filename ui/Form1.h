@@ -8,21 +8,21 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "core/Cells.h"
+#include "core/RandomSource.h"
 #include "core/Screen.h"
 #include "game/Kelvora.h"
-#include "solver/HintSolver.h"
+#include "records/RecordFiles.h"
 #include "ui/BoardKeys.h"
 #include "ui/BoardSpeech.h"
 #include "ui/BoardTargets.h"
 #include "ui/ClickableLabel.h"
 #include "ui/HintAdvisor.h"
+#include "ui/HintOverlay.h"
 #include "ui/PictureStore.h"
 #include "ui/ShapeBox.h"
-#include "ui/TargetFrame.h"
 #include "ui/TileBox.h"
 
 class QLabel;
@@ -36,12 +36,17 @@ class Form1 : public QMainWindow, public Screen {
   Q_OBJECT
 
  public:
-  // endProgram ends the process (tests pass their own).
-  explicit Form1(std::function<void()> endProgram);
+  // Makes the game that plays on the screen it is given: the window, or something that passes
+  // the window's operations on.
+  using GameMaker = std::function<std::unique_ptr<Kelvora>(Screen& window)>;
+
+  // The window and its game, made together: every click has a game to go to. endProgram ends
+  // the process (tests pass their own). The game is not started.
+  Form1(std::function<void()> endProgram, RandomSource& random, RecordFiles& files);
+  Form1(std::function<void()> endProgram, const GameMaker& makeGame);
   ~Form1() override;
 
-  // From now on clicks and the start commands go to this game, whose screen the window is.
-  void ForwardTo(Kelvora& game);
+  Kelvora& Game() const { return *game_; }
 
   // The menu commands.
   void StartPreparedStages();
@@ -52,9 +57,10 @@ class Form1 : public QMainWindow, public Screen {
   // until the next click; a beep while no stage is in play.
   void ShowHint();
 
-  // Where the hint's tables are cached and which they are: unless told otherwise, the cache
-  // kelvora-stages shares and the full tables (tests take small ones).
-  void UseHintTables(std::string cacheFolder, solver::TableSize size);
+  // What finds the hints: unless told otherwise, the solver over the full tables in the cache
+  // kelvora-stages shares (tests take small tables, or a source of their own). Before the first
+  // hint only.
+  void UseHintSource(HintAdvisor::SourceMaker makeSource);
   void EndProgram();
 
   // Screen
@@ -75,9 +81,8 @@ class Form1 : public QMainWindow, public Screen {
   // The tile boxes and arrows a click plays, and the keys that play them.
   const BoardTargets& Targets() const { return *targets_; }
   const BoardKeys& Keys() const { return *keys_; }
-  // The hint on show: its frame's target, or -1; the moves it says are left ("" when none).
-  int HintTarget() const;
-  QString HintMovesText() const;
+  // The hint on show, if any.
+  const HintOverlay& Hint() const { return *hint_; }
   // The status news as a screen reader is told it.
   const Announcer& Announcements() const { return announcer_; }
 
@@ -88,12 +93,12 @@ class Form1 : public QMainWindow, public Screen {
   void Label8_Click(int index);
 
   void CreateControls(QWidget* client);
-  void PresentHint(const solver::Hint& hint);
-  void ClearHint();
   QLabel* LabelFor(StatusLabel label) const;
+  // Runs show now, or once no window of the game is modal: nothing of the hint comes up over
+  // the rules, a message or the version box. Only the newest held is kept.
+  void WhenNoModal(std::function<void()> show);
 
   PictureStore imageList1_;
-  Kelvora* game_ = nullptr;
   std::function<void()> endProgram_;
   std::map<std::pair<int, int>, QLabel*> labels_;
   std::array<TileBox*, kCellCount> image1_{};
@@ -102,13 +107,13 @@ class Form1 : public QMainWindow, public Screen {
   std::unique_ptr<BoardTargets> targets_;
   Announcer announcer_;
   BoardKeys* keys_ = nullptr;
-  // Unless a test chose another, the cache kelvora-stages shares.
-  std::optional<std::string> hintFolder_;
-  solver::TableSize hintSize_ = solver::TableSize::Full;
+  std::unique_ptr<HintOverlay> hint_;
+  HintAdvisor::SourceMaker hintSource_;
   // Made at the first hint: start-up neither reads nor maps the tables.
   HintAdvisor* hints_ = nullptr;
-  TargetFrame* hintFrame_ = nullptr;
-  QLabel* hintMoves_ = nullptr;
+  std::function<void()> heldForModal_;
+  // Made last, once the window it plays on is whole.
+  std::unique_ptr<Kelvora> game_;
 };
 
 }  // namespace kelvora::ui

@@ -18,6 +18,10 @@ struct LabelColor {
   QColor fixed;
 };
 
+// What a label does for the player: only the row arrows and "back" and "next" take clicks (they
+// are also the two control arrays, named with their index).
+enum class LabelRole { kCaption, kRowArrow, kStageStep };
+
 struct LabelDefinition {
   int number;                    // Label1 .. Label11
   int index;                     // within Label2 and Label8; 0 elsewhere
@@ -30,6 +34,7 @@ struct LabelDefinition {
   LabelColor background;
   bool leftAligned;
   bool shownAtStart;
+  LabelRole role;
 };
 
 std::vector<LabelDefinition> Form1Labels();

@@ -1,22 +1,34 @@
 // The tables are built at most once per run (and once per machine, as they are cached); the
-// window stays responsive throughout, and the player may give up the wait.
+// window stays responsive throughout, the player may give up the wait, and nothing the work
+// throws leaves the worker.
 #include "ui/HintAdvisor.h"
 
 #include <QApplication>
 #include <QProgressDialog>
 #include <QTimer>
+#include <exception>
 #include <utility>
 
+#include "solver/Solver.h"
 #include "text/GameText.h"
 
 namespace kelvora::ui {
 
 namespace {
 constexpr int kDialogSteps = 1000;
-}
+// Often enough that an answer at hand seems immediate; the timer runs only while work does.
+constexpr int kPollMilliseconds = 10;
+}  // namespace
 
-HintAdvisor::HintAdvisor(QWidget* window, std::string cacheFolder, solver::TableSize size)
-    : QObject(window), window_(window), solver_(std::move(cacheFolder), size) {}
+HintAdvisor::HintAdvisor(QWidget* window, SourceMaker makeSource, std::function<void()> failed)
+    : QObject(window),
+      window_(window),
+      makeSource_(std::move(makeSource)),
+      failed_(std::move(failed)) {
+  poll_ = new QTimer(this);
+  poll_->setInterval(kPollMilliseconds);
+  connect(poll_, &QTimer::timeout, this, &HintAdvisor::Poll);
+}
 
 HintAdvisor::~HintAdvisor() {
   cancel_ = true;
@@ -25,59 +37,128 @@ HintAdvisor::~HintAdvisor() {
 }
 
 void HintAdvisor::Ask(const Position& position, Answer answer) {
-  if (Busy()) return;
-  cancel_ = false;
-  progress_ = 0;
-  const bool prepare = !prepared_;
-  if (prepare && !solver_.TablesCached()) {
-    dialog_ = new QProgressDialog(QString::fromUtf8(text::kHintTablesBuilding),
-                                  QString::fromUtf8(text::kHintCancel), 0, kDialogSteps, window_);
-    dialog_->setObjectName(QStringLiteral("ヒント準備"));
-    dialog_->setWindowTitle(QString::fromUtf8(text::kHintTitle));
-    dialog_->setWindowModality(Qt::WindowModal);
-    dialog_->setAutoClose(false);
-    dialog_->setAutoReset(false);
-    dialog_->setMinimumDuration(0);
-    dialog_->setValue(0);
-    connect(dialog_, &QProgressDialog::canceled, this, [this] { cancel_ = true; });
-    poll_ = new QTimer(this);
-    connect(poll_, &QTimer::timeout, this, [this] {
-      if (dialog_) dialog_->setValue(static_cast<int>(progress_.load() * (kDialogSteps - 1)));
-    });
-    poll_->start(100);
-  } else {
-    // A first hint far from the goal may take the solver a second: the pointer says it thinks.
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    busyCursor_ = true;
+  if (Busy()) {
+    waiting_ = Question{position, std::move(answer)};
+    return;
   }
-  worker_ = std::thread([this, prepare, position, answer = std::move(answer)] {
-    const bool ready =
-        !prepare || solver_.Prepare([this](double done) { progress_ = done; }, cancel_);
-    std::optional<solver::Hint> hint;
-    if (ready && !cancel_) hint = solver_.Next(position);
-    QMetaObject::invokeMethod(
-        this, [this, ready, hint, answer] { Finish(ready, hint, answer); }, Qt::QueuedConnection);
-  });
+  Start(Question{position, std::move(answer)});
 }
 
-void HintAdvisor::Finish(bool ready, std::optional<solver::Hint> hint, const Answer& answer) {
-  worker_.join();
+void HintAdvisor::Start(Question question) {
+  cancel_ = false;
+  done_ = false;
+  building_ = false;
+  progress_ = 0;
+  const Position position = question.position;
+  running_ = std::move(question);
+  try {
+    worker_ = std::thread([this, position] { Work(position); });
+  } catch (const std::exception&) {
+    // No thread (std::system_error), or no memory for its start.
+    running_.reset();
+    waiting_.reset();
+    failed_();
+    return;
+  }
+  // A first hint far from the goal may take the solver a second: the pointer says it thinks,
+  // until a build (if one is needed) brings its own dialog.
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  busyCursor_ = true;
+  poll_->start();
+}
+
+void HintAdvisor::Work(const Position& position) {
+  Outcome outcome = Outcome::kFailed;
+  std::optional<solver::Hint> hint;
+  try {
+    if (source_ == nullptr) source_ = makeSource_();
+    if (!prepared_) {
+      prepared_ = source_->Prepare(
+          [this](double done) {
+            progress_ = done;
+            building_ = true;
+          },
+          cancel_);
+    }
+    if (prepared_ && !cancel_) {
+      hint = source_->Next(position, cancel_);
+      outcome = Outcome::kAnswered;
+    } else {
+      outcome = Outcome::kCancelled;
+    }
+  } catch (const solver::SearchCancelled&) {
+    outcome = Outcome::kCancelled;
+  } catch (...) {
+    // Out of memory for the tables or the search's memory, a builder thread that would not
+    // start, a cache that cannot be read: the game goes on without the hint.
+    outcome = Outcome::kFailed;
+  }
+  outcome_ = outcome;
+  hint_ = hint;
+  done_.store(true, std::memory_order_release);
+}
+
+void HintAdvisor::Poll() {
+  // A build that began is shown even when it is over by now: its dialog opens and closes.
+  if (building_ && !dialog_) ShowProgress();
+  if (dialog_) dialog_->setValue(static_cast<int>(progress_.load() * (kDialogSteps - 1)));
+  if (done_.load(std::memory_order_acquire)) Finish();
+}
+
+void HintAdvisor::ShowProgress() {
+  EndWaitFeedback();
+  dialog_ = new QProgressDialog(QString::fromUtf8(text::kHintTablesBuilding),
+                                QString::fromUtf8(text::kHintCancel), 0, kDialogSteps, window_);
+  dialog_->setObjectName(QStringLiteral("ヒント準備"));
+  dialog_->setWindowTitle(QString::fromUtf8(text::kHintTitle));
+  dialog_->setWindowModality(Qt::WindowModal);
+  dialog_->setAutoClose(false);
+  dialog_->setAutoReset(false);
+  dialog_->setMinimumDuration(0);
+  dialog_->setValue(0);
+  connect(dialog_, &QProgressDialog::canceled, this, [this] { cancel_ = true; });
+}
+
+void HintAdvisor::EndWaitFeedback() {
   if (busyCursor_) {
     QApplication::restoreOverrideCursor();
     busyCursor_ = false;
   }
-  if (poll_ != nullptr) {
-    poll_->deleteLater();
-    poll_ = nullptr;
-  }
+}
+
+void HintAdvisor::Finish() {
+  poll_->stop();
+  worker_.join();
+  EndWaitFeedback();
   if (dialog_) {
     // Hidden now: the answer may open a message box, whose own event loop would keep a dialog
     // merely marked for deletion on the screen behind it.
     dialog_->hide();
     dialog_->deleteLater();
+    // A build asked for again before it is gone gets a dialog of its own.
+    dialog_ = nullptr;
   }
-  prepared_ = prepared_ || ready;
-  if (ready && !cancel_) answer(hint);
+  Question ran = std::move(*running_);
+  running_.reset();
+  std::optional<Question> next = std::move(waiting_);
+  waiting_.reset();
+  switch (outcome_) {
+    case Outcome::kFailed:
+      failed_();
+      return;
+    case Outcome::kCancelled:
+      // Only the player cancels a run that ends here; the waiting question goes with it.
+      return;
+    case Outcome::kAnswered:
+      break;
+  }
+  if (!next) {
+    ran.answer(hint_);
+  } else if (next->position == ran.position) {
+    next->answer(hint_);
+  } else {
+    Start(std::move(*next));
+  }
 }
 
 }  // namespace kelvora::ui

@@ -6,12 +6,12 @@
 #include <QPointer>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <string>
 #include <thread>
 
 #include "core/Position.h"
-#include "solver/HintSolver.h"
+#include "solver/HintSource.h"
 
 class QProgressDialog;
 class QTimer;
@@ -25,29 +25,59 @@ class HintAdvisor : public QObject {
  public:
   // The next move and the moves left; nothing at the goal.
   using Answer = std::function<void(std::optional<solver::Hint>)>;
+  // Makes the solver, at the first question: start-up reads and maps nothing.
+  using SourceMaker = std::function<std::unique_ptr<solver::HintSource>()>;
 
-  // Nothing is read or mapped until the first question.
-  HintAdvisor(QWidget* window, std::string cacheFolder, solver::TableSize size);
-  // A build still running is cancelled and waited for (it stops within a moment).
+  // failed: called on the window's thread when the hint's work could not be done (memory, a
+  // thread, the disk), once for the question that met it.
+  HintAdvisor(QWidget* window, SourceMaker makeSource, std::function<void()> failed);
+  // Any work still running is cancelled and waited for: it stops within a moment.
   ~HintAdvisor() override;
 
-  // Finds the hint for position and calls answer on the window's thread. The answer never comes
-  // when the player cancels the build, and a question asked while one is open is dropped.
+  // Finds the hint for position and calls answer on the window's thread. A question asked while
+  // another is worked on waits for it, the newest in place of any older one, and is answered
+  // from that work if it was about the same board. Nothing comes when the player cancels the
+  // build, which drops the waiting question too.
   void Ask(const Position& position, Answer answer);
   bool Busy() const { return worker_.joinable(); }
 
  private:
-  void Finish(bool ready, std::optional<solver::Hint> hint, const Answer& answer);
+  enum class Outcome { kAnswered, kCancelled, kFailed };
+  struct Question {
+    Position position;
+    Answer answer;
+  };
+
+  void Start(Question question);
+  // The worker's whole run; never throws.
+  void Work(const Position& position);
+  // On the window's thread, as the timer sees the worker done or building.
+  void Poll();
+  void ShowProgress();
+  void Finish();
+  void EndWaitFeedback();
 
   QWidget* window_;
-  solver::HintSolver solver_;
+  SourceMaker makeSource_;
+  std::function<void()> failed_;
+  // Made, prepared and asked on the worker only (one at a time).
+  std::unique_ptr<solver::HintSource> source_;
   bool prepared_ = false;
+
   std::thread worker_;
+  std::optional<Question> running_;
+  std::optional<Question> waiting_;
   std::atomic<bool> cancel_{false};
-  // The build's progress, 0 to 1, written by the worker and shown by the dialog.
+  // Written by the worker, read once done_ is seen.
+  Outcome outcome_ = Outcome::kFailed;
+  std::optional<solver::Hint> hint_;
+  std::atomic<bool> done_{false};
+  std::atomic<bool> building_{false};
+  // The build's progress, 0 to 1.
   std::atomic<double> progress_{0};
-  QPointer<QProgressDialog> dialog_;
+
   QTimer* poll_ = nullptr;
+  QPointer<QProgressDialog> dialog_;
   bool busyCursor_ = false;
 };
 

@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "core/ClockRandom.h"
-#include "game/Kelvora.h"
 #include "records/DataFileError.h"
 #include "records/DiskFileStore.h"
 #include "records/GameFolderLock.h"
@@ -61,11 +60,9 @@ int main(int argc, char** argv) {
   kelvora::RecordFiles files(store, folder);
   if (copy == kelvora::GameFolderLock::Outcome::kHeld) files.RemoveSaveLeftovers();
   kelvora::ClockRandom random;
-  kelvora::ui::Form1 form([] { QCoreApplication::exit(0); });
-  kelvora::Kelvora game(form, random, files);
-  form.ForwardTo(game);
+  kelvora::ui::Form1 form([] { QCoreApplication::exit(0); }, random, files);
   try {
-    game.Start();
+    form.Game().Start();
   } catch (const kelvora::DataFileError& error) {
     // Also for whoever started the game from a terminal, or a log.
     std::fprintf(stderr, "kelvora: %s\n", error.what());

@@ -15,15 +15,13 @@ namespace kelvora::bench {
 
 struct WiredGame {
   WiredGame(const std::string& folder, std::function<void()> endProgram)
-      : files(store, folder), form(std::move(endProgram)), game(form, random, files) {
-    form.ForwardTo(game);
-  }
+      : files(store, folder), form(std::move(endProgram), random, files), game(form.Game()) {}
 
   DiskFileStore store;
   RecordFiles files;
   ClockRandom random;
   ui::Form1 form;
-  Kelvora game;
+  Kelvora& game;
 };
 
 }  // namespace kelvora::bench

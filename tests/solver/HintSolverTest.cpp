@@ -9,7 +9,7 @@
 #include "core/Rules.h"
 #include "solver/HintSolver.h"
 #include "solver/Solver.h"
-#include "tests/support/ChildProcess.h"
+#include "tests/support/DiskFolder.h"
 #include "text/Utf8Path.h"
 
 // Every hint is held to an independent solver's optimal length, and each hinted move is played
@@ -23,20 +23,16 @@ namespace fs = std::filesystem;
 using solver::HintSolver;
 using solver::PackedPosition;
 
-fs::path FolderFor(const std::string& name) {
-  return fs::temp_directory_path() / ("kelvora-hints-" + std::to_string(ProcessId()) + "-" + name);
-}
-
-// Small tables cached once for the whole suite, in a folder of its own.
+// Small tables cached once for the whole suite, in a folder of its own (named after the test
+// that first needs them), removed after the solver that maps them.
 HintSolver& PreparedHints() {
   struct Prepared {
-    fs::path folder = FolderFor("shared");
-    HintSolver hints{Utf8FromPath(folder), solver::TableSize::Small};
+    DiskFolder folder{"shared-hints"};
+    HintSolver hints{folder.Text(), solver::TableSize::Small};
     Prepared() {
       const std::atomic<bool> never{false};
       if (!hints.Prepare({}, never)) throw std::logic_error("small tables not prepared");
     }
-    ~Prepared() { fs::remove_all(folder); }
   };
   static Prepared prepared;
   return prepared.hints;
@@ -107,16 +103,35 @@ TEST(HintSolver, TheGoalHasNoHintAndOnlyTheGoalsTilesAreAccepted) {
   std::array<int, kCellCount> codes = Position::Goal().Codes();
   codes[0] = codes[1];
   EXPECT_THROW(hints.Next(Position::FromCodes(codes)), std::invalid_argument);
-  HintSolver unprepared(Utf8FromPath(FolderFor("unprepared")), solver::TableSize::Small);
+  const DiskFolder folder("unprepared-hints");
+  HintSolver unprepared(folder.Text(), solver::TableSize::Small);
   EXPECT_THROW(unprepared.Next(Position::Goal()), std::logic_error);
 }
 
+// The window asks for a hint on its worker and cancels it when it closes: a search far from the
+// goal gives up, and the next question is answered as if it had never been asked.
+TEST(HintSolver, ACancelledSearchThrowsAndTheNextOneIsExact) {
+  HintSolver& hints = PreparedHints();
+  // The last delivered stage, 60 moves out: minutes of search with the small tables.
+  const Position far = Position::FromCodes({6, 8, 5, 10, 13, 3, 2, 7, 2, 11, 8, 12, 5, 9, 4, 1});
+  std::atomic<bool> cancel{true};
+  EXPECT_THROW(hints.Next(far, cancel), solver::SearchCancelled);
+  cancel = false;
+  std::mt19937_64 engine(5);
+  const Position near = RandomWalk(engine, 12).ToPosition();
+  const std::optional<solver::Hint> hint = hints.Next(near, cancel);
+  ASSERT_EQ(hint.has_value(), near != Position::Goal());
+  if (hint) {
+    EXPECT_EQ(hint->movesLeft, OptimalLength(near));
+  }
+}
+
 TEST(HintSolver, ACancelledPrepareLeavesNothingInTheCacheAndALaterOneFinishes) {
-  const fs::path folder = FolderFor("cancelled");
-  fs::remove_all(folder);
+  const DiskFolder cache("hints", "cache");
+  const fs::path& folder = cache.path;
   // Scoped so that its mappings are gone before the folder is removed: Windows removes no mapped
   // file.
-  std::optional<HintSolver> hints(std::in_place, Utf8FromPath(folder), solver::TableSize::Small);
+  std::optional<HintSolver> hints(std::in_place, cache.Text(), solver::TableSize::Small);
   EXPECT_FALSE(hints->TablesCached());
 
   std::atomic<bool> cancel{false};
@@ -144,12 +159,11 @@ TEST(HintSolver, ACancelledPrepareLeavesNothingInTheCacheAndALaterOneFinishes) {
 
   // Another start finds the cache complete and maps it without building.
   {
-    HintSolver again(Utf8FromPath(folder), solver::TableSize::Small);
+    HintSolver again(cache.Text(), solver::TableSize::Small);
     EXPECT_TRUE(again.TablesCached());
     EXPECT_TRUE(again.Prepare([](double) { ADD_FAILURE() << "nothing is left to build"; }, cancel));
   }
   hints.reset();
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -87,5 +87,22 @@ TEST(Solver, TheGoalNeedsNoMovesAndTableCountsAreChecked) {
   EXPECT_THROW(solver.Solve(missing), std::invalid_argument);
 }
 
+// The hint's search looks at its cancel flag as it goes: a far search stops, and what it learnt
+// on the way leaves the next answer exact.
+TEST(Solver, ACancelledSearchStopsAndTheNextIsStillShortest) {
+  Solver solver(SmallTablePointers());
+  solver.KeepLearning(true);
+  // The last delivered stage, 60 moves out: minutes of search with the small tables.
+  const Position far = Position::FromCodes({6, 8, 5, 10, 13, 3, 2, 7, 2, 11, 8, 12, 5, 9, 4, 1});
+  const std::atomic<bool> cancel{true};
+  solver.StopWhen(&cancel);
+  EXPECT_THROW(solver.Solve(PackedPosition::From(far)), solver::SearchCancelled);
+  solver.StopWhen(nullptr);
+  for (const auto& [packed, distance] : NearGoal()) {
+    if (distance != kDepth || !Sampled(packed, 50)) continue;
+    ASSERT_EQ(static_cast<int>(solver.Solve(PackedPosition(packed)).size()), distance);
+  }
+}
+
 }  // namespace
 }  // namespace kelvora::testing

@@ -39,9 +39,7 @@ TEST_F(Form1PlayTest, APreparedStagePlayedByClicksIsCongratulatedAndSaved) {
   EXPECT_TRUE(form->Label(7)->isVisible());
   EXPECT_EQ(form->Label(7)->text(), "第 1面");
   EXPECT_EQ(form->Label(10)->text(), "0");
-  ClickArrow(0);
-  ClickArrow(2);
-  ClickTile(12);
+  Play("QSM");
   EXPECT_TRUE(form->Label(11)->isVisible());
   EXPECT_EQ(form->Label(11)->text(), "Congratulations!");
   EXPECT_EQ(form->Label(4)->text(), "16");

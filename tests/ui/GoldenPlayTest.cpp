@@ -26,13 +26,11 @@ class GoldenPlay : public UiFixture {
     action->trigger();
   }
 
-  // Letters A..P click tiles, Q..T arrows, '<' and '>' the "back" and "next" labels, 'p' and
+  // Move letters click their tile or arrow, '<' and '>' the "back" and "next" labels, 'p' and
   // 'r' the two start commands of the menu.
   void Do(char step) {
-    if (step >= 'A' && step <= 'P') {
-      ClickTile(step - 'A');
-    } else if (step >= 'Q' && step <= 'T') {
-      ClickArrow(step - 'Q');
+    if (Move::FromLetter(step)) {
+      Play(step);
     } else if (step == '<' || step == '>') {
       QTest::mouseClick(form->Label(8, step == '<' ? 0 : 1), Qt::LeftButton);
     } else if (step == 'p') {

@@ -120,22 +120,26 @@ TEST_F(KeyboardPlay, TheCursorShowsAtTheFirstKeyThenWalksRowsOntoTheArrowsAndSto
 }
 
 TEST_F(KeyboardPlay, ARefusedSlideBySpaceBeepsAsAClickDoesAndAHeldSpaceClicksOnce) {
-  BeepCounter screen(*form);
-  game = std::make_unique<Kelvora>(screen, random, *files);
-  form->ForwardTo(*game);
-  game->Start();
+  std::unique_ptr<BeepCounter> screen;
+  OpenWith([&](Screen& window) {
+    screen = std::make_unique<BeepCounter>(window);
+    return std::make_unique<Kelvora>(*screen, random, *files);
+  });
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   form->StartPreparedStages();
 
   Press(Qt::Key_Space);  // shows the cursor on A, which has no blank above or below
-  EXPECT_EQ(screen.beeps, 0);
+  EXPECT_EQ(screen->beeps, 0);
   Press(Qt::Key_Space);
-  EXPECT_EQ(screen.beeps, 1);
+  EXPECT_EQ(screen->beeps, 1);
   ClickTile(0);
-  EXPECT_EQ(screen.beeps, 2);
+  EXPECT_EQ(screen->beeps, 2);
   QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
   QApplication::sendEvent(QApplication::focusWidget(), &held);
-  EXPECT_EQ(screen.beeps, 2);
+  EXPECT_EQ(screen->beeps, 2);
   EXPECT_EQ(game->View().moveCount, 0);
+  form.reset();  // before the screen the game draws on
 }
 
 TEST_F(KeyboardPlay, AFrameLetsClicksThroughAndLeavesNoTraceWhenMovedOrHidden) {

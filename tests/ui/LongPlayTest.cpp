@@ -72,11 +72,7 @@ class LongPlayTest : public UiFixture {
   void Click(char letter) {
     const Position before = view().board;
     const int moves = view().moveCount;
-    if (letter >= 'Q') {
-      ClickArrow(letter - 'Q');
-    } else {
-      ClickTile(letter - 'A');
-    }
+    Play(letter);
     if (view().moveCount == moves + 1 || !view().takesMoves) {
       if (solution) solution->insert(solution->begin(), Undo(letter, before));
     }

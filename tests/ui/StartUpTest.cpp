@@ -1,7 +1,6 @@
 // The program's start: the platform it asks Qt for, and one copy per game folder, tried with the
 // real program in several processes.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QProcess>
 #include <filesystem>
@@ -11,6 +10,7 @@
 
 #include "records/GameFolderLock.h"
 #include "records/ProgramFolder.h"
+#include "tests/support/DiskFolder.h"
 #include "tests/support/GameFixture.h"
 #include "ui/DisplayPlatform.h"
 
@@ -40,12 +40,9 @@ TEST(StartUp, GoesThroughXWaylandWhereItCanUnlessThePlayerChose) {
 class SingleCopy : public ::testing::Test {
  protected:
   SingleCopy() {
-    folder = fs::temp_directory_path() / ("kelvora-copies-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
     // The game's folder is where the program is: a copy of the program of the test's own.
     fs::copy_file(KELVORA_GAME, folder / "kelvora");
-    std::ofstream(folder / "MENDATA1.txt", std::ios::binary) << StageFileText({StageSolvedByM()});
+    disk.Write("MENDATA1.txt", StageFileText({StageSolvedByM()}));
   }
   ~SingleCopy() override {
     for (QProcess* copy : copies) {
@@ -53,7 +50,6 @@ class SingleCopy : public ::testing::Test {
       copy->waitForFinished();
       delete copy;
     }
-    fs::remove_all(folder);
   }
 
   QProcess* Start() {
@@ -79,7 +75,8 @@ class SingleCopy : public ::testing::Test {
     return false;
   }
 
-  fs::path folder;
+  DiskFolder disk{"copies"};
+  const fs::path folder = disk.path;
   std::vector<QProcess*> copies;
 };
 

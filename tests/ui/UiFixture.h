@@ -1,8 +1,8 @@
-// The real main window over data files in a temporary folder, and helpers for modal windows.
+// The real main window over data files in a temporary folder, the moves played on it by clicks,
+// and helpers for modal windows.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QTest>
@@ -12,10 +12,13 @@
 #include <functional>
 #include <memory>
 #include <sstream>
+#include <string_view>
 
+#include "core/Move.h"
 #include "game/Kelvora.h"
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
+#include "tests/support/DiskFolder.h"
 #include "tests/support/GameFixture.h"
 #include "ui/Form1.h"
 
@@ -37,18 +40,7 @@ inline void WhenModalOpens(std::function<void(QWidget*)> inspect) {
 
 class UiFixture : public ::testing::Test {
  protected:
-  UiFixture() {
-    folder = std::filesystem::temp_directory_path() /
-             ("kelvora-ui-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  ~UiFixture() override {
-    game.reset();
-    form.reset();
-    std::filesystem::remove_all(folder);
-  }
+  ~UiFixture() override { form.reset(); }
 
   // Lays out a stage file (no record files: a first run) and opens the window on it.
   void Open(const std::vector<Position>& stages = {StageSolvedByM(), StageSolvedByS()},
@@ -57,37 +49,50 @@ class UiFixture : public ::testing::Test {
     OpenOnFolder(store);
   }
 
-  // Opens the window on the data files already in the folder, wired as the program wires it.
+  // Opens the window on the data files already in the folder, made as the program makes it.
   void OpenOnFolder(FileStore* store = nullptr) { OpenOnFolder(store, random); }
   void OpenOnFolder(FileStore* store, RandomSource& generator) {
+    form.reset();  // before the files its game keeps
     files = std::make_unique<RecordFiles>(store != nullptr ? *store : diskStore, folder.string());
-    form = std::make_unique<ui::Form1>([this] { ++endRequests; });
-    game = std::make_unique<Kelvora>(*form, generator, *files);
-    form->ForwardTo(*game);
+    OpenWith([&](Screen& window) { return std::make_unique<Kelvora>(window, generator, *files); });
+  }
+  // The same with a game of the test's making (over files, once OpenOnFolder made them).
+  void OpenWith(const ui::Form1::GameMaker& makeGame) {
+    form.reset();
+    form = std::make_unique<ui::Form1>([this] { ++endRequests; }, makeGame);
+    game = &form->Game();
     game->Start();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   }
 
-  void WriteFile(const std::string& name, const std::string& text) {
-    std::ofstream(folder / name, std::ios::binary) << text;
-  }
-  std::string ReadFile(const std::string& name) {
-    std::ifstream in(folder / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  void WriteFile(const std::string& name, const std::string& text) { disk.Write(name, text); }
+  std::string ReadFile(const std::string& name) { return DiskFolder::Contents(disk.Path(name)); }
 
+  // Plays move letters (A-P the tiles, Q-T the arrows, core/Move.h) by clicking, as a player
+  // does, the tile box or arrow of each: Image1(0..15) and Label2(0..3) in letter order.
+  void Play(std::string_view letters) {
+    for (char letter : letters) Play(letter);
+  }
+  void Play(char letter) {
+    ASSERT_TRUE(Move::FromLetter(letter).has_value()) << letter;
+    if (letter < 'Q') {
+      ClickTile(letter - 'A');
+    } else {
+      ClickArrow(letter - 'Q');
+    }
+  }
   void ClickTile(int index) { QTest::mouseClick(form->Image1(index), Qt::LeftButton); }
   void ClickArrow(int index) { QTest::mouseClick(form->Label(2, index), Qt::LeftButton); }
 
-  std::filesystem::path folder;
+  DiskFolder disk{"ui"};
+  const std::filesystem::path folder = disk.path;
   ScriptedRandom random;
   DiskFileStore diskStore;
   std::unique_ptr<RecordFiles> files;
   std::unique_ptr<ui::Form1> form;
-  std::unique_ptr<Kelvora> game;
+  // The window's game.
+  Kelvora* game = nullptr;
   int endRequests = 0;
 };
 
