@@ -53,10 +53,10 @@ TEST_F(WindowsSaveOfAHeldFile, IsReplacedOnceItIsLetGoForItWasHeldOnlyForAMoment
     letGo = Clock::now();
     CloseHandle(held);
   });
-  const FileWriteResult result = DiskFileStore().Replace(path, kNew);
+  const Status result = DiskFileStore().Replace(path, kNew);
   const Clock::time_point saved = Clock::now();
   otherProgram.join();
-  EXPECT_TRUE(result.written) << result.reason.english;
+  EXPECT_TRUE(result.ok()) << result.English();
   // It could only have been replaced after it was let go: the save waited for it.
   EXPECT_GE(saved, letGo.load());
   EXPECT_EQ(DiskFolder::Contents(path), kNew);
@@ -64,14 +64,14 @@ TEST_F(WindowsSaveOfAHeldFile, IsReplacedOnceItIsLetGoForItWasHeldOnlyForAMoment
 }
 
 TEST_F(WindowsSaveOfAHeldFile, IsKeptWhenHeldLongerThanTheSaveWaitsAndTheReasonSaysItIsInUse) {
-  const FileWriteResult result = DiskFileStore().Replace(path, kNew);
+  const Status result = DiskFileStore().Replace(path, kNew);
   CloseHandle(held);
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.reason, text::reason::kFileInUse) << result.reason.english;
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.Reason(), text::reason::kFileInUse) << result.English();
   EXPECT_EQ(DiskFolder::Contents(path), kOld);
   EXPECT_EQ(folder.StrayFiles(), 0);
   // Once the other program is done with it, the next save goes through.
-  EXPECT_TRUE(DiskFileStore().Replace(path, kNew).written);
+  EXPECT_TRUE(DiskFileStore().Replace(path, kNew).ok());
 }
 
 // Sets a folder's access list from its text form; false if the system refused it.
@@ -103,10 +103,10 @@ TEST(WindowsSave, AFolderThePlayerMayNotWriteIntoIsReportedAndItsFileKept) {
     SetAccess(folder.Text(), L"D:(A;OICI;FA;;;WD)");
     GTEST_SKIP() << "this system keeps access lists but does not enforce them (wine does not)";
   }
-  const FileWriteResult result = DiskFileStore().Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n");
+  const Status result = DiskFileStore().Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n");
   SetAccess(folder.Text(), L"D:(A;OICI;FA;;;WD)");
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.reason, text::reason::kWriteDenied) << result.reason.english;
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.Reason(), text::reason::kWriteDenied) << result.English();
   EXPECT_EQ(DiskFolder::Contents(path), "0\r\n9999\r\n");
   EXPECT_EQ(folder.StrayFiles(), 0);
 }
