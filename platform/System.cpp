@@ -49,7 +49,7 @@ std::string TempPrefix(const fs::path& file) {
 
 }  // namespace
 
-Result<std::string> System::ReadFile(const std::string& utf8Path) {
+Result<std::string> System::Read(const std::string& utf8Path) {
   const fs::path path = PathFromUtf8(utf8Path);
   std::error_code code;
   if (!fs::exists(path, code)) {
@@ -68,13 +68,13 @@ Result<std::string> System::ReadFile(const std::string& utf8Path) {
   return std::move(text).str();
 }
 
-Status System::ReplaceFile(const std::string& path, std::string_view contents) {
+Status System::Replace(const std::string& path, std::string_view contents) {
   const Piece whole(reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size());
-  return ReplaceFile(path, std::span<const Piece>(&whole, 1));
+  return Replace(path, std::span<const Piece>(&whole, 1));
 }
 
-Status System::ReplaceFile(const std::string& path, std::span<const Piece> pieces,
-                           const std::function<void()>& wrote) {
+Status System::Replace(const std::string& path, std::span<const Piece> pieces,
+                       const std::function<void()>& wrote) {
   const fs::path target = FileBehindLinks(path);
   const std::string targetPath = Utf8FromPath(target);
   if (ReadOnly(targetPath))

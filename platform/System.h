@@ -49,16 +49,16 @@ class System {
   // ---- Whole files (System.cpp, the same on every system). Paths are UTF-8.
 
   // The file's bytes; Code::kNotFound when there is no such file.
-  Result<std::string> ReadFile(const std::string& path);
+  Result<std::string> Read(const std::string& path);
   // Writes a temporary file beside the old one, flushes it to the disk and puts it in the old
   // one's place in one step, so a crash or a full disk at any moment leaves either the whole old
   // file or the whole new one. Where the path is a symbolic link, the link stays and the file it
   // names is replaced; the new file keeps the old one's permissions (and on Windows its
   // attributes and access list). A file the player made read-only is not replaced. `wrote` is
   // called as the writing goes on, after each few megabytes.
-  Status ReplaceFile(const std::string& path, std::span<const Piece> pieces,
-                     const std::function<void()>& wrote = {});
-  Status ReplaceFile(const std::string& path, std::string_view contents);
+  Status Replace(const std::string& path, std::span<const Piece> pieces,
+                 const std::function<void()>& wrote = {});
+  Status Replace(const std::string& path, std::string_view contents);
   // Removes what an interrupted replace of this file may have left beside it. Only safe while no
   // other process can be replacing the same file.
   void RemoveReplaceLeftovers(const std::string& path);

@@ -12,9 +12,9 @@ class DiskFileStore : public FileStore {
   explicit DiskFileStore(platform::System& system = platform::System::Default())
       : system_(system) {}
 
-  Result<std::string> Read(const std::string& path) override { return system_.ReadFile(path); }
+  Result<std::string> Read(const std::string& path) override { return system_.Read(path); }
   Status Replace(const std::string& path, const std::string& contents) override {
-    return system_.ReplaceFile(path, contents);
+    return system_.Replace(path, contents);
   }
   void RemoveSaveLeftovers(const std::string& path) override {
     system_.RemoveReplaceLeftovers(path);

@@ -166,7 +166,7 @@ Status TableCache::Store(const PatternSpace& space, std::span<const std::uint8_t
 
   const std::string path = PathFor(space);
   const platform::System::Piece pieces[] = {header, data};
-  const Status replaced = system_->ReplaceFile(path, pieces, stillGoing);
+  const Status replaced = system_->Replace(path, pieces, stillGoing);
   if (replaced) return replaced;
   return Status::Failed(replaced.code(), {replaced.Japanese(), text::stages::CannotWrite(path) +
                                                                    ": " + replaced.English()});
