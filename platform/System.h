@@ -66,16 +66,17 @@ class System {
   // ---- The steps of a replace. Each returns what its POSIX namesake returns (-1 on failure)
   // and leaves errno set on failure; Windows errors are translated to errno values.
 
-  // Creates a new, uniquely named file from a template ending in XXXXXX that carries what the
-  // system keeps of `replacing` beside its contents (permission bits; on Windows the hidden and
-  // system attributes and the access list), or what a new file of this user gets when there is
-  // no such file. On Windows the new file is hidden until it takes the old one's place.
+  // Creates a new, uniquely named file from a template ending in XXXXXX with the permissions of
+  // `replacing` (its permission bits; on Windows its access list), or those a new file of this
+  // user gets when there is no such file. On Windows the new file is hidden until it takes the
+  // old one's place.
   virtual Handle MakeTemp(std::string& pathTemplate, const std::string& replacing) = 0;
   virtual long long Write(Handle file, const std::uint8_t* data, std::size_t size) = 0;
   // Returns once the file's contents are on the disk.
   virtual int Sync(Handle file) = 0;
   virtual int Close(Handle file) = 0;
-  // Puts `from` in the place of `to`, replacing it, in one step that a crash cannot split.
+  // Puts `from` in the place of `to`, replacing it, in one step that a crash cannot split. On
+  // Windows `from` first takes the hidden and system attributes of `to`.
   virtual int Rename(const std::string& from, const std::string& to) = 0;
   virtual int Unlink(const std::string& path) = 0;
   // Makes a rename in the folder durable; failure here cannot undo the rename and is ignored.

@@ -14,6 +14,7 @@
 
 #include "platform/FileError.h"
 #include "platform/System.h"
+#include "text/GameText.h"
 #include "text/Utf8Path.h"
 
 namespace kelvora::platform {
@@ -134,7 +135,7 @@ class PosixSystem final : public System {
       const bool taken = errno == EWOULDBLOCK;
       ::close(fd);
       if (!taken) return Unavailable();
-      return Status::Failed(Status::Code::kBusy, {});
+      return Status::Failed(Status::Code::kBusy, text::reason::kFolderInUse);
     }
     int requests = ::open(requestFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     // A folder the player cannot write to may still hold the request file of an earlier run.
@@ -176,7 +177,9 @@ class PosixSystem final : public System {
   bool DisplayComesFromEnvironment() override { return true; }
 
  private:
-  static Status Unavailable() { return Status::Failed(Status::Code::kUnavailable, {}); }
+  static Status Unavailable() {
+    return Status::Failed(Status::Code::kUnavailable, text::reason::kFolderUnlockable);
+  }
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "platform/FileError.h"
 #include "platform/System.h"
+#include "text/GameText.h"
 #include "text/Utf8Path.h"
 
 namespace kelvora::platform {
@@ -253,14 +254,16 @@ class WindowsSystem final : public System {
       file = CreateFileW(path.c_str(), GENERIC_READ, kShare, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
     }
-    // Another copy holding the file shares no delete, and may be found here too.
-    if (file == INVALID_HANDLE_VALUE) return Status::Failed(Status::Code::kUnavailable, {});
+    if (file == INVALID_HANDLE_VALUE) {
+      return Status::Failed(Status::Code::kUnavailable, text::reason::kFolderUnlockable);
+    }
     OVERLAPPED where{};
     where.Offset = kLockedOffset;
     if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &where)) {
       const bool taken = GetLastError() == ERROR_LOCK_VIOLATION;
       CloseHandle(file);
-      return Status::Failed(taken ? Status::Code::kBusy : Status::Code::kUnavailable, {});
+      if (taken) return Status::Failed(Status::Code::kBusy, text::reason::kFolderInUse);
+      return Status::Failed(Status::Code::kUnavailable, text::reason::kFolderUnlockable);
     }
     return std::unique_ptr<HeldLock>(new WindowsHeldLock(file));
   }

@@ -97,6 +97,10 @@ inline const Phrase kFolderNotFile{"ファイルではなくフォルダーで�
 inline const Phrase kReadOnlyFile{"読み取り専用のファイルです", "the file is read-only"};
 inline const Phrase kFileInUse{"ほかのプログラムがファイルを使っています",
                                "another program is using the file"};
+inline const Phrase kFolderInUse{"ほかの KELVORA がこのフォルダーを使っています",
+                                 "another copy of the game is using this folder"};
+inline const Phrase kFolderUnlockable{"このフォルダーには鍵をかけられません",
+                                      "this folder cannot be locked"};
 }  // namespace reason
 
 namespace expected {

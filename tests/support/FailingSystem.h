@@ -56,7 +56,9 @@ class FailingSystem : public platform::System {
   }
   Result<std::unique_ptr<platform::HeldLock>> LockFolder(const std::string& folder,
                                                          const std::string& requests) override {
-    if (Breaks(Step::kLockFolder)) return Status::Failed(Status::Code::kUnavailable, {});
+    if (Breaks(Step::kLockFolder)) {
+      return Status::Failed(Status::Code::kUnavailable, {"鍵がかかりません", "no lock here"});
+    }
     return real_.LockFolder(folder, requests);
   }
   bool AskToComeForward(const std::string& requests) override {
