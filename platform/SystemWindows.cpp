@@ -140,14 +140,15 @@ class WindowsSystem final : public System {
       }
       // Written by this copy alone until it takes the data file's place; hidden until then, as
       // its name is on other systems.
-      const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr,
-                                      CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
+      const std::wstring wide = Wide(path);
+      const HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_HIDDEN, nullptr);
       if (file != INVALID_HANDLE_VALUE) {
         // The old file's access list, as it stands, goes to the new one. A system that keeps no
         // access lists refuses this, and there is nothing to keep.
         if (!access.empty()) {
-          SetKernelObjectSecurity(file, DACL_SECURITY_INFORMATION,
-                                  const_cast<char*>(access.data()));
+          SetFileSecurityW(wide.c_str(), DACL_SECURITY_INFORMATION,
+                           const_cast<char*>(access.data()));
         }
         pathTemplate = path;
         return reinterpret_cast<Handle>(file);
