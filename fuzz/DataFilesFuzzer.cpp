@@ -20,27 +20,24 @@
 
 namespace {
 
-using kelvora::FileReadResult;
-using kelvora::FileWriteResult;
+using kelvora::Result;
+using kelvora::Status;
 
 constexpr const char* kFolder = "/fuzz/";
 
 class FuzzStore final : public kelvora::FileStore {
  public:
   explicit FuzzStore(std::map<std::string, std::string> files) : files_(std::move(files)) {}
-  FileReadResult Read(const std::string& path) override {
-    FileReadResult result;
+  Result<std::string> Read(const std::string& path) override {
     auto it = files_.find(path);
-    if (it == files_.end()) return result;
-    result.status = FileReadResult::Status::kRead;
-    result.contents = it->second;
-    return result;
+    if (it == files_.end()) return Status::Failed(Status::Code::kNotFound, {});
+    return it->second;
   }
-  FileWriteResult Replace(const std::string& path, const std::string& contents) override {
+  Status Replace(const std::string& path, const std::string& contents) override {
     // Loading must never write; a game played afterwards may save its records.
     if (!playing) std::abort();
     files_[path] = contents;
-    return FileWriteResult::Written();
+    return Status::Ok();
   }
   void RemoveSaveLeftovers(const std::string&) override {}
 

@@ -18,16 +18,12 @@ namespace {
 // The delivered files, read as the game reads its folder; nothing is ever written.
 class DeliveredFiles : public FileStore {
  public:
-  FileReadResult Read(const std::string& path) override {
-    if (path.ends_with(kPreparedStagesFile)) {
-      return {FileReadResult::Status::kRead, std::string(kDeliveredStageFile), {}};
-    }
-    if (path.ends_with(kRandomStagesFile)) return {FileReadResult::Status::kRead, "0\r\n", {}};
-    return {};
+  Result<std::string> Read(const std::string& path) override {
+    if (path.ends_with(kPreparedStagesFile)) return std::string(kDeliveredStageFile);
+    if (path.ends_with(kRandomStagesFile)) return std::string("0\r\n");
+    return Status::Failed(Status::Code::kNotFound, {});
   }
-  FileWriteResult Replace(const std::string&, const std::string&) override {
-    return FileWriteResult::Written();
-  }
+  Status Replace(const std::string&, const std::string&) override { return Status::Ok(); }
   void RemoveSaveLeftovers(const std::string&) override {}
 };
 

@@ -12,8 +12,4 @@ char FolderSeparator();
 // Appends the separator unless the folder already ends in one (a drive's root folder does).
 std::string FolderWithSeparator(const std::string& folder, char separator = FolderSeparator());
 
-// The folder that holds the running program, UTF-8, without its trailing separator (unless it
-// is a root folder); empty if the system cannot tell.
-std::string ProgramFolder();
-
 }  // namespace kelvora

@@ -19,15 +19,13 @@ constexpr int kMostMoves = std::numeric_limits<std::int32_t>::max();
 // The text of a file; nullopt when it does not exist and need not. A missing stage file, or one
 // that exists but cannot be read, is damage.
 std::optional<std::string> ReadText(FileStore& store, const std::string& path, bool required) {
-  FileReadResult result = store.Read(path);
-  if (result.status == FileReadResult::Status::kMissing) {
+  Result<std::string> read = store.Read(path);
+  if (read.status().code() == Status::Code::kNotFound) {
     if (required) throw DataFileError(path, 0, text::expected::kStageFile);
     return std::nullopt;
   }
-  if (result.status == FileReadResult::Status::kUnreadable) {
-    throw DataFileError(path, 0, text::expected::ReadableFile(result.reason));
-  }
-  return std::move(result.contents);
+  if (!read) throw DataFileError(path, 0, text::expected::ReadableFile(read.status().Reason()));
+  return std::move(*read);
 }
 
 }  // namespace
@@ -172,9 +170,9 @@ std::string RecordFiles::RandomRecordsText(const Records& records) {
 bool RecordFiles::Write(const char* fileName, const std::string& text,
                         std::vector<SaveFailure>& failures) {
   const std::string path = folder_ + fileName;
-  FileWriteResult result = store_.Replace(path, text);
-  if (!result.written) failures.push_back({path, std::move(result.reason)});
-  return result.written;
+  const Status saved = store_.Replace(path, text);
+  if (!saved) failures.push_back({path, saved.Reason()});
+  return saved.ok();
 }
 
 std::vector<SaveFailure> RecordFiles::SaveUnsaved(const Records& records) {

@@ -1,4 +1,4 @@
-// Read-only memory mapping of a cache file, one implementation file for each system.
+// A cache file mapped read-only through the platform, as table memory: a header, then the table.
 #pragma once
 
 #include <cstdint>
@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "core/Status.h"
+#include "platform/System.h"
 #include "solver/TableMemory.h"
 
 namespace kelvora::solver {
@@ -13,24 +15,22 @@ namespace kelvora::solver {
 // Cached tables are shared with the page cache instead of being read into every process.
 class MappedFile final : public TableMemory {
  public:
-  // nullptr when the file cannot be opened or mapped, or is shorter than its header.
-  static std::unique_ptr<MappedFile> Open(const std::string& path, std::size_t headerBytes);
-  ~MappedFile() override;
-  MappedFile(const MappedFile&) = delete;
-  MappedFile& operator=(const MappedFile&) = delete;
+  // Code::kNotFound when there is no such file; another failure when it cannot be mapped or is
+  // shorter than its header.
+  static Result<std::unique_ptr<MappedFile>> Open(platform::System& system, const std::string& path,
+                                                  std::size_t headerBytes);
 
-  std::span<const std::uint8_t> Header() const { return {start_, headerBytes_}; }
+  std::span<const std::uint8_t> Header() const { return file_->Bytes().first(headerBytes_); }
   // Everything after the header.
   std::span<const std::uint8_t> Bytes() const override {
-    return {start_ + headerBytes_, size_ - headerBytes_};
+    return file_->Bytes().subspan(headerBytes_);
   }
 
  private:
-  MappedFile(const std::uint8_t* start, std::size_t size, std::size_t headerBytes)
-      : start_(start), size_(size), headerBytes_(headerBytes) {}
+  MappedFile(std::unique_ptr<platform::MappedFile> file, std::size_t headerBytes)
+      : file_(std::move(file)), headerBytes_(headerBytes) {}
 
-  const std::uint8_t* start_;
-  std::size_t size_;
+  std::unique_ptr<platform::MappedFile> file_;
   std::size_t headerBytes_;
 };
 

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <thread>
 
+#include "platform/FileError.h"
 #include "solver/Checksum.h"
 #include "solver/MappedFile.h"
 #include "solver/PatternTableBuilder.h"
@@ -24,7 +24,6 @@ namespace {
 
 constexpr char kMagic[8] = {'K', 'E', 'L', 'V', 'T', 'B', 'L', '\x1a'};
 constexpr std::size_t kChecksumAt = 56;
-constexpr std::size_t kWrittenAtOnce = std::size_t{16} << 20;
 
 template <typename T>
 void Put(std::array<std::uint8_t, TableCache::kHeaderBytes>& header, std::size_t at, T value) {
@@ -52,8 +51,13 @@ std::string Hex(std::uint64_t value) {
 
 }  // namespace
 
-TableCache::TableCache(std::string folder, int threads, Progress progress)
-    : folder_(std::move(folder)),
+std::string TableCache::DefaultFolder() {
+  return platform::System::Default().CacheFolder();
+}
+
+TableCache::TableCache(std::string folder, int threads, Progress progress, platform::System& system)
+    : system_(&system),
+      folder_(std::move(folder)),
       threads_(threads > 0 ? threads
                            : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))),
       progress_(std::move(progress)) {}
@@ -85,13 +89,13 @@ std::optional<LoadedTable> TableCache::Load(const PatternSpace& space,
   std::string reason = text::stages::kNoCacheFolder;
   if (!folder_.empty()) {
     const std::string path = PathFor(space);
-    std::unique_ptr<MappedFile> file = MappedFile::Open(path, kHeaderBytes);
-    if (file == nullptr) {
-      std::error_code error;
-      reason = std::filesystem::exists(PathFromUtf8(path), error)
-                   ? text::stages::CacheFileUnreadable(path)
-                   : kNotCachedYet;
+    Result<std::unique_ptr<MappedFile>> mapped = MappedFile::Open(*system_, path, kHeaderBytes);
+    if (!mapped) {
+      reason = mapped.status().code() == Status::Code::kNotFound
+                   ? kNotCachedYet
+                   : text::stages::CacheFileUnreadable(path);
     } else {
+      std::unique_ptr<MappedFile> file = std::move(*mapped);
       reason = HeaderProblem(space, file->Header(), file->Bytes().size());
       if (reason.empty() && Get<std::uint64_t>(file->Header(), kChecksumAt) !=
                                 FileChecksum(file->Header(), file->Bytes())) {
@@ -112,8 +116,8 @@ std::optional<LoadedTable> TableCache::Load(const PatternSpace& space,
   if (!words || cancel.load()) return std::nullopt;
   auto memory = std::make_unique<OwnedTableMemory>(std::move(*words));
   if (!folder_.empty()) {
-    if (std::string problem = Store(space, memory->Bytes()); !problem.empty()) {
-      reason = text::stages::NotKept(reason, problem);
+    if (const Status kept = Store(space, memory->Bytes()); !kept) {
+      reason = text::stages::NotKept(reason, kept.English());
     }
   }
   return LoadedTable{PatternTable(space, std::move(memory)), true, reason};
@@ -137,10 +141,14 @@ std::string TableCache::HeaderProblem(const PatternSpace& space,
   return {};
 }
 
-std::string TableCache::Store(const PatternSpace& space, std::span<const std::uint8_t> data) const {
+Status TableCache::Store(const PatternSpace& space, std::span<const std::uint8_t> data) const {
   std::error_code error;
   std::filesystem::create_directories(PathFromUtf8(folder_), error);
-  if (error) return text::stages::CannotCreate(folder_, error.message());
+  if (error) {
+    const Status failed = platform::FileError(error.value(), true);
+    return Status::Failed(
+        failed.code(), {failed.Japanese(), text::stages::CannotCreate(folder_, error.message())});
+  }
 
   std::array<std::uint8_t, kHeaderBytes> header{};
   std::memcpy(header.data(), kMagic, sizeof kMagic);
@@ -157,34 +165,11 @@ std::string TableCache::Store(const PatternSpace& space, std::span<const std::ui
   stillGoing();
 
   const std::string path = PathFor(space);
-  const std::string temporary = path + ".part-" + Hex(std::random_device{}());
-  {
-    std::ofstream out(PathFromUtf8(temporary), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(header.data()), header.size());
-    for (std::size_t at = 0; at < data.size() && out; at += kWrittenAtOnce) {
-      const std::size_t length = std::min(kWrittenAtOnce, data.size() - at);
-      out.write(reinterpret_cast<const char*>(data.data() + at),
-                static_cast<std::streamsize>(length));
-      stillGoing();
-    }
-    if (!out.flush()) {
-      out.close();
-      std::filesystem::remove(PathFromUtf8(temporary), error);
-      return text::stages::CannotWrite(temporary);
-    }
-  }
-  std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(path), error);
-  if (error) {
-    // Windows renames onto no existing file. A cache file is rebuilt if it is ever lost, so the
-    // old one may simply go first.
-    std::filesystem::remove(PathFromUtf8(path), error);
-    std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(path), error);
-  }
-  if (error) {
-    std::filesystem::remove(PathFromUtf8(temporary), error);
-    return text::stages::CannotRename(temporary, path);
-  }
-  return {};
+  const platform::System::Piece pieces[] = {header, data};
+  const Status replaced = system_->Replace(path, pieces, stillGoing);
+  if (replaced) return replaced;
+  return Status::Failed(replaced.code(), {replaced.Japanese(), text::stages::CannotWrite(path) +
+                                                                   ": " + replaced.English()});
 }
 
 }  // namespace kelvora::solver

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/Status.h"
+#include "platform/System.h"
 #include "solver/PatternSpace.h"
 #include "solver/PatternTable.h"
 #include "text/ToolText.h"
@@ -31,13 +33,13 @@ class TableCache {
   // Called with the table's name and the share built, 0 to 1, while a table is built.
   using Progress = std::function<void(const std::string& table, double done)>;
 
-  // KELVORA_CACHE_DIR, else on Windows %LOCALAPPDATA%\kelvora, elsewhere
-  // $XDG_CACHE_HOME/kelvora, else ~/.cache/kelvora; empty when none of them is set. UTF-8.
-  // (TableCacheFolderPosix.cpp, TableCacheFolderWindows.cpp.)
+  // The system's cache folder (platform::System::CacheFolder); empty when there is none. UTF-8.
   static std::string DefaultFolder();
 
-  // An empty folder keeps nothing: every table is built.
-  explicit TableCache(std::string folder, int threads = 0, Progress progress = {});
+  // An empty folder keeps nothing: every table is built. Files are mapped and written through
+  // `system`.
+  explicit TableCache(std::string folder, int threads = 0, Progress progress = {},
+                      platform::System& system = platform::System::Default());
 
   LoadedTable Load(const PatternSpace& space) const;
   // nullopt when cancel became true before the table was ready; nothing of it is then left in
@@ -52,10 +54,11 @@ class TableCache {
   // The reason a header (and data of dataBytes) cannot be trusted for space; empty when it can.
   static std::string HeaderProblem(const PatternSpace& space, std::span<const std::uint8_t> header,
                                    std::uint64_t dataBytes);
-  // Writes through a temporary file and a rename, so a reader never maps half a table.
-  // Returns the reason it could not; empty when it could.
-  std::string Store(const PatternSpace& space, std::span<const std::uint8_t> data) const;
+  // Writes through the crash-safe replace, so a reader never maps half a table and a failed write
+  // leaves the old file whole.
+  Status Store(const PatternSpace& space, std::span<const std::uint8_t> data) const;
 
+  platform::System* system_;
   std::string folder_;
   int threads_;
   Progress progress_;

@@ -56,6 +56,10 @@ std::string AboutText(const std::string& version, const std::string& releaseDate
 // Messages.
 inline constexpr const char* kMessageTitle = "KELVORA";
 inline constexpr const char* kAlreadyOpen = "KELVORA はすでに起動しています。";
+// The game folder could not be locked; the game goes on, unguarded against a second copy.
+inline constexpr const char* kNoSingleCopyLock =
+    "このフォルダーで KELVORA がひとつだけ動いていることを確かめられませんでした。\n"
+    "KELVORA を同時に二つ起動すると、記録が上書きされることがあります。";
 inline constexpr const char* kNoPreparedStages = "用意された面がありません。";
 
 // The hint.
@@ -86,12 +90,17 @@ inline const Phrase kReadDenied{"読み取りが許可されていません", "p
 inline const Phrase kReadOnlyPlace{"読み取り専用の場所です", "the file system is read-only"};
 inline const Phrase kDiskFull{"ディスクの空き容量が足りません", "the disk is full"};
 inline const Phrase kNoFolder{"フォルダーが見つかりません", "the folder does not exist"};
+inline const Phrase kNoFile{"ファイルがありません", "there is no such file"};
 inline const Phrase kDiskError{"ディスクの読み書きでエラーが起きました",
                                "the disk reported an input/output error"};
 inline const Phrase kFolderNotFile{"ファイルではなくフォルダーです", "it is a folder, not a file"};
 inline const Phrase kReadOnlyFile{"読み取り専用のファイルです", "the file is read-only"};
 inline const Phrase kFileInUse{"ほかのプログラムがファイルを使っています",
                                "another program is using the file"};
+inline const Phrase kFolderInUse{"ほかの KELVORA がこのフォルダーを使っています",
+                                 "another copy of the game is using this folder"};
+inline const Phrase kFolderUnlockable{"このフォルダーには鍵をかけられません",
+                                      "this folder cannot be locked"};
 }  // namespace reason
 
 namespace expected {

@@ -1,5 +1,5 @@
-// What the program settles with the desktop before its first window, one file for each system
-// (DesktopPosix.cpp, DesktopWindows.cpp).
+// What the program settles with the desktop before its first window, from what the platform says
+// of the system's desktop.
 #pragma once
 
 namespace kelvora::ui {

@@ -6,9 +6,10 @@
 #include <cstdio>
 
 #include "core/ClockRandom.h"
+#include "platform/FolderLock.h"
+#include "platform/System.h"
 #include "records/DataFileError.h"
 #include "records/DiskFileStore.h"
-#include "records/GameFolderLock.h"
 #include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
 #include "text/GameText.h"
@@ -46,19 +47,24 @@ int main(int argc, char** argv) {
   kelvora::ui::InstallGameStyle();
   app.setWindowIcon(kelvora::ui::WindowIcon());
 
-  const std::string folder = kelvora::ProgramFolder();
-  kelvora::GameFolderLock lock(kelvora::FolderWithSeparator(folder));
-  const kelvora::GameFolderLock::Outcome copy = lock.Acquire();
-  if (copy == kelvora::GameFolderLock::Outcome::kHeldByAnotherCopy) {
+  using Outcome = kelvora::platform::FolderLock::Outcome;
+  const std::string folder = kelvora::platform::System::Default().ProgramFolder();
+  kelvora::platform::FolderLock lock(kelvora::FolderWithSeparator(folder));
+  const Outcome copy = lock.Acquire();
+  if (copy == Outcome::kHeldByAnotherCopy) {
     if (lock.AskHolderToComeForward(std::chrono::seconds(2))) return 0;
     ShowAlone(QMessageBox::Information, kelvora::text::kAlreadyOpen);
     return 0;
   }
 
   kelvora::ui::LoadSubstituteFaces(QString::fromStdString(folder));
+  // The player may still play, knowing what a second copy would do.
+  if (copy == Outcome::kUnavailable) {
+    ShowAlone(QMessageBox::Warning, kelvora::text::kNoSingleCopyLock);
+  }
   kelvora::DiskFileStore store;
   kelvora::RecordFiles files(store, folder);
-  if (copy == kelvora::GameFolderLock::Outcome::kHeld) files.RemoveSaveLeftovers();
+  if (copy == Outcome::kHeld) files.RemoveSaveLeftovers();
   kelvora::ClockRandom random;
   kelvora::ui::Form1 form([] { QCoreApplication::exit(0); }, random, files);
   try {
@@ -72,7 +78,7 @@ int main(int argc, char** argv) {
   form.show();
 
   QFileSystemWatcher requests;
-  if (copy == kelvora::GameFolderLock::Outcome::kHeld) {
+  if (copy == Outcome::kHeld) {
     requests.addPath(QString::fromStdString(lock.Path()));
     QObject::connect(&requests, &QFileSystemWatcher::fileChanged, [&] {
       if (lock.TakeComeForwardRequest()) BringForward(form);

@@ -13,7 +13,7 @@ namespace {
 class DeliveredDataTest : public ::testing::Test {
  protected:
   DeliveredDataTest() : files(store, KELVORA_DELIVERED_DATA), records(files.Load()) {}
-  std::string Contents(const char* name) { return store.Read(files.Folder() + name).contents; }
+  std::string Contents(const char* name) { return *store.Read(files.Folder() + name); }
 
   DiskFileStore store;
   RecordFiles files;

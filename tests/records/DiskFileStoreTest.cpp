@@ -9,7 +9,7 @@
 #include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
 #include "tests/support/DiskFolder.h"
-#include "tests/support/FailingFileOps.h"
+#include "tests/support/FailingSystem.h"
 #include "tests/support/Positions.h"
 #include "text/GameText.h"
 
@@ -27,26 +27,26 @@ class DiskFileStoreTest : public ::testing::Test {
 TEST_F(DiskFileStoreTest, ReplacesAFileWholeLeavingNoStaleLines) {
   DiskFileStore store;
   const std::string path = folder.Path("BEST1.txt");
-  ASSERT_TRUE(store.Replace(path, "3\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n").written);
-  ASSERT_TRUE(store.Replace(path, "1\r\n0\r\n\"\"\r\n").written);
+  ASSERT_TRUE(store.Replace(path, "3\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n").ok());
+  ASSERT_TRUE(store.Replace(path, "1\r\n0\r\n\"\"\r\n").ok());
   EXPECT_EQ(DiskFolder::Contents(path), "1\r\n0\r\n\"\"\r\n");
   EXPECT_EQ(folder.StrayFiles(), 0);
-  FileReadResult read = store.Read(path);
-  EXPECT_EQ(read.status, FileReadResult::Status::kRead);
-  EXPECT_EQ(read.contents, "1\r\n0\r\n\"\"\r\n");
+  const Result<std::string> read = store.Read(path);
+  ASSERT_TRUE(read.ok()) << read.status().English();
+  EXPECT_EQ(*read, "1\r\n0\r\n\"\"\r\n");
 }
 
 TEST_F(DiskFileStoreTest, TellsAMissingFileFromAnUnreadableOne) {
   DiskFileStore store;
-  EXPECT_EQ(store.Read(folder.Path("none.txt")).status, FileReadResult::Status::kMissing);
+  EXPECT_EQ(store.Read(folder.Path("none.txt")).status().code(), Status::Code::kNotFound);
   fs::create_directory(folder.path / "BEST2.txt");
-  const FileReadResult folderRead = store.Read(folder.Path("BEST2.txt"));
-  EXPECT_EQ(folderRead.status, FileReadResult::Status::kUnreadable);
-  EXPECT_EQ(folderRead.reason, text::reason::kFolderNotFile);
+  const Status folderRead = store.Read(folder.Path("BEST2.txt")).status();
+  EXPECT_NE(folderRead.code(), Status::Code::kNotFound);
+  EXPECT_EQ(folderRead.Reason(), text::reason::kFolderNotFile);
 }
 
 TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
-  using Step = testing::FailingOps::Step;
+  using Step = testing::FailingSystem::Step;
 #ifdef EDQUOT  // a quota met at close, as a network file system reports it; POSIX systems only
   constexpr int kQuotaFull = EDQUOT;
 #else
@@ -62,12 +62,12 @@ TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
         std::tuple{Step::kClose, kQuotaFull, reason::kDiskFull},
         std::tuple{Step::kRename, EROFS, reason::kReadOnlyPlace}}) {
     folder.Write("BEST1.txt", old);
-    testing::FailingOps ops(step, error);
-    DiskFileStore store(ops);
-    const FileWriteResult result =
+    testing::FailingSystem system(step, error);
+    DiskFileStore store(system);
+    const Status result =
         store.Replace(path, "2\r\n20\r\n\"" + std::string(20, 'Q') + "\"\r\n0\r\n\"\"\r\n");
-    EXPECT_FALSE(result.written);
-    EXPECT_EQ(result.reason, why);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.Reason(), why);
     EXPECT_EQ(DiskFolder::Contents(path), old);
     EXPECT_EQ(folder.StrayFiles(), 0);
   }
@@ -76,7 +76,7 @@ TEST_F(DiskFileStoreTest, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhy) {
 TEST_F(DiskFileStoreTest, AFolderThatIsGoneIsReportedNotCreated) {
   DiskFileStore store;
   const std::string path = Utf8FromPath(folder.path / "gone" / "BEST1.txt");
-  EXPECT_EQ(store.Replace(path, "0\r\n").reason, text::reason::kNoFolder);
+  EXPECT_EQ(store.Replace(path, "0\r\n").Reason(), text::reason::kNoFolder);
   EXPECT_FALSE(fs::exists(folder.path / "gone"));
 }
 
@@ -88,9 +88,9 @@ TEST_F(DiskFileStoreTest, AFileThePlayerMadeReadOnlyIsNotReplacedAndTheSaveSaysW
   fs::permissions(PathFromUtf8(kept),
                   fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
-  const FileWriteResult refused = store.Replace(kept, "1\r\n0\r\n\"\"\r\n");
-  EXPECT_FALSE(refused.written);
-  EXPECT_EQ(refused.reason, text::reason::kReadOnlyFile);
+  const Status refused = store.Replace(kept, "1\r\n0\r\n\"\"\r\n");
+  EXPECT_FALSE(refused.ok());
+  EXPECT_EQ(refused.Reason(), text::reason::kReadOnlyFile);
   EXPECT_EQ(DiskFolder::Contents(kept), "0\r\n");
   EXPECT_EQ(folder.StrayFiles(), 0);
 }

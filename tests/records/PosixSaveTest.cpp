@@ -23,7 +23,7 @@ TEST(PosixSave, AFolderThePlayerMayNotWriteIntoIsReportedAndItsFileKept) {
   // Root writes anywhere, so the save is tried by a child that has given up root.
   if (const std::vector<std::string> part = testing::ChildPart(); !part.empty()) {
     if (::geteuid() == 0 && ::setuid(65534) != 0) std::_Exit(2);
-    const Phrase reason = DiskFileStore().Replace(part.at(0), "1\r\n5\r\n\"QQQQQ\"\r\n").reason;
+    const Phrase reason = DiskFileStore().Replace(part.at(0), "1\r\n5\r\n\"QQQQQ\"\r\n").Reason();
     if (reason == text::reason::kWriteDenied) std::_Exit(0);
     std::cerr << "the save in a folder without write permission said: " << reason.english << "\n";
     std::_Exit(1);
@@ -46,7 +46,7 @@ TEST(PosixSave, PrivateRecordsStayPrivate) {
   const std::string secret = folder.Path("BEST2.txt");
   folder.Write("BEST2.txt", "0\r\n9999\r\n");
   fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(DiskFileStore().Replace(secret, "0\r\n9998\r\n").written);
+  ASSERT_TRUE(DiskFileStore().Replace(secret, "0\r\n9998\r\n").ok());
   EXPECT_EQ(fs::status(secret).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
 }
@@ -58,7 +58,7 @@ TEST(PosixSave, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
   fs::create_directory(folder.path / "elsewhere");
   folder.Write("elsewhere/random.txt", "0\r\n");
   fs::create_symlink("elsewhere/random.txt", folder.path / "MENDATA2.txt");
-  ASSERT_TRUE(DiskFileStore().Replace(folder.Path("MENDATA2.txt"), "1\r\n").written);
+  ASSERT_TRUE(DiskFileStore().Replace(folder.Path("MENDATA2.txt"), "1\r\n").ok());
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.path / "MENDATA2.txt")));
   EXPECT_EQ(DiskFolder::Contents(folder.Path("elsewhere/random.txt")), "1\r\n");
   EXPECT_EQ(folder.StrayFiles(), 0);

@@ -1,5 +1,6 @@
 // Saves where Windows decides: a data file another program holds open for a moment or for
-// longer, and a folder whose access list keeps the player out.
+// longer, a folder whose access list keeps the player out, and what a replaced file keeps of the
+// old one: its hidden attribute and its access list.
 // clang-format off
 #include <windows.h>
 #include <sddl.h>  // needs windows.h before it
@@ -10,9 +11,11 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "records/DiskFileStore.h"
 #include "tests/support/DiskFolder.h"
+#include "tests/support/FailingSystem.h"
 #include "text/GameText.h"
 
 namespace kelvora {
@@ -53,10 +56,10 @@ TEST_F(WindowsSaveOfAHeldFile, IsReplacedOnceItIsLetGoForItWasHeldOnlyForAMoment
     letGo = Clock::now();
     CloseHandle(held);
   });
-  const FileWriteResult result = DiskFileStore().Replace(path, kNew);
+  const Status result = DiskFileStore().Replace(path, kNew);
   const Clock::time_point saved = Clock::now();
   otherProgram.join();
-  EXPECT_TRUE(result.written) << result.reason.english;
+  EXPECT_TRUE(result.ok()) << result.English();
   // It could only have been replaced after it was let go: the save waited for it.
   EXPECT_GE(saved, letGo.load());
   EXPECT_EQ(DiskFolder::Contents(path), kNew);
@@ -64,17 +67,17 @@ TEST_F(WindowsSaveOfAHeldFile, IsReplacedOnceItIsLetGoForItWasHeldOnlyForAMoment
 }
 
 TEST_F(WindowsSaveOfAHeldFile, IsKeptWhenHeldLongerThanTheSaveWaitsAndTheReasonSaysItIsInUse) {
-  const FileWriteResult result = DiskFileStore().Replace(path, kNew);
+  const Status result = DiskFileStore().Replace(path, kNew);
   CloseHandle(held);
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.reason, text::reason::kFileInUse) << result.reason.english;
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.Reason(), text::reason::kFileInUse) << result.English();
   EXPECT_EQ(DiskFolder::Contents(path), kOld);
   EXPECT_EQ(folder.StrayFiles(), 0);
   // Once the other program is done with it, the next save goes through.
-  EXPECT_TRUE(DiskFileStore().Replace(path, kNew).written);
+  EXPECT_TRUE(DiskFileStore().Replace(path, kNew).ok());
 }
 
-// Sets a folder's access list from its text form; false if the system refused it.
+// Sets a file's or a folder's access list from its text form; false if the system refused it.
 bool SetAccess(const std::string& folder, const wchar_t* access) {
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, &descriptor,
@@ -103,12 +106,81 @@ TEST(WindowsSave, AFolderThePlayerMayNotWriteIntoIsReportedAndItsFileKept) {
     SetAccess(folder.Text(), L"D:(A;OICI;FA;;;WD)");
     GTEST_SKIP() << "this system keeps access lists but does not enforce them (wine does not)";
   }
-  const FileWriteResult result = DiskFileStore().Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n");
+  const Status result = DiskFileStore().Replace(path, "1\r\n5\r\n5\r\n\"QQQQQ\"\r\n");
   SetAccess(folder.Text(), L"D:(A;OICI;FA;;;WD)");
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.reason, text::reason::kWriteDenied) << result.reason.english;
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.Reason(), text::reason::kWriteDenied) << result.English();
   EXPECT_EQ(DiskFolder::Contents(path), "0\r\n9999\r\n");
   EXPECT_EQ(folder.StrayFiles(), 0);
+}
+
+DWORD Attributes(const std::string& path) {
+  return GetFileAttributesW(PathFromUtf8(path).wstring().c_str());
+}
+
+// The real system, noting the attributes the temporary file of a save was made with.
+class TempWatchingSystem : public testing::FailingSystem {
+ public:
+  TempWatchingSystem() : FailingSystem(Step::kNone, 0) {}
+  Handle MakeTemp(std::string& pathTemplate, const std::string& replacing) override {
+    const Handle file = FailingSystem::MakeTemp(pathTemplate, replacing);
+    tempAttributes = Attributes(pathTemplate);
+    return file;
+  }
+  DWORD tempAttributes = INVALID_FILE_ATTRIBUTES;
+};
+
+TEST(WindowsSave, AHiddenFileStaysHiddenAShownOneShownAndTheTemporaryFileIsHidden) {
+  const DiskFolder folder("windows-save");
+  const std::string hidden = folder.Path("BEST1.txt");
+  const std::string shown = folder.Path("BEST2.txt");
+  folder.Write("BEST1.txt", kOld);
+  ASSERT_TRUE(SetFileAttributesW(PathFromUtf8(hidden).wstring().c_str(), FILE_ATTRIBUTE_HIDDEN));
+  TempWatchingSystem system;
+  DiskFileStore store(system);
+  ASSERT_TRUE(store.Replace(hidden, kNew).ok());
+  EXPECT_NE(system.tempAttributes & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_NE(Attributes(hidden) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(DiskFolder::Contents(hidden), kNew);
+
+  ASSERT_TRUE(store.Replace(shown, kOld).ok());
+  EXPECT_EQ(Attributes(shown) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(folder.StrayFiles(), 0);
+}
+
+// The access list of a file in its text form; empty if the system tells none.
+std::wstring AccessOf(const std::string& path) {
+  const std::wstring file = PathFromUtf8(path).wstring();
+  DWORD needed = 0;
+  GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  std::vector<char> descriptor(needed);
+  wchar_t* text = nullptr;
+  if (needed == 0 ||
+      !GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed,
+                        &needed) ||
+      !ConvertSecurityDescriptorToStringSecurityDescriptorW(
+          descriptor.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr)) {
+    return {};
+  }
+  std::wstring access(text);
+  LocalFree(text);
+  return access;
+}
+
+// A player who gave a data file an access list of its own (shared with another account, say)
+// keeps it across saves.
+TEST(WindowsSave, AFilesAccessListSurvivesTheSave) {
+  const DiskFolder folder("windows-save");
+  const std::string path = folder.Path("BEST1.txt");
+  folder.Write("BEST1.txt", kOld);
+  const std::wstring before = AccessOf(path);
+  // Everyone may do anything; the builtin users may read.
+  ASSERT_TRUE(SetAccess(path, L"D:P(A;;FA;;;WD)(A;;FR;;;BU)"));
+  const std::wstring set = AccessOf(path);
+  if (set.empty() || set == before) GTEST_SKIP() << "this system keeps no access list on files";
+  ASSERT_TRUE(DiskFileStore().Replace(path, kNew).ok());
+  EXPECT_EQ(DiskFolder::Contents(path), kNew);
+  EXPECT_TRUE(AccessOf(path) == set) << "the access list was lost in the save";
 }
 
 }  // namespace

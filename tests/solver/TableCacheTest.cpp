@@ -1,16 +1,19 @@
 // Tests of the table cache: trusted when intact, rebuilt when not.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "solver/Checksum.h"
 #include "solver/TableCache.h"
-#include "tests/support/ChildProcess.h"
+#include "tests/support/DiskFolder.h"
+#include "tests/support/FailingSystem.h"
+#include "text/ToolText.h"
 #include "text/Utf8Path.h"
 
 // The cache: a good file is mapped, not rebuilt; a damaged, cut, stale or foreign one is rebuilt
-// and replaced, never trusted; the folder comes from the environment.
+// and replaced through the crash-safe replace, never trusted.
 
 namespace kelvora::testing {
 namespace {
@@ -22,14 +25,6 @@ using solver::TableCache;
 
 class TableCacheTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("kelvora-cache-test-" + std::to_string(ProcessId()) + "-" + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::vector<char> FileBytes() const {
     std::ifstream in(PathFromUtf8(cache_.PathFor(space_)), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -48,9 +43,10 @@ class TableCacheTest : public ::testing::Test {
     EXPECT_FALSE(cache_.Load(space_).built);
   }
 
-  fs::path folder_;
+  const DiskFolder disk_{"cache"};
+  const fs::path folder_ = disk_.path;
   PatternSpace space_{"column 4", {13, 14, 15}};
-  TableCache cache_{Utf8FromPath(fs::temp_directory_path() / "unused")};
+  TableCache cache_{""};
   std::vector<char> good_;
 
   void UseFolder() {
@@ -74,14 +70,20 @@ TEST_F(TableCacheTest, AGoodFileIsMappedWithTheSameEntries) {
 
 TEST_F(TableCacheTest, AnyChangedByteIsCaught) {
   UseFolder();
-  // A byte of the magic, the version, the signature, the checksum and the data, and the last.
-  for (std::size_t at : {std::size_t{3}, std::size_t{9}, std::size_t{20}, std::size_t{60},
-                         std::size_t{5000}, good_.size() - 1}) {
+  namespace stages = text::stages;
+  // A byte of the magic, the version, the signature, the checksum and the data, and the last;
+  // each is caught by the check that guards it.
+  for (const auto& [at, why] : {std::pair{std::size_t{3}, stages::kNotATableFile},
+                                std::pair{std::size_t{9}, stages::kOtherVersion},
+                                std::pair{std::size_t{20}, stages::kOtherPattern},
+                                std::pair{std::size_t{60}, stages::kFailsChecksum},
+                                std::pair{std::size_t{5000}, stages::kFailsChecksum},
+                                std::pair{good_.size() - 1, stages::kFailsChecksum}}) {
     std::vector<char> damaged = good_;
     damaged[at] = static_cast<char>(damaged[at] ^ 0x10);
     WriteFile(damaged);
     SCOPED_TRACE("byte " + std::to_string(at));
-    ExpectRebuiltFor("cache file");
+    ExpectRebuiltFor(why);
   }
 }
 
@@ -128,11 +130,31 @@ TEST_F(TableCacheTest, WithoutAUsableFolderTablesAreStillBuilt) {
   EXPECT_TRUE(nowhere.built);
   EXPECT_EQ(nowhere.table.Distance(solver::PackedPosition::Goal()), 0);
 
-  fs::create_directories(folder_);
   std::ofstream(folder_ / "file") << "not a folder";
   const LoadedTable unkept = TableCache(Utf8FromPath(folder_ / "file"), 2).Load(space_);
   EXPECT_TRUE(unkept.built);
   EXPECT_NE(unkept.reason.find("not kept"), std::string::npos) << unkept.reason;
+}
+
+// A table is stored as the records are: a refused rename leaves the old file whole and nothing
+// beside it, and a stored table is flushed to the disk before it takes the old one's place.
+TEST_F(TableCacheTest, AStoreIsACrashSafeReplace) {
+  UseFolder();
+  std::vector<char> damaged = good_;
+  damaged[5000] = static_cast<char>(damaged[5000] ^ 0x10);
+  WriteFile(damaged);
+  FailingSystem refusing(FailingSystem::Step::kRename, EACCES);
+  const LoadedTable unkept = TableCache(Utf8FromPath(folder_), 2, {}, refusing).Load(space_);
+  EXPECT_TRUE(unkept.built);
+  EXPECT_NE(unkept.reason.find("not kept"), std::string::npos) << unkept.reason;
+  EXPECT_EQ(FileBytes(), damaged);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+
+  FailingSystem watching(FailingSystem::Step::kNone, 0);
+  EXPECT_TRUE(TableCache(Utf8FromPath(folder_), 2, {}, watching).Load(space_).built);
+  EXPECT_EQ(FileBytes(), good_);
+  EXPECT_EQ(watching.syncs, 1);
+  EXPECT_EQ(watching.written, static_cast<long long>(good_.size()));
 }
 
 TEST_F(TableCacheTest, ProgressIsReportedWhileBuildingOnly) {
@@ -152,7 +174,6 @@ TEST(Checksum, NoticesAFlippedBitAndATrailingZero) {
   std::vector<std::uint8_t> bytes(1000);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
   const std::uint64_t original = solver::Checksum(bytes);
-  EXPECT_EQ(solver::Checksum(bytes), original);
   EXPECT_NE(solver::Checksum(bytes, 1), original);
   for (std::size_t at : {std::size_t{0}, std::size_t{31}, std::size_t{32}, std::size_t{999}}) {
     std::vector<std::uint8_t> flipped = bytes;

@@ -20,26 +20,24 @@ inline std::string SystemFolder(const char* posixForm) {
 
 class MemoryFileStore : public FileStore {
  public:
-  FileReadResult Read(const std::string& path) override {
-    FileReadResult result;
+  Result<std::string> Read(const std::string& path) override {
     if (unreadable.count(path) != 0) {
-      result.status = FileReadResult::Status::kUnreadable;
-      result.reason = {"読み取りが許可されていません", "permission to read is denied"};
-      return result;
+      return Status::Failed(Status::Code::kDenied,
+                            {"読み取りが許可されていません", "permission to read is denied"});
     }
     auto it = files.find(path);
-    if (it == files.end()) return result;
-    result.status = FileReadResult::Status::kRead;
-    result.contents = it->second;
-    return result;
+    if (it == files.end()) return Status::Failed(Status::Code::kNotFound, {});
+    return it->second;
   }
 
-  FileWriteResult Replace(const std::string& path, const std::string& contents) override {
+  Status Replace(const std::string& path, const std::string& contents) override {
     attempts.push_back(path);
-    if (failing.count(path) != 0) return FileWriteResult::Failed({"容量不足", "disk full"});
+    if (failing.count(path) != 0) {
+      return Status::Failed(Status::Code::kNoSpace, {"容量不足", "disk full"});
+    }
     files[path] = contents;
     writes.push_back(path);
-    return FileWriteResult::Written();
+    return Status::Ok();
   }
   void RemoveSaveLeftovers(const std::string& path) override { cleaned.push_back(path); }
 

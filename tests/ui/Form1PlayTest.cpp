@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "records/DiskFileStore.h"
-#include "tests/support/FailingFileOps.h"
+#include "tests/support/FailingSystem.h"
 #include "tests/ui/UiFixture.h"
 
 namespace kelvora::testing {
@@ -85,8 +85,8 @@ TEST_F(Form1PlayTest, AFailedSaveIsShownInAMessageAndPlayGoesOn) {
 }
 
 TEST_F(Form1PlayTest, ADiskFullMidwayIsToldOnceAndTheRecordIsWrittenByTheNextSave) {
-  FailingOps ops(FailingOps::Step::kWriteHalfway, ENOSPC);
-  DiskFileStore store(ops);
+  FailingSystem system(FailingSystem::Step::kWriteHalfway, ENOSPC);
+  DiskFileStore store(system);
   const std::string old = "2\r\n9\r\n\"QQQQRRRRM\"\r\n0\r\n\"\"\r\n";
   WriteFile("BEST1.txt", old);
   Open({StageSolvedByM(), StageSolvedByS()}, &store);
@@ -102,7 +102,7 @@ TEST_F(Form1PlayTest, ADiskFullMidwayIsToldOnceAndTheRecordIsWrittenByTheNextSav
   EXPECT_EQ(form->Label(11)->text(), "Congratulations!");
 
   // The game goes on; once the disk has room the next save carries the earlier record too.
-  ops.armed = false;
+  system.armed = false;
   form->StartPreparedStages();
   QTest::mouseClick(form->Label(8, 1), Qt::LeftButton);
   ClickArrow(2);

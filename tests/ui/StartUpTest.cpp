@@ -8,7 +8,7 @@
 #include <map>
 #include <thread>
 
-#include "records/GameFolderLock.h"
+#include "platform/FolderLock.h"
 #include "records/ProgramFolder.h"
 #include "tests/support/DiskFolder.h"
 #include "tests/support/GameFixture.h"
@@ -66,7 +66,7 @@ class SingleCopy : public ::testing::Test {
   // A copy answering a call to come forward holds the lock and has its window up. Asking does
   // not take the lock, so the test cannot steal it from a copy still starting.
   bool SomeCopyAnswers() {
-    GameFolderLock asker(FolderWithSeparator(Utf8FromPath(folder)));
+    platform::FolderLock asker(FolderWithSeparator(Utf8FromPath(folder)));
     for (int attempt = 0; attempt < 100; ++attempt) {
       if (asker.AskHolderToComeForward(100ms)) return true;
       // Before the first copy has made the lock file there is nothing to ask through.

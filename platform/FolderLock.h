@@ -1,28 +1,27 @@
 // One copy of the game per game folder: each copy keeps its records in memory and saves them
 // whole, so a second copy on the same files would overwrite the first one's new records with
-// its older ones. The copy that starts first holds a lock on a file in the folder, which the
-// system lets go when that copy ends, however it ends.
+// its older ones. The copy that starts first locks the folder, which the system lets go when that
+// copy ends, however it ends; deleting any file in the folder does not undo it.
 #pragma once
 
 #include <chrono>
-#include <cstdint>
+#include <memory>
 #include <string>
 
-namespace kelvora {
+#include "platform/System.h"
 
-class GameFolderLock {
+namespace kelvora::platform {
+
+class FolderLock {
  public:
   enum class Outcome {
     kHeld,               // this copy is the only one
     kHeldByAnotherCopy,  // another copy plays this folder's records
-    kUnavailable,        // no lock can be taken here (a read-only folder): nothing can be saved
+    kUnavailable,        // no lock can be had here: nothing keeps a second copy out
   };
 
-  // programFolder: the game folder with its trailing separator.
-  explicit GameFolderLock(const std::string& programFolder);
-  ~GameFolderLock();
-  GameFolderLock(const GameFolderLock&) = delete;
-  GameFolderLock& operator=(const GameFolderLock&) = delete;
+  // folder: the game folder with its trailing separator.
+  explicit FolderLock(const std::string& folder, System& system = System::Default());
 
   Outcome Acquire();
 
@@ -35,13 +34,14 @@ class GameFolderLock {
   // request is answered by being taken.
   bool TakeComeForwardRequest();
 
-  // The lock file, for the window to watch for requests.
+  // The file the requests are written to, for the window to watch.
   const std::string& Path() const { return path_; }
 
  private:
+  System& system_;
+  std::string folder_;
   std::string path_;
-  // The open lock file: a file descriptor, or a Windows file handle; -1 while not held.
-  std::intptr_t handle_ = -1;
+  std::unique_ptr<HeldLock> held_;
 };
 
-}  // namespace kelvora
+}  // namespace kelvora::platform

@@ -1,29 +1,31 @@
-// Where the tables are cached on POSIX systems: the environment decides, in order.
+// Where caches go on POSIX systems: the environment decides, in order.
 #include <gtest/gtest.h>
 
-#include "solver/TableCache.h"
+#include "platform/System.h"
 #include "tests/support/ChildProcess.h"
 
 namespace kelvora::testing {
 namespace {
 
-using solver::TableCache;
+std::string CacheFolder() {
+  return platform::System::Default().CacheFolder();
+}
 
-TEST(TableCacheFolder, EnvironmentDecidesInOrder) {
+TEST(CacheFolder, EnvironmentDecidesInOrder) {
   const SavedEnvironment cache("KELVORA_CACHE_DIR");
   const SavedEnvironment xdg("XDG_CACHE_HOME");
   const SavedEnvironment home("HOME");
   SetEnvironment("KELVORA_CACHE_DIR", "/k");
   SetEnvironment("XDG_CACHE_HOME", "/x");
   SetEnvironment("HOME", "/h");
-  EXPECT_EQ(TableCache::DefaultFolder(), "/k");
+  EXPECT_EQ(CacheFolder(), "/k");
   UnsetEnvironment("KELVORA_CACHE_DIR");
-  EXPECT_EQ(TableCache::DefaultFolder(), "/x/kelvora");
+  EXPECT_EQ(CacheFolder(), "/x/kelvora");
   SetEnvironment("XDG_CACHE_HOME", "");
-  EXPECT_EQ(TableCache::DefaultFolder(), "/h/.cache/kelvora");
+  EXPECT_EQ(CacheFolder(), "/h/.cache/kelvora");
   UnsetEnvironment("HOME");
   UnsetEnvironment("XDG_CACHE_HOME");
-  EXPECT_EQ(TableCache::DefaultFolder(), "");
+  EXPECT_EQ(CacheFolder(), "");
 }
 
 }  // namespace

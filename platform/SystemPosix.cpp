@@ -1,0 +1,192 @@
+// The system on Linux and other POSIX systems: the calls the standard library lacks (a flush to
+// the disk, a mapping, a lock), /proc for the program's folder and the XDG cache folder.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "platform/FileError.h"
+#include "platform/System.h"
+#include "text/GameText.h"
+#include "text/Utf8Path.h"
+
+namespace kelvora::platform {
+
+namespace {
+
+class PosixMappedFile final : public MappedFile {
+ public:
+  PosixMappedFile(const std::uint8_t* start, std::size_t size) : start_(start), size_(size) {}
+  ~PosixMappedFile() override { ::munmap(const_cast<std::uint8_t*>(start_), size_); }
+  PosixMappedFile(const PosixMappedFile&) = delete;
+  PosixMappedFile& operator=(const PosixMappedFile&) = delete;
+
+  std::span<const std::uint8_t> Bytes() const override { return {start_, size_}; }
+
+ private:
+  const std::uint8_t* start_;
+  std::size_t size_;
+};
+
+// flock on the folder itself, which no one can delete while it holds the game; the request file
+// beside it only carries the requests to come forward.
+class PosixHeldLock final : public HeldLock {
+ public:
+  PosixHeldLock(int folder, int requests) : folder_(folder), requests_(requests) {}
+  ~PosixHeldLock() override {
+    if (requests_ >= 0) ::close(requests_);
+    ::close(folder_);
+  }
+  PosixHeldLock(const PosixHeldLock&) = delete;
+  PosixHeldLock& operator=(const PosixHeldLock&) = delete;
+
+  bool TakeRequest() override {
+    struct stat status {};
+    if (requests_ < 0 || ::fstat(requests_, &status) != 0 || status.st_size == 0) return false;
+    return ::ftruncate(requests_, 0) == 0;
+  }
+
+ private:
+  int folder_;
+  int requests_;  // -1 where the folder holds no request file and none can be made
+};
+
+class PosixSystem final : public System {
+ public:
+  Handle MakeTemp(std::string& pathTemplate, const std::string& replacing) override {
+    std::vector<char> buffer(pathTemplate.begin(), pathTemplate.end());
+    buffer.push_back('\0');
+    const int fd = ::mkstemp(buffer.data());
+    if (fd < 0) return kNoFile;
+    pathTemplate.assign(buffer.data());
+    // mkstemp makes the file private; a data file is as readable as any file the player makes,
+    // or keeps the bits of the file it replaces.
+    struct stat status {};
+    mode_t mode = 0;
+    if (::stat(replacing.c_str(), &status) == 0) {
+      mode = status.st_mode & 07777;
+    } else {
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+    return fd;
+  }
+
+  long long Write(Handle file, const std::uint8_t* data, std::size_t size) override {
+    return ::write(static_cast<int>(file), data, size);
+  }
+
+  int Sync(Handle file) override { return ::fsync(static_cast<int>(file)); }
+
+  int Close(Handle file) override { return ::close(static_cast<int>(file)); }
+
+  int Rename(const std::string& from, const std::string& to) override {
+    return std::rename(from.c_str(), to.c_str());
+  }
+
+  int Unlink(const std::string& path) override { return ::unlink(path.c_str()); }
+
+  void SyncFolder(const std::string& folder) override {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+  }
+
+  bool ReadOnly(const std::string& path) override {
+    struct stat status {};
+    // No write bit at all: what `chmod a-w` leaves.
+    return ::stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) == 0;
+  }
+
+  Result<std::unique_ptr<MappedFile>> MapFile(const std::string& path) override {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FileError(errno, false);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || status.st_size <= 0) {
+      ::close(fd);
+      return FileError(EIO, false);
+    }
+    const auto size = static_cast<std::size_t>(status.st_size);
+    // Populated up front: whoever maps a cache file checks every page of it anyway.
+    void* start = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    const int error = errno;
+    // The mapping keeps the file.
+    ::close(fd);
+    if (start == MAP_FAILED) return FileError(error, false);
+    return std::unique_ptr<MappedFile>(
+        new PosixMappedFile(static_cast<const std::uint8_t*>(start), size));
+  }
+
+  Result<std::unique_ptr<HeldLock>> LockFolder(const std::string& folder,
+                                               const std::string& requestFile) override {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return Unavailable();
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      const bool taken = errno == EWOULDBLOCK;
+      ::close(fd);
+      if (!taken) return Unavailable();
+      return Status::Failed(Status::Code::kBusy, text::reason::kFolderInUse);
+    }
+    int requests = ::open(requestFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // A folder the player cannot write to may still hold the request file of an earlier run.
+    if (requests < 0) requests = ::open(requestFile.c_str(), O_RDONLY | O_CLOEXEC);
+    // A request left unanswered by a copy that died is no request to this one.
+    if (requests >= 0) (void)::ftruncate(requests, 0);
+    return std::unique_ptr<HeldLock>(new PosixHeldLock(fd, requests));
+  }
+
+  bool AskToComeForward(const std::string& requestFile) override {
+    const int fd = ::open(requestFile.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool asked = ::write(fd, "1", 1) == 1;
+    ::close(fd);
+    return asked;
+  }
+
+  std::string ProgramFolder() override {
+    std::error_code code;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", code);
+    if (code) return {};
+    return Utf8FromPath(program.parent_path());
+  }
+
+  std::string CacheFolder() override {
+    if (auto folder = Environment("KELVORA_CACHE_DIR"); folder && !folder->empty()) {
+      return *folder;
+    }
+    if (auto xdg = Environment("XDG_CACHE_HOME"); xdg && !xdg->empty()) return *xdg + "/kelvora";
+    if (auto home = Environment("HOME"); home && !home->empty()) return *home + "/.cache/kelvora";
+    return {};
+  }
+
+  std::optional<std::string> Environment(const std::string& name) override {
+    const char* value = std::getenv(name.c_str());
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+  }
+
+  bool DisplayComesFromEnvironment() override { return true; }
+
+ private:
+  static Status Unavailable() {
+    return Status::Failed(Status::Code::kUnavailable, text::reason::kFolderUnlockable);
+  }
+};
+
+}  // namespace
+
+System& System::Default() {
+  static PosixSystem system;
+  return system;
+}
+
+}  // namespace kelvora::platform
