@@ -15,16 +15,16 @@ class [[nodiscard]] Status {
  public:
   enum class Code {
     kOk,
-    kNotFound,      // no such file, folder or value
-    kDenied,        // the system, or the player's own protection, refuses it
-    kNoSpace,       // the disk or a quota is full
-    kBusy,          // someone else holds it (another copy, a scanner holding a file)
-    kDamaged,       // it exists but is not what it should be (a data file, a table, a history)
-    kInvalid,       // an argument that cannot be (a position of the wrong tiles)
-    kCancelled,     // the player gave up the wait
-    kOutOfMemory,   // the machine could not give the memory
-    kUnavailable,   // the system cannot do it here at all (no lock on this folder)
-    kIoError,       // anything else the system reported
+    kNotFound,     // no such file, folder or value
+    kDenied,       // the system, or the player's own protection, refuses it
+    kNoSpace,      // the disk or a quota is full
+    kBusy,         // someone else holds it (another copy, a scanner holding a file)
+    kDamaged,      // it exists but is not what it should be (a data file, a table, a history)
+    kInvalid,      // an argument that cannot be (a position of the wrong tiles)
+    kCancelled,    // the player gave up the wait
+    kOutOfMemory,  // the machine could not give the memory
+    kUnavailable,  // the system cannot do it here at all (no lock on this folder)
+    kIoError,      // anything else the system reported
   };
 
   Status() = default;

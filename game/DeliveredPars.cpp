@@ -29,11 +29,12 @@ class DeliveredFiles : public FileStore {
 
 std::vector<std::pair<Position, int>> ReadPars() {
   DeliveredFiles files;
-  const std::vector<PreparedStage> stages = RecordFiles(files, "").Load().prepared;
+  const Result<Records> delivered = RecordFiles(files, "").Load();
   const Result<std::vector<StageSolution>> solutions = ReadSolutionList(kDeliveredSolutions);
   std::vector<std::pair<Position, int>> pars;
-  // A damaged list proves no par (the tests see to it that it is whole).
-  if (!solutions) return pars;
+  // A damaged file or list proves no par (the tests see to it that both are whole).
+  if (!delivered || !solutions) return pars;
+  const std::vector<PreparedStage>& stages = delivered->prepared;
   for (std::size_t stage = 0; stage < stages.size() && stage < solutions->size(); ++stage) {
     const Position& start = stages[stage].start;
     // A solution that does not solve its stage proves nothing.

@@ -1,6 +1,8 @@
 // Start-up, the start of a game, and the clicks passed on to the puzzle and the mode in play.
 #include "game/Kelvora.h"
 
+#include <utility>
+
 #include "text/GameText.h"
 
 namespace kelvora {
@@ -12,10 +14,13 @@ Kelvora::Kelvora(Screen& screen, RandomSource& random, RecordFiles& files)
       puzzle_(screen),
       context_{puzzle_, screen, records_, files, random} {}
 
-void Kelvora::Start() {
+Status Kelvora::Start() {
   generator_.SeedFromClock();
-  records_ = files_.Load();
+  Result<Records> loaded = files_.Load();
+  if (!loaded) return loaded.status();
+  records_ = std::move(*loaded);
   puzzle_.ShowGoalAtStartUp();
+  return Status::Ok();
 }
 
 void Kelvora::Begin(GameMode& mode) {

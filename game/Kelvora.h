@@ -39,9 +39,9 @@ class Kelvora {
   Kelvora& operator=(const Kelvora&) = delete;
 
   // Start-up: the generator seeded, the records loaded, the goal on the board, which takes no
-  // moves until a game begins. Throws DataFileError over a damaged data file, having written
-  // nothing.
-  void Start();
+  // moves until a game begins. Over a damaged data file it fails naming it, having written
+  // nothing and shown nothing.
+  Status Start();
 
   // Begins a game in a mode, dropping any game in progress without a question.
   void Begin(GameMode& mode);

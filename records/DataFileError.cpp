@@ -17,14 +17,19 @@ std::string Describe(const std::string& path, int line, const Phrase& expected) 
 
 }  // namespace
 
-DataFileError::DataFileError(std::string path, int line, Phrase expected)
+DataFileError::DataFileError(std::string path, int line, Phrase expected, Status::Code code)
     : std::runtime_error(Describe(path, line, expected)),
       path_(std::move(path)),
       line_(line),
-      expected_(std::move(expected)) {}
+      expected_(std::move(expected)),
+      code_(code) {}
 
 std::string DataFileError::PlayerMessage() const {
   return text::DamagedDataFile(path_, line_, expected_.japanese);
+}
+
+Status DataFileError::ToStatus() const {
+  return Status::Failed(code_, {PlayerMessage(), what()});
 }
 
 }  // namespace kelvora

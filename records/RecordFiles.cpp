@@ -21,10 +21,15 @@ constexpr int kMostMoves = std::numeric_limits<std::int32_t>::max();
 std::optional<std::string> ReadText(FileStore& store, const std::string& path, bool required) {
   Result<std::string> read = store.Read(path);
   if (read.status().code() == Status::Code::kNotFound) {
-    if (required) throw DataFileError(path, 0, text::expected::kStageFile);
+    if (required) {
+      throw DataFileError(path, 0, text::expected::kStageFile, Status::Code::kNotFound);
+    }
     return std::nullopt;
   }
-  if (!read) throw DataFileError(path, 0, text::expected::ReadableFile(read.status().Reason()));
+  if (!read) {
+    throw DataFileError(path, 0, text::expected::ReadableFile(read.status().Reason()),
+                        read.status().code());
+  }
   return std::move(*read);
 }
 
@@ -95,13 +100,17 @@ void RecordFiles::ReadRandomRecords(const std::vector<Position>& starts, Records
   }
 }
 
-Records RecordFiles::Load() const {
-  const std::vector<Position> preparedStarts = ReadStageFile(kPreparedStagesFile, true);
-  const std::vector<Position> randomStarts = ReadStageFile(kRandomStagesFile, false);
-  Records records;
-  ReadPreparedBests(preparedStarts, records);
-  ReadRandomRecords(randomStarts, records);
-  return records;
+Result<Records> RecordFiles::Load() const {
+  try {
+    const std::vector<Position> preparedStarts = ReadStageFile(kPreparedStagesFile, true);
+    const std::vector<Position> randomStarts = ReadStageFile(kRandomStagesFile, false);
+    Records records;
+    ReadPreparedBests(preparedStarts, records);
+    ReadRandomRecords(randomStarts, records);
+    return records;
+  } catch (const DataFileError& damage) {
+    return damage.ToStatus();
+  }
 }
 
 FolderCheck RecordFiles::Check() const {
@@ -111,7 +120,7 @@ FolderCheck RecordFiles::Check() const {
       read();
       return true;
     } catch (const DataFileError& error) {
-      check.damage.push_back(error);
+      check.damage.push_back(error.ToStatus());
       return false;
     }
   };

@@ -27,7 +27,8 @@ struct SaveFailure {
 // What a check of the four files found: the first damage of each damaged file, and the records.
 // Only the pairs marked sound hold records that were read; the others are placeholders.
 struct FolderCheck {
-  std::vector<DataFileError> damage;
+  // The player's message and the tools' line of each, naming the file and the line.
+  std::vector<Status> damage;
   Records records;
   // Both files of the prepared stages (or of the random stages) read without damage.
   bool preparedSound = false;
@@ -44,10 +45,10 @@ class RecordFiles {
   // The game folder with one trailing separator, as every data file's path begins.
   const std::string& Folder() const { return folder_; }
 
-  // Reads the four files. A missing stage file, or any file that is damaged, throws
-  // DataFileError naming the file, the line and what belongs there; a missing record file is a
-  // first run and holds no records.
-  Records Load() const;
+  // Reads the four files. A missing stage file (kNotFound), or any file that cannot be read or
+  // is damaged, fails naming the file, the line and what belongs there; a missing record file
+  // is a first run and holds no records.
+  Result<Records> Load() const;
 
   // Reads all four files as the load does, but goes on past a damaged file to the next one, so
   // that every damaged file is named. Writes nothing.

@@ -8,7 +8,6 @@
 #include "core/ClockRandom.h"
 #include "platform/FolderLock.h"
 #include "platform/System.h"
-#include "records/DataFileError.h"
 #include "records/DiskFileStore.h"
 #include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
@@ -67,12 +66,10 @@ int main(int argc, char** argv) {
   if (copy == Outcome::kHeld) files.RemoveSaveLeftovers();
   kelvora::ClockRandom random;
   kelvora::ui::Form1 form([] { QCoreApplication::exit(0); }, random, files);
-  try {
-    form.Game().Start();
-  } catch (const kelvora::DataFileError& error) {
+  if (const kelvora::Status started = form.Game().Start(); !started) {
     // Also for whoever started the game from a terminal, or a log.
-    std::fprintf(stderr, "kelvora: %s\n", error.what());
-    ShowAlone(QMessageBox::Critical, error.PlayerMessage());
+    std::fprintf(stderr, "kelvora: %s\n", started.English().c_str());
+    ShowAlone(QMessageBox::Critical, started.Japanese());
     return 1;
   }
   form.show();

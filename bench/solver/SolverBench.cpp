@@ -213,7 +213,9 @@ bool DeliveredStages(const HintRun::Ask& hints, const std::string& dataFolder,
                      const std::string& solutionsFile) {
   kelvora::DiskFileStore store;
   const kelvora::RecordFiles files(store, dataFolder);
-  const kelvora::Records records = files.Load();
+  const kelvora::Result<kelvora::Records> loaded = files.Load();
+  if (!loaded) return false;
+  const kelvora::Records& records = *loaded;
   std::ifstream file(kelvora::PathFromUtf8(solutionsFile), std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();

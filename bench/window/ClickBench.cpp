@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
 
   kelvora::bench::WiredGame wired(work.string(), [] {});
   kelvora::ui::Form1& form = wired.form;
-  wired.game.Start();
+  if (!wired.game.Start()) return 1;
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
   form.StartRandomStage();
@@ -172,9 +172,9 @@ int main(int argc, char** argv) {
     std::vector<double> loads;
     for (int i = 0; i < 500; ++i) {
       const auto start = Clock::now();
-      const kelvora::Records loaded = files.Load();
+      const kelvora::Result<kelvora::Records> loaded = files.Load();
       loads.push_back(Micros(Clock::now() - start));
-      if (loaded.prepared.size() != full.prepared.size()) return 1;
+      if (!loaded || loaded->prepared.size() != full.prepared.size()) return 1;
     }
     Report("load of full 50-entry tables", loads);
   }

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   kelvora::bench::WiredGame wired(argv[1], [] { QCoreApplication::exit(0); });
   kelvora::ui::Form1& form = wired.form;
   const qint64 windowDone = clock.nsecsElapsed();
-  wired.game.Start();
+  if (!wired.game.Start()) return 1;
   const qint64 loadDone = clock.nsecsElapsed();
   kelvora::bench::FirstPaint stop(form, [&] {
     if (phases) {

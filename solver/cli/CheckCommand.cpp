@@ -54,8 +54,8 @@ int CheckCommand::Run(const std::vector<std::string>& args, std::ostream& out, s
   const RecordFiles files(store, options.Plain()[0]);
   const FolderCheck check = files.Check();
   int problems = 0;
-  for (const DataFileError& damage : check.damage) {
-    out << damage.what() << "\n";
+  for (const Status& damage : check.damage) {
+    out << damage.English() << "\n";
     ++problems;
   }
 

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "records/DataFileError.h"
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "solver/PackedPosition.h"
@@ -55,13 +54,12 @@ int ReportCommand::Run(const std::vector<std::string>& args, std::ostream& out, 
   }
   DiskFileStore store;
   const RecordFiles files(store, options.Plain()[0]);
-  Records records;
-  try {
-    records = files.Load();
-  } catch (const DataFileError& damage) {
-    err << text::stages::ToolSays(Name(), damage.what());
+  const Result<Records> loaded = files.Load();
+  if (!loaded) {
+    err << text::stages::ToolSays(Name(), loaded.status().English());
     return kExitFailed;
   }
+  const Records& records = *loaded;
   SolverSession session(*tables, err);
   const auto par = [&](const Position& stage) {
     return static_cast<long long>(session.Get().Solve(solver::PackedPosition::From(stage)).size());

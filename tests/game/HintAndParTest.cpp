@@ -75,7 +75,7 @@ class ParTest : public GameFixture {
     std::ostringstream text;
     text << in.rdbuf();
     store.files[kFolder + "MENDATA1.txt"] = text.str();
-    game.Start();
+    EXPECT_TRUE(game.Start().ok());
     delivered = game.View().records.prepared;
   }
   std::string ParShown() const { return screen.toolTips.at(StatusLabel::kStageCaption); }

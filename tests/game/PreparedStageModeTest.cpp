@@ -13,7 +13,7 @@ class PreparedStageModeTest : public GameFixture {
   // Starts the game again on this record file for the three stages.
   void StartWithBests(const std::string& best1) {
     store.files[kFolder + "BEST1.txt"] = best1;
-    game.Start();
+    EXPECT_TRUE(game.Start().ok());
   }
   const PreparedStage& Stage(int number) { return game.View().records.prepared.at(number - 1); }
 };
@@ -197,7 +197,7 @@ TEST_F(PreparedStageEdges, WithNoStagesTheStartSaysSoAndTheGameInProgressGoesOn)
 TEST_F(PreparedStageEdges, ADamagedDataFileStopsTheStartWithNothingLoadedAndNothingWritten) {
   store.files[kFolder + "BEST1.txt"] = "1\r\n1\r\n\"M\"\r\n";
   store.files[kFolder + "BEST2.txt"] = "0\r\nnone\r\n";
-  EXPECT_THROW(Load({StageSolvedByM()}), DataFileError);
+  EXPECT_EQ(TryLoad({StageSolvedByM()}).code(), Status::Code::kDamaged);
   EXPECT_EQ(game.View().records, Records{});
   EXPECT_TRUE(store.attempts.empty());
 }

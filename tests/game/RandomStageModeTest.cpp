@@ -168,7 +168,7 @@ TEST_F(RandomStageModeTest, AFullArchivePlaysOnUnrecordedAndSaysSoOnce) {
   store.files[kFolder + "MENDATA2.txt"] =
       StageFileText(std::vector<Position>(kMostStagesInAFile, StageSolvedByT()));
   store.files[kFolder + "BEST2.txt"] = records;
-  game.Start();
+  ASSERT_TRUE(game.Start().ok());
   const Records before = game.View().records;
   ASSERT_EQ(before.archive.size(), 50u);
 

@@ -6,13 +6,15 @@
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "tests/support/DeliveredSolutions.h"
+#include "tests/support/LoadedRecords.h"
 
 namespace kelvora {
 namespace {
 
 class DeliveredDataTest : public ::testing::Test {
  protected:
-  DeliveredDataTest() : files(store, KELVORA_DELIVERED_DATA), records(files.Load()) {}
+  DeliveredDataTest()
+      : files(store, KELVORA_DELIVERED_DATA), records(testing::LoadedRecords(files)) {}
   std::string Contents(const char* name) { return *store.Read(files.Folder() + name); }
 
   DiskFileStore store;

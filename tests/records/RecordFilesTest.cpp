@@ -11,6 +11,7 @@
 #include "records/DataFileWriter.h"
 #include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
+#include "tests/support/LoadedRecords.h"
 #include "tests/support/MemoryFileStore.h"
 #include "tests/support/Positions.h"
 #include "text/GameText.h"
@@ -86,7 +87,7 @@ TEST(RecordFilesRoundTrip, SavingThenLoadingGivesTheSameRecordsAndTheSameBytes) 
     EXPECT_EQ(LineCount(written.at(kIn + "BEST2.txt")), 2 + 2 * n);
 
     RecordFiles reader(store, kIn);
-    const Records loaded = reader.Load();
+    const Records loaded = LoadedRecords(reader);
     EXPECT_EQ(loaded, saved) << "n = " << n;
     ASSERT_TRUE(reader.SavePreparedBests(loaded).empty());
     ASSERT_TRUE(reader.SaveRandomArchive(loaded).empty());
@@ -161,7 +162,7 @@ TEST(RecordFilesLoad, MissingRecordFilesAreAFirstRun) {
   const Position first = RandomStage(rng);
   const Position second = RandomStage(rng);
   store.files[kIn + "MENDATA1.txt"] = StageFile({first, second});
-  const Records records = RecordFiles(store, kG).Load();
+  const Records records = LoadedRecords(RecordFiles(store, kG));
   EXPECT_EQ(records, (Records{{{first, 0, ""}, {second, 0, ""}}, {}, kNoRandomBest}));
   EXPECT_TRUE(store.attempts.empty());
 }
@@ -177,7 +178,7 @@ TEST(RecordFilesLoad, TheRecordFilesCountsWin) {
   store.files[kIn + "MENDATA2.txt"] = StageFile(random);
   store.files[kIn + "BEST2.txt"] = "1\r\n40\r\n40\r\n\"" + std::string(40, 'Q') + "\"\r\n";
   RecordFiles files(store, kG);
-  const Records records = files.Load();
+  const Records records = LoadedRecords(files);
   EXPECT_EQ(records.prepared,
             (std::vector<PreparedStage>{{prepared[0], 5, "QQQQQ"}, {prepared[1], 0, ""}}));
   EXPECT_EQ(records.archive, (std::vector<ArchivedStage>{{random[0], 40, std::string(40, 'Q')}}));
@@ -217,7 +218,7 @@ TEST(RecordFilesLoad, ASoundSetLoadsWholeAndTheCheckReadsTheSameAndFindsNothing)
   MemoryFileStore store;
   LayOut(store, SoundFiles());
   RecordFiles files(store, kG);
-  const Records loaded = files.Load();
+  const Records loaded = LoadedRecords(files);
   EXPECT_EQ(loaded, (Records{{{StageSolvedByM(), 1, "M"}, {StageSolvedByS(), 0, ""}},
                              {{StageSolvedByT(), 1, "T"}},
                              1}));
@@ -291,20 +292,18 @@ TEST(RecordFilesLoad, EveryDamageStopsTheLoadNamingFileLineAndWhatBelongsThereAn
       store.files[path] = damage.text;
     }
     const auto before = store.files;
-    try {
-      RecordFiles(store, kG).Load();
-      ADD_FAILURE() << damage.what << ": loaded";
-    } catch (const DataFileError& error) {
-      const std::string named = kIn + (damage.namedFile ? damage.namedFile : damage.damagedFile);
-      EXPECT_EQ(error.Path(), named) << damage.what;
-      EXPECT_EQ(error.Line(), damage.line) << damage.what;
-      EXPECT_EQ(error.Expected(), damage.expected) << damage.what;
-      // The tools print what() in English: no Japanese may slip into it.
-      const std::string line = error.what();
-      EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; }))
-          << line;
-      EXPECT_NE(error.PlayerMessage().find(named), std::string::npos) << damage.what;
-    }
+    const Status loaded = RecordFiles(store, kG).Load().status();
+    EXPECT_FALSE(loaded.ok()) << damage.what << ": loaded";
+    const std::string named = kIn + (damage.namedFile ? damage.namedFile : damage.damagedFile);
+    const Status expected = DataFileError(named, damage.line, damage.expected).ToStatus();
+    EXPECT_EQ(loaded.Reason(), expected.Reason()) << damage.what;
+    // A missing stage file is told apart from damage, a missing one's records among it.
+    EXPECT_EQ(loaded.code() == Status::Code::kNotFound, damage.text == "<missing>" && named == path)
+        << damage.what;
+    // The tools print the English line: no Japanese may slip into it.
+    const std::string& line = loaded.English();
+    EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; }))
+        << line;
     EXPECT_TRUE(store.attempts.empty()) << damage.what;
     EXPECT_EQ(store.files, before) << damage.what;
   }
@@ -318,10 +317,10 @@ TEST(RecordFilesCheck, NamesTheFirstDamageOfEveryDamagedFileAndReadsTheSoundOnes
   LayOut(store, files);
   const FolderCheck check = RecordFiles(store, kG).Check();
   ASSERT_EQ(check.damage.size(), 2u);
-  EXPECT_EQ(check.damage[0].Path(), kIn + "MENDATA1.txt");
-  EXPECT_EQ(check.damage[0].Line(), 5);
-  EXPECT_EQ(check.damage[1].Path(), kIn + "BEST1.txt");
-  EXPECT_EQ(check.damage[1].Line(), 3);
+  EXPECT_EQ(check.damage[0].English().rfind(kIn + "MENDATA1.txt, line 5: ", 0), 0u)
+      << check.damage[0].English();
+  EXPECT_EQ(check.damage[1].English().rfind(kIn + "BEST1.txt, line 3: ", 0), 0u)
+      << check.damage[1].English();
   EXPECT_FALSE(check.preparedSound);
   EXPECT_TRUE(check.randomSound);
   EXPECT_EQ(check.records.archive, (std::vector<ArchivedStage>{{StageSolvedByT(), 1, "T"}}));

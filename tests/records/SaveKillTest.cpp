@@ -11,7 +11,6 @@
 #include <random>
 #include <thread>
 
-#include "records/DataFileError.h"
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "tests/support/ChildProcess.h"
@@ -43,7 +42,9 @@ void RecordsOf(int i, Records& records) {
   if (!reported) std::_Exit(4);
   DiskFileStore store;
   RecordFiles files(store, folder);
-  Records records = files.Load();
+  Result<Records> loaded = files.Load();
+  if (!loaded) std::_Exit(5);
+  Records records = std::move(*loaded);
   for (int i = first;; ++i) {
     RecordsOf(i, records);
     if (!files.SavePreparedBests(records).empty() || !files.SaveRandomArchive(records).empty()) {
@@ -100,12 +101,10 @@ TEST(SaveKill, EveryKillLeavesWholeFilesAndNoFinishedSaveIsLost) {
     }
 
     DiskFileStore store;
-    Records loaded;
-    try {
-      loaded = RecordFiles(store, folder.Text()).Load();
-    } catch (const DataFileError& error) {
-      FAIL() << "kill " << kill << " left a damaged file: " << error.what();
-    }
+    const Result<Records> read = RecordFiles(store, folder.Text()).Load();
+    ASSERT_TRUE(read.ok()) << "kill " << kill
+                           << " left a damaged file: " << read.status().English();
+    const Records& loaded = *read;
     const PreparedStage& first = loaded.prepared.at(0);
     const int best = first.bestMoves;
     const int archived = loaded.archive.empty() ? 0 : loaded.archive.back().moves;

@@ -12,6 +12,7 @@
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "tests/support/DeliveredSolutions.h"
+#include "tests/support/LoadedRecords.h"
 #include "tests/ui/UiFixture.h"
 #include "text/GameText.h"
 
@@ -104,7 +105,7 @@ class LongPlayTest : public UiFixture {
 
     // The files on disk load, and hold exactly the records the game holds.
     DiskFileStore store;
-    const Records onDisk = RecordFiles(store, folder.string()).Load();
+    const Records onDisk = LoadedRecords(RecordFiles(store, folder.string()));
     ASSERT_EQ(onDisk, now.records);
     if (onDisk == lastOnDisk) return;
 

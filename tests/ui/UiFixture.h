@@ -61,7 +61,7 @@ class UiFixture : public ::testing::Test {
     form.reset();
     form = std::make_unique<ui::Form1>([this] { ++endRequests; }, makeGame);
     game = &form->Game();
-    game->Start();
+    ASSERT_TRUE(game->Start().ok());
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   }
