@@ -51,14 +51,21 @@ std::string AwaitFile(const std::string& path) {
   }
 }
 
+// The first copy started in a process of its own, once it holds the lock.
+ChildProcess StartFirstCopy(const DiskFolder& folder) {
+  ChildProcess first = ChildProcess::StartPart({folder.Text()});
+  EXPECT_TRUE(first.Started());
+  EXPECT_EQ(AwaitFile(folder.Path("held")), "y");
+  return first;
+}
+
 TEST(FolderLock, OneCopyPerFolderAndNoneAfterItDies) {
   if (const std::vector<std::string> part = testing::ChildPart(); !part.empty()) {
     HoldTheLock(part.at(0));
   }
   const DiskFolder folder("lock");
-  ChildProcess first = ChildProcess::StartPart({folder.Text()});
-  ASSERT_TRUE(first.Started());
-  ASSERT_EQ(AwaitFile(folder.Path("held")), "y");
+  ChildProcess first = StartFirstCopy(folder);
+  ASSERT_FALSE(HasFailure());
 
   FolderLock second(GameFolder(folder.Text()));
   EXPECT_EQ(second.Acquire(), FolderLock::Outcome::kHeldByAnotherCopy);
@@ -78,9 +85,8 @@ TEST(FolderLock, DeletingTheRequestFileLetsNoSecondCopyIn) {
     HoldTheLock(part.at(0));
   }
   const DiskFolder folder("lock");
-  ChildProcess first = ChildProcess::StartPart({folder.Text()});
-  ASSERT_TRUE(first.Started());
-  ASSERT_EQ(AwaitFile(folder.Path("held")), "y");
+  ChildProcess first = StartFirstCopy(folder);
+  ASSERT_FALSE(HasFailure());
 
   FolderLock second(GameFolder(folder.Text()));
   std::error_code refused;
