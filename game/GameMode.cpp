@@ -18,7 +18,7 @@ void GameContext::ReportSaveFailures(const std::vector<SaveFailure>& failures) c
   if (failures.empty()) return;
   std::vector<std::pair<std::string, std::string>> lines;
   for (const SaveFailure& failure : failures)
-    lines.emplace_back(failure.path, failure.reason.japanese);
+    lines.emplace_back(failure.path, failure.status.Japanese());
   screen.ShowMessage(text::kMessageTitle, text::SaveFailed(lines));
 }
 

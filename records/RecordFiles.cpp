@@ -180,7 +180,7 @@ bool RecordFiles::Write(const char* fileName, const std::string& text,
                         std::vector<SaveFailure>& failures) {
   const std::string path = folder_ + fileName;
   const Status saved = store_.Replace(path, text);
-  if (!saved) failures.push_back({path, saved.Reason()});
+  if (!saved) failures.push_back({path, saved});
   return saved.ok();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Status.h"
 #include "records/DataFileError.h"
 #include "records/FileStore.h"
 #include "records/Records.h"
@@ -18,10 +19,10 @@ inline constexpr const char* kRandomStagesFile = "MENDATA2.txt";
 inline constexpr const char* kPreparedBestFile = "BEST1.txt";
 inline constexpr const char* kRandomRecordsFile = "BEST2.txt";
 
-// A save that did not reach the disk: the file and the reason.
+// A save that did not reach the disk: the file, and what became of its replace.
 struct SaveFailure {
   std::string path;
-  Phrase reason;
+  Status status;
 };
 
 // What a check of the four files found: the first damage of each damaged file, and the records.

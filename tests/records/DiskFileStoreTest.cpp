@@ -140,7 +140,7 @@ TEST(GameFolderOnDisk, AFolderWithAJapaneseNameIsPlayedAndNamedWhole) {
   const std::vector<SaveFailure> failures = files.SavePreparedBests(records);
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].path, best);
-  EXPECT_EQ(failures[0].reason, text::reason::kReadOnlyFile);
+  EXPECT_EQ(failures[0].status.Reason(), text::reason::kReadOnlyFile);
 }
 
 }  // namespace

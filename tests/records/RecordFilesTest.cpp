@@ -112,7 +112,7 @@ TEST(RecordFilesSave, ARandomSaveThatFailsOnTheStagesLeavesTheRecordFileAlone) {
   const std::vector<SaveFailure> failures = files.SaveRandomArchive(Records{});
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].path, kIn + "MENDATA2.txt");
-  EXPECT_EQ(failures[0].reason.english, "disk full");
+  EXPECT_EQ(failures[0].status.English(), "disk full");
   EXPECT_EQ(store.attempts, std::vector<std::string>{kIn + "MENDATA2.txt"});
 }
 
