@@ -1,6 +1,6 @@
 // Everything the game asks of the system it runs on, behind one interface: files read whole and
-// replaced crash-safe, files mapped, the folder lock, the program's and the cache's folders, the
-// environment. The real one is System::Default(); tests wrap it to make any step fail.
+// replaced crash-safe, files mapped, the folder lock, the program's, the cache's and the player's
+// folders, the environment. The real one is System::Default(); tests wrap it to make any step fail.
 #pragma once
 
 #include <cstddef>
@@ -110,6 +110,13 @@ class System {
   // Where caches go: KELVORA_CACHE_DIR, else on Windows %LOCALAPPDATA%\kelvora, elsewhere
   // $XDG_CACHE_HOME/kelvora, else ~/.cache/kelvora; empty when none of them is set.
   virtual std::string CacheFolder() = 0;
+  // Where the player's own files go when the program's folder is not theirs: on Windows
+  // %APPDATA%\KELVORA, elsewhere $XDG_DATA_HOME/kelvora, else ~/.local/share/kelvora; empty
+  // when none of them is set.
+  virtual std::string PlayerDataFolder() = 0;
+  // Whether this user may make files in an existing folder (not in /usr/games, nor in Program
+  // Files without being asked).
+  virtual bool CanWriteFolder(const std::string& folder) = 0;
   // An environment variable in UTF-8; none when it is not set.
   virtual std::optional<std::string> Environment(const std::string& name) = 0;
   // Whether windows open only where the environment names a display (an X server, a Wayland

@@ -1,5 +1,5 @@
 // The system on Linux and other POSIX systems: the calls the standard library lacks (a flush to
-// the disk, a mapping, a lock), /proc for the program's folder and the XDG cache folder.
+// the disk, a mapping, a lock), /proc for the program's folder, the XDG cache and data folders.
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/file.h>
@@ -167,6 +167,18 @@ class PosixSystem final : public System {
     if (auto xdg = Environment("XDG_CACHE_HOME"); xdg && !xdg->empty()) return *xdg + "/kelvora";
     if (auto home = Environment("HOME"); home && !home->empty()) return *home + "/.cache/kelvora";
     return {};
+  }
+
+  std::string PlayerDataFolder() override {
+    if (auto xdg = Environment("XDG_DATA_HOME"); xdg && !xdg->empty()) return *xdg + "/kelvora";
+    if (auto home = Environment("HOME"); home && !home->empty()) {
+      return *home + "/.local/share/kelvora";
+    }
+    return {};
+  }
+
+  bool CanWriteFolder(const std::string& folder) override {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
   }
 
   std::optional<std::string> Environment(const std::string& name) override {

@@ -307,6 +307,25 @@ class WindowsSystem final : public System {
     return {};
   }
 
+  std::string PlayerDataFolder() override {
+    if (auto roaming = Environment("APPDATA"); roaming && !roaming->empty()) {
+      return *roaming + "\\KELVORA";
+    }
+    return {};
+  }
+
+  // Access lists decide, and only trying tells what they allow: a hidden file that goes as soon
+  // as it is closed.
+  bool CanWriteFolder(const std::string& folder) override {
+    const std::wstring probe =
+        Wide(folder) + L"\\.kelvora-can-write-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+  }
+
   std::optional<std::string> Environment(const std::string& name) override {
     const wchar_t* value = _wgetenv(Wide(name).c_str());
     if (value == nullptr) return std::nullopt;

@@ -31,6 +31,15 @@ std::string DamagedDataFile(const std::string& path, int line, const std::string
   return text;
 }
 
+Phrase RecordsNotPrepared(const std::string& path, const Phrase& reason) {
+  return Phrase{
+             "記録を置くフォルダーを用意できないため、KELVORA を起動できません。\n\n"
+             "ファイル: " +
+                 path + "\n理由: ",
+             "the records folder could not be prepared: " + path + ": "} +
+         reason;
+}
+
 std::string SaveFailed(const std::vector<std::pair<std::string, std::string>>& pathsAndReasons) {
   std::string text = "記録をファイルに保存できませんでした。\n\n";
   for (const auto& [path, reason] : pathsAndReasons) {

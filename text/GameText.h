@@ -79,6 +79,9 @@ inline constexpr const char* kArchiveFull =
 // A data file the game cannot start with: its path, the line (0: the file as a whole) and what
 // belongs there.
 std::string DamagedDataFile(const std::string& path, int line, const std::string& expected);
+// The player's records folder could not be made, or filled with the delivered files at the first
+// start: the folder or file, and why.
+Phrase RecordsNotPrepared(const std::string& path, const Phrase& reason);
 // Saves that did not reach the disk: each file's path with the reason.
 std::string SaveFailed(const std::vector<std::pair<std::string, std::string>>& pathsAndReasons);
 
@@ -99,6 +102,7 @@ inline const Phrase kFileInUse{"ほかのプログラムがファイルを使っ
                                "another program is using the file"};
 inline const Phrase kFolderInUse{"ほかの KELVORA がこのフォルダーを使っています",
                                  "another copy of the game is using this folder"};
+inline const Phrase kFolderNotMade{"フォルダーを作れません", "the folder cannot be made"};
 inline const Phrase kFolderUnlockable{"このフォルダーには鍵をかけられません",
                                       "this folder cannot be locked"};
 }  // namespace reason

@@ -198,6 +198,10 @@ std::string BuildingTablesIn(const std::string& folder) {
   return "building the solver's tables in " + folder + ", where later runs find them";
 }
 
+std::string UsingRecordsIn(const std::string& folder) {
+  return "the game's records in " + folder;
+}
+
 std::string TableProgressLine(const std::string& table, int percent) {
   return "building table " + table + ": " + std::to_string(percent) + "%\n";
 }

@@ -104,7 +104,7 @@ inline constexpr const char* kGenerateHelp =
 inline constexpr const char* kCheckSummary =
     "check a game folder's data files and replay every stored record";
 inline constexpr const char* kCheckHelp =
-    "Usage: kelvora-stages check FOLDER\n"
+    "Usage: kelvora-stages check [FOLDER]\n"
     "\n"
     "Reads the four data files in FOLDER (MENDATA1.txt, MENDATA2.txt, BEST1.txt, BEST2.txt)\n"
     "exactly as the game does and names each damaged file with the line of its first\n"
@@ -113,23 +113,26 @@ inline constexpr const char* kCheckHelp =
     "names each one whose history does not solve its stage in exactly its stored number of\n"
     "moves. Writes nothing.\n"
     "\n"
+    "Without FOLDER, the folder the game keeps its records in, named on standard error.\n"
+    "\n"
     "Exit status: 0 all sound, 1 damage or a record that does not hold, 2 bad arguments.\n";
 inline constexpr const char* kReportSummary =
     "list the records of a game folder against the optimal solutions";
 inline constexpr const char* kReportHelp =
-    "Usage: kelvora-stages report FOLDER [--tables full|small]\n"
+    "Usage: kelvora-stages report [FOLDER] [--tables full|small]\n"
     "\n"
     "Loads the data files in FOLDER as the game does and prints a table: each prepared\n"
     "stage with the player's best (- when it has none), its par (the optimal number of\n"
     "moves) and best/par; each archived random stage with its result, par and ratio; then\n"
     "totals over the stages that have a result, and the best of the random results.\n"
+    "Without FOLDER, the folder the game keeps its records in, named on standard error.\n"
     "\n"
     "  --tables full|small  as for solve\n"
     "\n"
     "Exit status: 0 printed, 1 a data file is damaged (see check), 2 bad arguments.\n";
 
 // Arguments that make no sense: each problem is one line's worth, without the tool's name.
-inline constexpr const char* kOneFolder = "expected one argument, FOLDER";
+inline constexpr const char* kOneFolder = "expected at most one argument, FOLDER";
 std::string OneCodesArgument(long long got);
 inline constexpr const char* kTablesFullOrSmall = "--tables must be full or small";
 std::string UnexpectedArgument(const std::string& argument);
@@ -187,6 +190,8 @@ std::string ArchiveTotals(int stages, long long moves, long long par, const std:
 // Building the solver's tables: said once before the first, then a line (or a bar redrawn in
 // place) as each one grows.
 std::string BuildingTablesIn(const std::string& folder);
+// The records a command reads when it is given no folder: the game's own.
+std::string UsingRecordsIn(const std::string& folder);
 std::string TableProgressLine(const std::string& table, int percent);
 std::string TableProgressBar(const std::string& table, int filled, int width, int percent);
 // A table built although the cache was there to hold it: the cache file was damaged or stale.

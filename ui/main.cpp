@@ -1,4 +1,4 @@
-// Starts KELVORA: the main window over the data files beside the program, one copy per folder.
+// Starts KELVORA: the main window over the player's data files, one copy per records folder.
 #include <QApplication>
 #include <QFileSystemWatcher>
 #include <QMessageBox>
@@ -11,6 +11,7 @@
 #include "records/DiskFileStore.h"
 #include "records/ProgramFolder.h"
 #include "records/RecordFiles.h"
+#include "records/RecordsFolder.h"
 #include "text/GameText.h"
 #include "ui/Desktop.h"
 #include "ui/Form1.h"
@@ -47,7 +48,13 @@ int main(int argc, char** argv) {
   app.setWindowIcon(kelvora::ui::WindowIcon());
 
   using Outcome = kelvora::platform::FolderLock::Outcome;
-  const std::string folder = kelvora::platform::System::Default().ProgramFolder();
+  kelvora::RecordsFolder records;
+  if (const kelvora::Status prepared = records.Prepare(); !prepared) {
+    std::fprintf(stderr, "kelvora: %s\n", prepared.English().c_str());
+    ShowAlone(QMessageBox::Critical, prepared.Japanese());
+    return 1;
+  }
+  const std::string& folder = records.Path();
   kelvora::platform::FolderLock lock(kelvora::FolderWithSeparator(folder));
   const Outcome copy = lock.Acquire();
   if (copy == Outcome::kHeldByAnotherCopy) {
@@ -56,7 +63,8 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  kelvora::ui::LoadSubstituteFaces(QString::fromStdString(folder));
+  kelvora::ui::LoadSubstituteFaces(
+      QString::fromStdString(kelvora::platform::System::Default().ProgramFolder()));
   // The player may still play, knowing what a second copy would do.
   if (copy == Outcome::kUnavailable) {
     ShowAlone(QMessageBox::Warning, kelvora::text::kNoSingleCopyLock);

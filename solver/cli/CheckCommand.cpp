@@ -6,6 +6,7 @@
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "solver/cli/OptionReader.h"
+#include "solver/cli/RecordsFolderArgument.h"
 #include "text/ToolText.h"
 
 namespace kelvora::stages {
@@ -45,13 +46,13 @@ std::string CheckCommand::Help() const {
 int CheckCommand::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   OptionReader options(args, {});
   std::string problem = options.Problem();
-  if (problem.empty() && options.Plain().size() != 1) problem = text::stages::kOneFolder;
+  if (problem.empty() && options.Plain().size() > 1) problem = text::stages::kOneFolder;
   if (!problem.empty()) {
     err << text::stages::ToolSays(Name(), problem);
     return kExitUsage;
   }
   DiskFileStore store;
-  const RecordFiles files(store, options.Plain()[0]);
+  const RecordFiles files(store, RecordsFolderArgument(options.Plain(), Name(), err));
   const FolderCheck check = files.Check();
   int problems = 0;
   for (const Status& damage : check.damage) {

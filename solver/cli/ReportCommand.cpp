@@ -10,6 +10,7 @@
 #include "records/RecordFiles.h"
 #include "solver/PackedPosition.h"
 #include "solver/cli/OptionReader.h"
+#include "solver/cli/RecordsFolderArgument.h"
 #include "solver/cli/SolverSession.h"
 #include "text/ToolText.h"
 
@@ -45,7 +46,7 @@ std::string ReportCommand::Help() const {
 int ReportCommand::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   OptionReader options(args, {"tables"});
   std::string problem = options.Problem();
-  if (problem.empty() && options.Plain().size() != 1) problem = text::stages::kOneFolder;
+  if (problem.empty() && options.Plain().size() > 1) problem = text::stages::kOneFolder;
   const auto tables = TableSizeNamed(options.Value("tables").value_or("full"));
   if (problem.empty() && !tables) problem = text::stages::kTablesFullOrSmall;
   if (!problem.empty()) {
@@ -53,7 +54,7 @@ int ReportCommand::Run(const std::vector<std::string>& args, std::ostream& out, 
     return kExitUsage;
   }
   DiskFileStore store;
-  const RecordFiles files(store, options.Plain()[0]);
+  const RecordFiles files(store, RecordsFolderArgument(options.Plain(), Name(), err));
   const Result<Records> loaded = files.Load();
   if (!loaded) {
     err << text::stages::ToolSays(Name(), loaded.status().English());

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/System.h"
 #include "records/RecordFiles.h"
 #include "solver/cli/CommandLine.h"
 #include "tests/support/ChildProcess.h"
@@ -86,8 +87,15 @@ TEST_F(RecordsToolTest, CheckNamesEachRecordThatDoesNotSolveItsStage) {
                      "2 problems found\n");
 }
 
+// Without a folder, the game's own (here the test program's, a folder it may write to), named.
+TEST_F(RecordsToolTest, CheckWithoutAFolderSaysItReadsTheGamesRecords) {
+  const std::string games = platform::System::Default().ProgramFolder();
+  EXPECT_EQ(Run({"check"}), 1);
+  EXPECT_EQ(err, "kelvora-stages check: the game's records in " + games + "\n");
+  EXPECT_NE(out.find(games), std::string::npos) << out;
+}
+
 TEST_F(RecordsToolTest, CheckAndReportRefuseBadArguments) {
-  EXPECT_EQ(Run({"check"}), 2);
   EXPECT_EQ(Run({"check", "a", "b"}), 2);
   EXPECT_EQ(Run({"report", Folder(), "--tables", "huge"}), 2);
   EXPECT_NE(err.find("--tables"), std::string::npos);

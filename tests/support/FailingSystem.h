@@ -66,6 +66,8 @@ class FailingSystem : public platform::System {
   }
   std::string ProgramFolder() override { return real_.ProgramFolder(); }
   std::string CacheFolder() override { return real_.CacheFolder(); }
+  std::string PlayerDataFolder() override { return real_.PlayerDataFolder(); }
+  bool CanWriteFolder(const std::string& folder) override { return real_.CanWriteFolder(folder); }
   std::optional<std::string> Environment(const std::string& name) override {
     return real_.Environment(name);
   }
