@@ -4,6 +4,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev
   fonts-rocknroll fonts-morisawa-bizud-gothic)
 TEST_PACKAGES=(libgtest-dev libgmock-dev clang-format xvfb xauth)
 PLAY_PACKAGES=(xvfb xauth)
+# The Debian package (scripts/package.sh): Debian's packaging tools and what checks the result;
+# and the clean system it is tried on (scripts/package-check.sh).
+PACKAGE_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)
+CLEAN_SYSTEM_PACKAGES=(mmdebstrap xvfb xauth xdotool imagemagick)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows build: the cross compiler, GoogleTest's sources, wine to run what it builds, and
 # what the game's smoke test under wine drives and looks with.
