@@ -10,20 +10,25 @@
 # control file its own way; lintian then finds fault with what it made. Here every file is laid
 # down by this script, so what is in the package is what is written below.
 #
-# Usage: scripts/package.sh [--version VERSION] [--no-check]
+# Usage: scripts/package.sh [--version VERSION] [--from BUILD] [--no-check]
 #   --version  the package's version instead of the changelog's (a later one to try an upgrade)
+#   --from     package the programs of an optimised build already made (CI packages the release
+#              build its suite has just tested) instead of building them with Debian's hardening
+#              flags in build/package/release
 #   --no-check skip lintian and the validators
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 version=""
+from=""
 check=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --version) version="$2"; shift 2 ;;
+    --from) from="$(cd "$2" && pwd)"; shift 2 ;;
     --no-check) check=0; shift ;;
-    *) echo "usage: scripts/package.sh [--version VERSION] [--no-check]" >&2; exit 2 ;;
+    *) echo "usage: scripts/package.sh [--version VERSION] [--from BUILD] [--no-check]" >&2; exit 2 ;;
   esac
 done
 
@@ -47,12 +52,14 @@ homepage="${KELVORA_HOMEPAGE:-https://kelvora.example/}"
 component="example.kelvora.Kelvora"
 
 # The optimised build of the play preset, with Debian's hardening flags, in a folder of its own.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-build="$out/release"
-cmake --preset play -B "$build" \
-  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$build" --target kelvora kelvora-stages
+build="${from:-$out/release}"
+if [ -z "$from" ]; then
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  cmake --preset play -B "$build" \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+  cmake --build "$build" --target kelvora kelvora-stages
+fi
 
 umask 022
 root="$out/root"
