@@ -1,4 +1,4 @@
-// Where caches go on POSIX systems: the environment decides, in order.
+// Where caches and a player's own records go on POSIX systems: the environment decides, in order.
 #include <gtest/gtest.h>
 
 #include "platform/System.h"
@@ -26,6 +26,19 @@ TEST(CacheFolder, EnvironmentDecidesInOrder) {
   UnsetEnvironment("HOME");
   UnsetEnvironment("XDG_CACHE_HOME");
   EXPECT_EQ(CacheFolder(), "");
+}
+
+TEST(PlayerDataFolder, EnvironmentDecidesInOrder) {
+  const SavedEnvironment xdg("XDG_DATA_HOME");
+  const SavedEnvironment home("HOME");
+  SetEnvironment("XDG_DATA_HOME", "/x");
+  SetEnvironment("HOME", "/h");
+  platform::System& system = platform::System::Default();
+  EXPECT_EQ(system.PlayerDataFolder(), "/x/kelvora");
+  SetEnvironment("XDG_DATA_HOME", "");
+  EXPECT_EQ(system.PlayerDataFolder(), "/h/.local/share/kelvora");
+  UnsetEnvironment("HOME");
+  EXPECT_EQ(system.PlayerDataFolder(), "");
 }
 
 }  // namespace

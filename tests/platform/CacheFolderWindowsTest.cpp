@@ -1,5 +1,5 @@
-// Where caches go on Windows: the environment decides, in order, and a user folder
-// named in any script comes through whole.
+// Where caches and a player's own records go on Windows: the environment decides, in order, and
+// a user folder named in any script comes through whole.
 #include <gtest/gtest.h>
 
 #include "platform/System.h"
@@ -22,6 +22,15 @@ TEST(CacheFolder, EnvironmentDecidesInOrder) {
   EXPECT_EQ(CacheFolder(), "C:\\Users\\山田\\AppData\\Local\\kelvora");
   UnsetEnvironment("LOCALAPPDATA");
   EXPECT_EQ(CacheFolder(), "");
+}
+
+TEST(PlayerDataFolder, RoamingApplicationData) {
+  const SavedEnvironment roaming("APPDATA");
+  platform::System& system = platform::System::Default();
+  SetEnvironment("APPDATA", "C:\\Users\\山田\\AppData\\Roaming");
+  EXPECT_EQ(system.PlayerDataFolder(), "C:\\Users\\山田\\AppData\\Roaming\\KELVORA");
+  UnsetEnvironment("APPDATA");
+  EXPECT_EQ(system.PlayerDataFolder(), "");
 }
 
 }  // namespace

@@ -50,6 +50,15 @@ class RecordsFolderTest : public ::testing::Test {
   DiskFolder top{"records-folder"};
 };
 
+// Root may write anywhere on POSIX, so only the writable side is the same for every user; on
+// Windows the answer comes from a trial file, which must not stay.
+TEST_F(RecordsFolderTest, TheSystemTellsAFolderItMayWriteToAndLeavesNothingThere) {
+  platform::System& system = platform::System::Default();
+  EXPECT_TRUE(system.CanWriteFolder(top.Text()));
+  EXPECT_TRUE(fs::is_empty(top.path));
+  EXPECT_FALSE(system.CanWriteFolder(top.Path("missing")));
+}
+
 TEST_F(RecordsFolderTest, AWritableProgramFolderKeepsTheRecordsBesideTheProgram) {
   Deliver(top.path / "KELVORA");
   PlacedSystem system(top.Path("KELVORA"), Player(), true);
