@@ -52,9 +52,10 @@ interleaved() { # file of codes, repeats, label
       done
     done < "$1"
   done
-  for side in old new; do echo "  $side ($base / this tree) $3: $(summary "$work/$side.times")"; done
+  for side in old new; do echo "  $side $3: $(summary "$work/$side.times")"; done
 }
 
+echo "old: $base; new: this tree"
 echo "load at the start: $(uptime)"
 echo
 echo "== tables built from nothing (2 threads, $(nproc) cores)"
