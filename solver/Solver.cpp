@@ -57,7 +57,7 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   for (;;) {
     if (limit_ >= knownLength) return known;
     memory_.NewRound();
-    const int bound = Search(root, 0, kNoMove, 0);
+    const int bound = Search(root, 0);
     if (bound == kFound) break;
     if (bound == INT_MAX) throw std::logic_error("no solution exists for this position");
     // The round has ruled out every solution within the limit. The bound it returns can be
@@ -67,16 +67,16 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   return path_;
 }
 
-int Solver::Search(const Node& node, int g, int forbidden, int parentBound) {
+int Solver::Search(const Node& node, int g) {
   const std::size_t tableCount = tables_.size();
   const std::uint64_t key = node.position.Packed();
   int h = *std::max_element(node.distances.begin(), node.distances.begin() + tableCount);
-  const TranspositionTable::Entry* known = memory_.Find(key);
+  const TranspositionTable::Entry* known = memory_.Find(key, node.state);
   if (known != nullptr) h = std::max(h, static_cast<int>(known->bound));
   if (g + h > limit_) return g + h;
   if (node.position == goal_) return kFound;
   if (known != nullptr && memory_.SeenThisRound(*known, g)) return g + h;
-  memory_.Expand(key, g);
+  memory_.Expand(key, g, node.state);
   // A relaxed load every few thousand positions costs nothing the search would notice, and still
   // stops it within a millisecond or so.
   if ((++expanded_ & kCancelCheckMask) == 0 && cancel_ != nullptr &&
@@ -91,21 +91,22 @@ int Solver::Search(const Node& node, int g, int forbidden, int parentBound) {
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
     const MoveIndex move = moves.moves[m];
-    if (move == forbidden) continue;
+    if (!MoveOrder::Allows(node.state, move, node.blank)) continue;
     Node& child = children[childCount];
     child.position = Apply(node.position, move, node.blank);
     child.blank = BlankAfter(move, node.blank);
+    child.state = MoveOrder::After(node.state, move, node.blank);
     for (std::size_t t = 0; t < tableCount; ++t) {
       child.layouts[t] = node.layouts[t].After(move, node.blank);
       indices[childCount][t] = tables_[t]->Space().Index(child.layouts[t]);
       __builtin_prefetch(tables_[t]->Address(indices[childCount][t]));
     }
-    memory_.Prefetch(child.position.Packed());
+    memory_.Prefetch(child.position.Packed(), child.state);
     childMoves[childCount++] = move;
   }
 
-  // The move back to the parent is not searched, but a solution through it still counts.
-  int best = forbidden == kNoMove ? INT_MAX : g + 1 + parentBound;
+  // The moves the state forbids are left out of best too: what is learnt holds for this state.
+  int best = INT_MAX;
   // Children within the limit, the most promising first: in the last round that finds the
   // solution sooner, and every round before it explores the same nodes in any order.
   std::array<int, 6> order;
@@ -133,14 +134,14 @@ int Solver::Search(const Node& node, int g, int forbidden, int parentBound) {
   for (int o = 0; o < open; ++o) {
     const int c = order[o];
     path_.push_back(childMoves[c]);
-    const int bound = Search(children[c], g + 1, Inverse(childMoves[c], node.blank), h);
+    const int bound = Search(children[c], g + 1);
     if (bound == kFound) return kFound;
     path_.pop_back();
     best = std::min(best, bound);
   }
   // Every way on from here costs at least best in all: the distance from here is at least
   // best - g, whatever the tables say.
-  memory_.Learn(key, best - g);
+  memory_.Learn(key, best - g, node.state);
   return best;
 }
 

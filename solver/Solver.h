@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "solver/Layout.h"
+#include "solver/MoveOrder.h"
 #include "solver/MoveRules.h"
 #include "solver/PackedPosition.h"
 #include "solver/PatternTable.h"
@@ -60,15 +61,15 @@ class Solver {
   struct Node {
     PackedPosition position;
     int blank = 0;
+    MoveOrder::State state = MoveOrder::kStart;
     std::array<Layout, kMaxTables> layouts{};
     std::array<int, kMaxTables> distances{};
   };
-  static constexpr int kNoMove = -1;
   static constexpr int kFound = -1;
 
   // kFound, or a lower bound on the length of any solution through node that has g moves
-  // before it.
-  int Search(const Node& node, int g, int forbidden, int parentBound);
+  // before it and goes on by the moves node's state allows.
+  int Search(const Node& node, int g);
 
   std::vector<const PatternTable*> tables_;
   TranspositionTable memory_;

@@ -26,7 +26,7 @@ struct LoadedTable {
 class TableCache {
  public:
   static constexpr std::size_t kHeaderBytes = 64;
-  static constexpr std::uint32_t kVersion = 3;
+  static constexpr std::uint32_t kVersion = 4;
   // The reason given for building a table that was never cached: nothing to worry anyone about.
   static constexpr const char* kNotCachedYet = text::stages::kNotCachedYet;
 

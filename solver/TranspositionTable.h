@@ -2,7 +2,8 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 namespace kelvora::solver {
 
@@ -10,26 +11,29 @@ namespace kelvora::solver {
 // commute), and expanding one again from no nearer to the start can find nothing new. A finished
 // subtree also proves its root further from the goal than the tables say; remembering that lower
 // bound lets the next, deeper round skip what this one already ruled out.
+//
+// A key is a position together with a small state of the search's (which moves may follow): a
+// bound proven under one state need not hold under another.
 class TranspositionTable {
  public:
   struct Entry {
     std::uint64_t key = 0;
-    std::uint32_t solve = 0;
+    std::uint16_t solve = 0;
     std::uint16_t round = 0;
     // Moves from the start when expanded in that round.
     std::uint8_t g = 0;
     // A proven lower bound on the distance to the goal.
     std::uint8_t bound = 0;
+    std::uint8_t state = 0;
   };
 
   // 2^log2Entries entries (at least 4) of 16 bytes; when full, older and deeper entries give way.
+  // The memory is taken as the system's zeroed pages, so a short search pays only for the pages
+  // it touches.
   explicit TranspositionTable(int log2Entries);
 
-  // Forgets everything, in constant time.
-  void NewSolve() {
-    ++solve_;
-    round_ = 0;
-  }
+  // Forgets everything, in constant time (but for a sweep every 65535 solves).
+  void NewSolve();
   // Keeps the bounds, forgets how near the start each position was. Bounds hold whatever the
   // start, so they may outlive a solve; when the round count runs out, everything is forgotten.
   void NewRound() {
@@ -38,27 +42,35 @@ class TranspositionTable {
   }
 
   // key's entry from this solve, or nullptr. Valid until the next Claim.
-  const Entry* Find(std::uint64_t key) const;
+  const Entry* Find(std::uint64_t key, std::uint8_t state = 0) const;
   bool SeenThisRound(const Entry& entry, int g) const {
     return entry.round == round_ && entry.g <= g;
   }
   // Marks key expanded this round at g, keeping any bound it had.
-  void Expand(std::uint64_t key, int g);
+  void Expand(std::uint64_t key, int g, std::uint8_t state = 0);
   // Raises key's bound (a new entry if key has been pushed out meanwhile).
-  void Learn(std::uint64_t key, int bound);
+  void Learn(std::uint64_t key, int bound, std::uint8_t state = 0);
 
   // Asks for key's bucket ahead of the lookup that will need it.
-  void Prefetch(std::uint64_t key) const { __builtin_prefetch(&entries_[Bucket(key)]); }
+  void Prefetch(std::uint64_t key, std::uint8_t state = 0) const {
+    __builtin_prefetch(&entries_.get()[Bucket(key, state)]);
+  }
 
  private:
-  std::size_t Bucket(std::uint64_t key) const {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_) * 2;
+  struct Free {
+    void operator()(Entry* entries) const { std::free(entries); }
+  };
+  std::size_t Bucket(std::uint64_t key, std::uint8_t state) const {
+    return static_cast<std::size_t>(
+               ((key + state * 0xD6E8FEB86659FD93ULL) * 0x9E3779B97F4A7C15ULL) >> shift_) *
+           2;
   }
-  Entry& Claim(std::uint64_t key);
+  Entry& Claim(std::uint64_t key, std::uint8_t state);
 
-  std::vector<Entry> entries_;
+  std::size_t count_;
+  std::unique_ptr<Entry[], Free> entries_;
   int shift_;
-  std::uint32_t solve_ = 0;
+  std::uint16_t solve_ = 0;
   std::uint16_t round_ = 0;
 };
 

@@ -1,7 +1,10 @@
-// Dispatch by the first argument; the list of commands lives in MakeStagesTool only.
+// Dispatch by the first argument, parsed by CLI11; the list of commands lives in MakeStagesTool
+// only.
 #include "solver/cli/CommandLine.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <utility>
 
 #include "solver/cli/CheckCommand.h"
 #include "solver/cli/GenerateCommand.h"
@@ -39,22 +42,51 @@ int CommandLine::Run(const std::vector<std::string>& args, std::ostream& out,
     err << Help();
     return kExitUsage;
   }
-  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    Command* command = args.size() > 1 ? Find(args[1]) : nullptr;
-    out << (command != nullptr ? command->Help() : Help());
-    return kExitOk;
+  // The tool's words for help and errors, CLI11 for the parse: a command takes everything after
+  // its name as its own arguments.
+  CLI::App tool;
+  tool.set_help_flag();
+  bool help = false;
+  tool.add_flag("-h,--help", help);
+  tool.require_subcommand(0, 1);
+  std::vector<std::pair<CLI::App*, Command*>> named;
+  for (const auto& command : commands_) {
+    named.emplace_back(tool.add_subcommand(command->Name())->prefix_command(), command.get());
   }
-  Command* command = Find(args[0]);
-  if (command == nullptr) {
-    err << text::stages::ToolSays("", text::stages::UnknownCommand(args[0]));
+  CLI::App* helpCommand = tool.add_subcommand("help")->prefix_command();
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    tool.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    Command* first = Find(args[0]);
+    err << (first != nullptr ? text::stages::ToolSays(first->Name(), error.what())
+                             : text::stages::ToolSays("", text::stages::UnknownCommand(args[0])));
     return kExitUsage;
   }
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
-  if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
-    out << command->Help();
+  Command* chosen = nullptr;
+  std::vector<std::string> rest;
+  for (const auto& [subcommand, command] : named) {
+    if (subcommand->parsed()) {
+      chosen = command;
+      rest = subcommand->remaining();
+    }
+  }
+  if (help || helpCommand->parsed()) {
+    if (chosen == nullptr && !helpCommand->remaining().empty()) {
+      chosen = Find(helpCommand->remaining().front());
+    }
+    out << (chosen != nullptr ? chosen->Help() : Help());
     return kExitOk;
   }
-  return command->Run(rest, out, err);
+  if (chosen == nullptr) {
+    err << Help();
+    return kExitUsage;
+  }
+  if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
+    out << chosen->Help();
+    return kExitOk;
+  }
+  return chosen->Run(rest, out, err);
 }
 
 CommandLine MakeStagesTool() {

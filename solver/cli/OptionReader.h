@@ -1,4 +1,4 @@
-// Reads a command's --name value options (also --name=value) and its plain arguments.
+// Reads a command's --name value options (also --name=value) and its plain arguments, with CLI11.
 #pragma once
 
 #include <map>
@@ -9,9 +9,12 @@
 
 namespace kelvora::stages {
 
+// The commands ask for their options by name, and this turns CLI11's parse into their answers
+// and its errors into the tool's own one-line words.
 class OptionReader {
  public:
-  // known: the option names (without dashes) the command takes, each with a value.
+  // known: the option names (without dashes) the command takes, each with a value. Given twice,
+  // the last value counts.
   OptionReader(const std::vector<std::string>& args, const std::set<std::string>& known);
 
   // Empty when every argument made sense.

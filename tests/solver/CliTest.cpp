@@ -136,6 +136,10 @@ TEST_F(StagesToolTest, SolvePrintsTheLengthAndMovesThatReplay) {
 
   const Outcome goal = RunTool({"solve", kGoal, "--tables=small"});
   EXPECT_EQ(goal.out, "0\n\n");
+  // An option given twice counts as last given, in either spelling.
+  EXPECT_EQ(RunTool({"solve", "--tables", "huge", kGoal, "--tables=small"}).out, "0\n\n");
+  EXPECT_EQ(RunTool({"solve", "--tables=small", kGoal, "--tables", "huge"}).status,
+            stages::kExitUsage);
 }
 
 TEST_F(StagesToolTest, GenerateWritesAnExactRepeatableStageFile) {

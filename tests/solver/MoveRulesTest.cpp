@@ -1,10 +1,15 @@
 // Tests that the solver's packed moves are exactly the core's rules.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <random>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "core/Rules.h"
+#include "solver/MoveOrder.h"
 #include "solver/MoveRules.h"
 
 // The solver's moves are the game's: from two thousand positions, each of the twenty moves is
@@ -61,6 +66,59 @@ TEST(MoveRules, ARowRotatedFourTimesIsBackWhereItStarted) {
     }
     EXPECT_EQ(solver::Apply(turned, rotation, turned.BlankCell()), position);
   }
+}
+
+// Breadth first from the goal, through every legal move or only through those the move order
+// allows: the distance of each position reached within depth moves.
+std::map<std::uint64_t, int> Distances(int depth, bool ordered) {
+  using State = solver::MoveOrder::State;
+  std::map<std::uint64_t, int> distance{{PackedPosition::Goal().Packed(), 0}};
+  std::set<std::pair<std::uint64_t, State>> seen{{PackedPosition::Goal().Packed(), 0}};
+  std::vector<std::pair<PackedPosition, State>> layer{{PackedPosition::Goal(), 0}};
+  for (int d = 1; d <= depth; ++d) {
+    std::vector<std::pair<PackedPosition, State>> next;
+    for (const auto& [position, state] : layer) {
+      const int blank = position.BlankCell();
+      const solver::MoveList moves = solver::LegalMoves(blank);
+      for (int m = 0; m < moves.count; ++m) {
+        const MoveIndex move = moves.moves[m];
+        if (ordered && !solver::MoveOrder::Allows(state, move, blank)) continue;
+        const PackedPosition child = solver::Apply(position, move, blank);
+        const State after = ordered ? solver::MoveOrder::After(state, move, blank) : State{0};
+        if (!seen.insert({child.Packed(), after}).second) continue;
+        distance.try_emplace(child.Packed(), d);
+        next.emplace_back(child, after);
+      }
+    }
+    layer = std::move(next);
+  }
+  return distance;
+}
+
+// Every position stays reachable at its true distance when only ordered sequences are followed,
+// while far fewer sequences are followed.
+TEST(MoveOrder, LosesNoShortestPathAndCutsTheSequences) {
+  constexpr int kDepth = 8;
+  EXPECT_EQ(Distances(kDepth, true), Distances(kDepth, false));
+
+  const auto countSequences = [](bool ordered) {
+    std::uint64_t count = 0;
+    const std::function<void(PackedPosition, solver::MoveOrder::State, int)> walk =
+        [&](PackedPosition position, solver::MoveOrder::State state, int left) {
+          ++count;
+          if (left == 0) return;
+          const int blank = position.BlankCell();
+          const solver::MoveList moves = solver::LegalMoves(blank);
+          for (int m = 0; m < moves.count; ++m) {
+            if (ordered && !solver::MoveOrder::Allows(state, moves.moves[m], blank)) continue;
+            walk(solver::Apply(position, moves.moves[m], blank),
+                 solver::MoveOrder::After(state, moves.moves[m], blank), left - 1);
+          }
+        };
+    walk(PackedPosition::Goal(), solver::MoveOrder::kStart, 6);
+    return count;
+  };
+  EXPECT_LT(countSequences(true) * 4, countSequences(false));
 }
 
 }  // namespace
