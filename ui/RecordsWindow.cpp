@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -20,6 +21,7 @@
 #include "core/Rules.h"
 #include "game/DeliveredPars.h"
 #include "text/GameText.h"
+#include "ui/GameFonts.h"
 #include "ui/ReplayBoard.h"
 #include "ui/ShortestSolutions.h"
 
@@ -56,6 +58,16 @@ void SetFigure(QTreeWidgetItem& item, int column, const std::optional<int>& figu
   item.setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
 }
 
+// As wide as its columns need, so the list takes no more of the screen than it shows.
+void FitToColumns(QTreeWidget& list) {
+  int width = 2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < list.columnCount(); ++column) {
+    list.resizeColumnToContents(column);
+    width += list.columnWidth(column);
+  }
+  list.setFixedWidth(width);
+}
+
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
   auto* button = new QPushButton(QString::fromUtf8(caption), parent);
   button->setObjectName(QString::fromUtf8(name));
@@ -81,6 +93,8 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
   setObjectName(QStringLiteral("記録"));
   setWindowTitle(QString::fromUtf8(text::kRecordsTitle));
   setModal(false);
+  // A face that holds the Japanese captions and their figures alike.
+  setFont(MenuFont());
 
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("記録概要"));
@@ -104,7 +118,8 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("記録メッセージ"));
   message_->setWordWrap(true);
-  message_->setMinimumWidth(board_->sizeHint().width());
+  message_->setFixedWidth(board_->sizeHint().width());
+  message_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
   replay_ = MakeButton(this, "再生", text::kReplay);
   shortest_ = MakeButton(this, "最短手順", text::kShortest);
@@ -119,6 +134,8 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
   stop_ = MakeButton(this, "停止", text::kStop);
   QPushButton* close = MakeButton(this, "閉じる", text::kClose);
 
+  // Two narrow columns, the lists and the replay with its controls, so that the window finds
+  // room beside the main window on a small screen.
   auto* lists = new QVBoxLayout;
   lists->addWidget(summary_);
   lists->addWidget(MakeListHeading(this, text::kPreparedList, preparedList_));
@@ -126,25 +143,22 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
   lists->addWidget(MakeListHeading(this, text::kArchiveList, archiveList_));
   lists->addWidget(archiveSummary_);
   lists->addWidget(archiveList_, 2);
+  auto* speed = new QHBoxLayout;
+  speed->addWidget(speedLabel);
+  speed->addWidget(speed_, 1);
   auto* replay = new QVBoxLayout;
   replay->addWidget(replayTitle_);
   replay->addWidget(board_);
   replay->addWidget(replayCount_);
+  for (QWidget* button : {replay_, shortest_}) replay->addWidget(button);
+  replay->addLayout(speed);
+  for (QWidget* button : {pause_, step_, stop_}) replay->addWidget(button);
   replay->addWidget(message_);
   replay->addStretch();
-  auto* top = new QHBoxLayout;
-  top->addLayout(lists, 1);
-  top->addLayout(replay);
-  auto* buttons = new QHBoxLayout;
-  for (QWidget* control : std::initializer_list<QWidget*>{replay_, shortest_, speedLabel, speed_,
-                                                          pause_, step_, stop_}) {
-    buttons->addWidget(control);
-  }
-  buttons->addStretch();
-  buttons->addWidget(close);
-  auto* whole = new QVBoxLayout(this);
-  whole->addLayout(top);
-  whole->addLayout(buttons);
+  replay->addWidget(close);
+  auto* whole = new QHBoxLayout(this);
+  whole->addLayout(lists);
+  whole->addLayout(replay);
 
   timer_ = new QTimer(this);
   connect(timer_, &QTimer::timeout, this, &RecordsWindow::Advance);
@@ -249,6 +263,7 @@ void RecordsWindow::ShowRows() {
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     SetFigure(*item, 1, row.moves);
   }
+  for (QTreeWidget* list : {preparedList_, archiveList_}) FitToColumns(*list);
   if (chosen) {
     QTreeWidget* list = chosen->archive ? archiveList_ : preparedList_;
     if (QTreeWidgetItem* item = list->topLevelItem(chosen->index)) list->setCurrentItem(item);
