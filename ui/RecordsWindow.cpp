@@ -444,6 +444,10 @@ bool RecordsWindow::Running() const {
   return timer_->isActive();
 }
 
+bool RecordsWindow::Searching() const {
+  return solutions_ != nullptr && solutions_->Busy();
+}
+
 void RecordsWindow::ShowProgress() {
   const int total = static_cast<int>(moves_.size());
   replayCount_->setText(moves_.empty() && played_ == 0 ? QString()

@@ -71,6 +71,8 @@ class RecordsWindow : public QDialog {
   const std::string& Moves() const { return moves_; }
   int Played() const { return played_; }
   bool Running() const;
+  // The solver works for the window: a shortest solution or a par is being found.
+  bool Searching() const;
 
  private:
   struct Row {

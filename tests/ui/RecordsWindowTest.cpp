@@ -86,6 +86,7 @@ TEST_F(RecordsWindowTest, OpensOnlyWhenAskedWithARowPerStageReadAsTheFilesHaveTh
   EXPECT_EQ(Cell(list, 1, 2), "");
   EXPECT_EQ(list->topLevelItem(1)->data(2, Qt::AccessibleTextRole).toString(), "なし");
   EXPECT_EQ(Cell(list, 2, 1), "");
+  EXPECT_FALSE(window.Searching());
   EXPECT_FALSE(std::filesystem::exists(tables));
   ASSERT_EQ(window.ArchiveList()->topLevelItemCount(), 2);
   EXPECT_EQ(Cell(window.ArchiveList(), 0, 1), "3");
