@@ -358,7 +358,8 @@ void RecordsWindow::PlayShortest() {
         }
         // The tables are on the machine now: the pars of the player's own stages follow.
         foundPars_[start.Codes()] = static_cast<int>(moves->size());
-        Play(title, start, *moves);
+        // Closed while the solver thought: nothing plays unseen.
+        if (isVisible()) Play(title, start, *moves);
         ShowRows();
         FindOwnPars();
       },
