@@ -2,7 +2,6 @@
 // at a time by the game's own rules on a board that is not the game's.
 #include "ui/RecordsWindow.h"
 
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,27 +9,21 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
-#include "core/HistoryReplay.h"
-#include "core/Move.h"
-#include "core/Rules.h"
 #include "game/DeliveredPars.h"
 #include "text/GameText.h"
 #include "ui/GameFonts.h"
-#include "ui/ReplayBoard.h"
+#include "ui/ReplayPanel.h"
 #include "ui/ShortestSolutions.h"
 
 namespace kelvora::ui {
 
 namespace {
 
-// Milliseconds between moves, slow to fast.
-constexpr int kIntervals[] = {900, 450, 150};
 constexpr int kGap = 8;
 
 QString Utf8(const std::string& text) {
@@ -110,28 +103,9 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
                {QString::fromUtf8(text::kEntryColumn), QString::fromUtf8(text::kMovesColumn)});
   archiveList_->setAccessibleName(QString::fromUtf8(text::kArchiveList).remove('&'));
 
-  board_ = new ReplayBoard(pictures, this);
-  replayTitle_ = new QLabel(this);
-  replayTitle_->setObjectName(QStringLiteral("再生題"));
-  replayCount_ = new QLabel(this);
-  replayCount_->setObjectName(QStringLiteral("再生手数"));
-  message_ = new QLabel(this);
-  message_->setObjectName(QStringLiteral("記録メッセージ"));
-  message_->setWordWrap(true);
-  message_->setFixedWidth(board_->sizeHint().width());
-  message_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-
   replay_ = MakeButton(this, "再生", text::kReplay);
   shortest_ = MakeButton(this, "最短手順", text::kShortest);
-  speed_ = new QComboBox(this);
-  speed_->setObjectName(QStringLiteral("速さ"));
-  for (const char* speed : text::kSpeeds) speed_->addItem(QString::fromUtf8(speed));
-  speed_->setCurrentIndex(static_cast<int>(Speed::kNormal));
-  auto* speedLabel = new QLabel(QString::fromUtf8(text::kSpeed), this);
-  speedLabel->setBuddy(speed_);
-  pause_ = MakeButton(this, "一時停止", text::kPause);
-  step_ = MakeButton(this, "1手進める", text::kStep);
-  stop_ = MakeButton(this, "停止", text::kStop);
+  panel_ = new ReplayPanel(pictures, this);
   QPushButton* close = MakeButton(this, "閉じる", text::kClose);
 
   // Two narrow columns, the lists and the replay with its controls, so that the window finds
@@ -143,33 +117,19 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
   lists->addWidget(MakeListHeading(this, text::kArchiveList, archiveList_));
   lists->addWidget(archiveSummary_);
   lists->addWidget(archiveList_, 2);
-  auto* speed = new QHBoxLayout;
-  speed->addWidget(speedLabel);
-  speed->addWidget(speed_, 1);
   auto* replay = new QVBoxLayout;
-  replay->addWidget(replayTitle_);
-  replay->addWidget(board_);
-  replay->addWidget(replayCount_);
-  for (QWidget* button : {replay_, shortest_}) replay->addWidget(button);
-  replay->addLayout(speed);
-  for (QWidget* button : {pause_, step_, stop_}) replay->addWidget(button);
-  replay->addWidget(message_);
+  replay->addWidget(replay_);
+  replay->addWidget(shortest_);
+  replay->addWidget(panel_);
   replay->addStretch();
   replay->addWidget(close);
   auto* whole = new QHBoxLayout(this);
   whole->addLayout(lists);
   whole->addLayout(replay);
 
-  timer_ = new QTimer(this);
-  connect(timer_, &QTimer::timeout, this, &RecordsWindow::Advance);
   connect(replay_, &QPushButton::clicked, this, &RecordsWindow::PlayRecord);
   connect(shortest_, &QPushButton::clicked, this, &RecordsWindow::PlayShortest);
-  connect(pause_, &QPushButton::clicked, this, &RecordsWindow::PauseOrResume);
-  connect(step_, &QPushButton::clicked, this, &RecordsWindow::Step);
-  connect(stop_, &QPushButton::clicked, this, &RecordsWindow::Stop);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  connect(speed_, &QComboBox::currentIndexChanged, this,
-          [this](int index) { SetSpeed(static_cast<Speed>(index)); });
   // A choice in one list is the row the buttons act on: the other list lets go of its own.
   for (auto [chosen, other] :
        {std::pair{preparedList_, archiveList_}, std::pair{archiveList_, preparedList_}}) {
@@ -179,9 +139,7 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
     connect(chosen, &QTreeWidget::itemActivated, this, &RecordsWindow::PlayRecord);
   }
   // Hidden (Esc, the close button), nothing plays on unseen.
-  connect(this, &QDialog::finished, timer_, &QTimer::stop);
-  SetSpeed(Speed::kNormal);
-  ShowProgress();
+  connect(this, &QDialog::finished, panel_, &ReplayPanel::Stop);
 }
 
 RecordsWindow::~RecordsWindow() = default;
@@ -319,10 +277,11 @@ void RecordsWindow::PlayRecord() {
   if (row->archive) {
     const ArchiveRow& shown = report_.archive.at(row->index);
     if (!shown.holds) {
-      Refuse(StartOf(*row));
+      panel_->Refuse(StartOf(*row), text::kRecordDoesNotReplay);
       return;
     }
-    Play(text::ArchiveRecordTitle(shown.entry), StartOf(*row), shown_.archive[row->index].history);
+    panel_->Play(text::ArchiveRecordTitle(shown.entry), StartOf(*row),
+                 shown_.archive[row->index].history);
     return;
   }
   const PreparedRow& shown = report_.prepared.at(row->index);
@@ -331,11 +290,11 @@ void RecordsWindow::PlayRecord() {
     return;
   }
   if (!shown.holds) {
-    Refuse(StartOf(*row));
+    panel_->Refuse(StartOf(*row), text::kRecordDoesNotReplay);
     return;
   }
-  Play(text::PreparedRecordTitle(shown.stage), StartOf(*row),
-       shown_.prepared[row->index].bestHistory);
+  panel_->Play(text::PreparedRecordTitle(shown.stage), StartOf(*row),
+               shown_.prepared[row->index].bestHistory);
 }
 
 void RecordsWindow::PlayShortest() {
@@ -347,121 +306,33 @@ void RecordsWindow::PlayShortest() {
   const Position start = StartOf(*row);
   const std::string title = row->archive ? text::ArchiveShortestTitle(row->index + 1)
                                          : text::PreparedShortestTitle(row->index + 1);
-  Stop();
+  panel_->Stop();
   Say(text::kFindingShortest);
   Solutions().Find(
       start,
       [this, start, title](std::optional<std::string> moves) {
         if (!moves) {
-          if (message_->text() == QString::fromUtf8(text::kFindingShortest)) message_->clear();
+          if (panel_->Message()->text() == QString::fromUtf8(text::kFindingShortest)) {
+            panel_->Message()->clear();
+          }
           return;
         }
         // The tables are on the machine now: the pars of the player's own stages follow.
         foundPars_[start.Codes()] = static_cast<int>(moves->size());
         // Closed while the solver thought: nothing plays unseen.
-        if (isVisible()) Play(title, start, *moves);
+        if (isVisible()) panel_->Play(title, start, *moves);
         ShowRows();
         FindOwnPars();
       },
       true);
 }
 
-void RecordsWindow::Refuse(const Position& start) {
-  timer_->stop();
-  moves_.clear();
-  played_ = 0;
-  over_ = true;
-  replayTitle_->clear();
-  board_->Show(start);
-  ShowProgress();
-  Say(text::kRecordDoesNotReplay);
-}
-
-void RecordsWindow::Play(const std::string& title, const Position& start,
-                         const std::string& moves) {
-  timer_->stop();
-  message_->clear();
-  start_ = start;
-  moves_ = moves;
-  played_ = 0;
-  over_ = moves_.empty();
-  replayTitle_->setText(Utf8(title));
-  board_->Show(start_);
-  if (!over_) timer_->start();
-  ShowProgress();
-}
-
-void RecordsWindow::Advance() {
-  if (over_) {
-    timer_->stop();
-    ShowProgress();
-    return;
-  }
-  const std::optional<Move> move = Move::FromLetter(moves_[played_]);
-  // Every record was replayed whole before it began, so each move is one the rules allow.
-  const std::optional<Position> next = move ? Apply(board_->Shown(), *move) : std::nullopt;
-  if (!next) {
-    Stop();
-    Say(text::kRecordDoesNotReplay);
-    return;
-  }
-  ++played_;
-  board_->Show(*next);
-  if (played_ >= static_cast<int>(moves_.size())) {
-    over_ = true;
-    timer_->stop();
-  }
-  ShowProgress();
-}
-
-void RecordsWindow::PauseOrResume() {
-  if (timer_->isActive()) {
-    timer_->stop();
-  } else if (!over_) {
-    timer_->start();
-  }
-  ShowProgress();
-}
-
-void RecordsWindow::Step() {
-  timer_->stop();
-  Advance();
-}
-
-void RecordsWindow::Stop() {
-  timer_->stop();
-  // What was playing is over, where it stands: the step and pause have nothing left to act on.
-  over_ = true;
-  ShowProgress();
-}
-
-void RecordsWindow::SetSpeed(Speed speed) {
-  timer_->setInterval(kIntervals[static_cast<int>(speed)]);
-  if (speed_->currentIndex() != static_cast<int>(speed))
-    speed_->setCurrentIndex(static_cast<int>(speed));
-}
-
-bool RecordsWindow::Running() const {
-  return timer_->isActive();
-}
-
 bool RecordsWindow::Searching() const {
   return solutions_ != nullptr && solutions_->Busy();
 }
 
-void RecordsWindow::ShowProgress() {
-  const int total = static_cast<int>(moves_.size());
-  replayCount_->setText(moves_.empty() && played_ == 0 ? QString()
-                                                       : Utf8(text::ReplayCount(played_, total)));
-  const bool more = !over_;
-  pause_->setEnabled(more);
-  pause_->setText(QString::fromUtf8(timer_->isActive() || !more ? text::kPause : text::kResume));
-  step_->setEnabled(more);
-  stop_->setEnabled(more);
-}
-
 void RecordsWindow::Say(const char* message) {
-  message_->setText(QString::fromUtf8(message));
+  panel_->Say(message);
 }
 
 }  // namespace kelvora::ui

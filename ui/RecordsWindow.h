@@ -16,24 +16,20 @@
 #include "records/Records.h"
 #include "ui/HintAdvisor.h"
 
-class QComboBox;
 class QLabel;
 class QPushButton;
-class QTimer;
 class QTreeWidget;
 
 namespace kelvora::ui {
 
 class PictureStore;
-class ReplayBoard;
+class ReplayPanel;
 class ShortestSolutions;
 
 class RecordsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  enum class Speed { kSlow, kNormal, kFast };
-
   // makeSource: what the hint uses, so the shortest solutions come from the same tables.
   RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureStore& pictures,
                 HintAdvisor::SourceMaker makeSource);
@@ -47,30 +43,15 @@ class RecordsWindow : public QDialog {
   // The buttons' commands, on the row chosen in either list.
   void PlayRecord();
   void PlayShortest();
-  void PauseOrResume();
-  void Step();
-  void Stop();
-  void SetSpeed(Speed speed);
 
   const RecordsReport& Report() const { return report_; }
   QLabel* Summary() const { return summary_; }
   QLabel* ArchiveSummary() const { return archiveSummary_; }
   QTreeWidget* PreparedList() const { return preparedList_; }
   QTreeWidget* ArchiveList() const { return archiveList_; }
-  ReplayBoard* Board() const { return board_; }
-  QLabel* ReplayTitle() const { return replayTitle_; }
-  QLabel* ReplayCount() const { return replayCount_; }
-  QLabel* Message() const { return message_; }
   QPushButton* ReplayButton() const { return replay_; }
   QPushButton* ShortestButton() const { return shortest_; }
-  QPushButton* PauseButton() const { return pause_; }
-  QPushButton* StepButton() const { return step_; }
-  QPushButton* StopButton() const { return stop_; }
-  QComboBox* SpeedBox() const { return speed_; }
-  // The moves of what plays (or last played) and how many of them are on the board.
-  const std::string& Moves() const { return moves_; }
-  int Played() const { return played_; }
-  bool Running() const;
+  ReplayPanel* Replay() const { return panel_; }
   // The solver works for the window: a shortest solution or a par is being found.
   bool Searching() const;
 
@@ -90,11 +71,6 @@ class RecordsWindow : public QDialog {
   // machine already: the window never builds them for a par.
   void FindOwnPars();
   ShortestSolutions& Solutions();
-  // A record that does not replay: its stage's start, and why nothing plays.
-  void Refuse(const Position& start);
-  void Play(const std::string& title, const Position& start, const std::string& moves);
-  void Advance();
-  void ShowProgress();
   void Say(const char* message);
   void PlaceBeside(QWidget& mainWindow);
 
@@ -111,23 +87,10 @@ class RecordsWindow : public QDialog {
   QLabel* archiveSummary_;
   QTreeWidget* preparedList_;
   QTreeWidget* archiveList_;
-  ReplayBoard* board_;
-  QLabel* replayTitle_;
-  QLabel* replayCount_;
-  QLabel* message_;
   QPushButton* replay_;
   QPushButton* shortest_;
-  QComboBox* speed_;
-  QPushButton* pause_;
-  QPushButton* step_;
-  QPushButton* stop_;
-  QTimer* timer_;
+  ReplayPanel* panel_;
 
-  Position start_;
-  std::string moves_;
-  int played_ = 0;
-  // Nothing more to play: the last move is on the board, or the player stopped.
-  bool over_ = true;
   bool drawn_ = false;
 };
 

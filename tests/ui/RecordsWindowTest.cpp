@@ -15,6 +15,7 @@
 #include "ui/BoardSpeech.h"
 #include "ui/RecordsWindow.h"
 #include "ui/ReplayBoard.h"
+#include "ui/ReplayPanel.h"
 #include "ui/TileBox.h"
 
 namespace kelvora::testing {
@@ -94,12 +95,12 @@ TEST_F(RecordsWindowTest, OpensOnlyWhenAskedWithARowPerStageReadAsTheFilesHaveTh
   // The replay board names its tiles as the main board does.
   window.PlayRecord();
   for (int i = 0; i < kCellCount; ++i) {
-    EXPECT_EQ(window.Board()->Tile(i)->accessibleName(),
+    EXPECT_EQ(window.Replay()->Board()->Tile(i)->accessibleName(),
               ui::TileSpeech(stage10.Codes()[i], CellAt(i)));
   }
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
-  EXPECT_FALSE(window.Running());
+  EXPECT_FALSE(window.Replay()->Running());
 }
 
 TEST_F(RecordsWindowTest, TheGameBehindPlaysOnAndEachSaveShowsAtOnce) {
@@ -119,26 +120,26 @@ TEST_F(RecordsWindowTest, AReplayReachesTheGoalInExactlyTheStoredCountAndTouches
   ui::RecordsWindow& window = OpenRecords();
   Choose(window.PreparedList(), 0);
   QTest::mouseClick(window.ReplayButton(), Qt::LeftButton);
-  EXPECT_TRUE(window.Running());
-  window.PauseOrResume();
-  EXPECT_FALSE(window.Running());
-  int steps = window.Played();
-  while (window.StepButton()->isEnabled() && steps < 100) {
-    EXPECT_FALSE(window.Board()->Shown().IsGoal()) << "at move " << steps;
-    QTest::mouseClick(window.StepButton(), Qt::LeftButton);
+  EXPECT_TRUE(window.Replay()->Running());
+  window.Replay()->PauseOrResume();
+  EXPECT_FALSE(window.Replay()->Running());
+  int steps = window.Replay()->Played();
+  while (window.Replay()->StepButton()->isEnabled() && steps < 100) {
+    EXPECT_FALSE(window.Replay()->Board()->Shown().IsGoal()) << "at move " << steps;
+    QTest::mouseClick(window.Replay()->StepButton(), Qt::LeftButton);
     ++steps;
   }
   EXPECT_EQ(steps, 12);
-  EXPECT_TRUE(window.Board()->Shown().IsGoal());
-  EXPECT_EQ(window.ReplayCount()->text(), "手数 12 / 12");
+  EXPECT_TRUE(window.Replay()->Board()->Shown().IsGoal());
+  EXPECT_EQ(window.Replay()->Count()->text(), "手数 12 / 12");
 
   // The archived record plays through too, at the fast speed, to its end.
-  window.SpeedBox()->setCurrentIndex(2);
+  window.Replay()->SpeedBox()->setCurrentIndex(2);
   Choose(window.ArchiveList(), 0);
   window.PlayRecord();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 10000));
-  EXPECT_EQ(window.Played(), 3);
-  EXPECT_TRUE(window.Board()->Shown().IsGoal());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Replay()->Running(); }, 10000));
+  EXPECT_EQ(window.Replay()->Played(), 3);
+  EXPECT_TRUE(window.Replay()->Board()->Shown().IsGoal());
 
   // The game's own board never moved, and no file changed.
   EXPECT_EQ(game->View().board, Position::Goal());
@@ -151,17 +152,17 @@ TEST_F(RecordsWindowTest, ARecordEditedByHandIsRefusedInTheWindowAndPlaysNothing
   Choose(window.ArchiveList(), 1);
   EXPECT_TRUE(window.PreparedList()->selectedItems().isEmpty());
   window.PlayRecord();
-  EXPECT_EQ(window.Message()->text(), QString::fromUtf8(text::kRecordDoesNotReplay));
-  EXPECT_FALSE(window.Running());
-  EXPECT_EQ(window.Played(), 0);
-  EXPECT_EQ(window.Board()->Shown(), StageSolvedByM());
-  EXPECT_FALSE(window.StepButton()->isEnabled());
+  EXPECT_EQ(window.Replay()->Message()->text(), QString::fromUtf8(text::kRecordDoesNotReplay));
+  EXPECT_FALSE(window.Replay()->Running());
+  EXPECT_EQ(window.Replay()->Played(), 0);
+  EXPECT_EQ(window.Replay()->Board()->Shown(), StageSolvedByM());
+  EXPECT_FALSE(window.Replay()->StepButton()->isEnabled());
 }
 
 TEST_F(RecordsWindowTest, TheShortestSolutionIsAsLongAsParAndThenTheOwnStagesGetTheirPars) {
   ui::RecordsWindow& window = OpenRecords();
   Choose(window.PreparedList(), 0);
-  window.SpeedBox()->setCurrentIndex(2);
+  window.Replay()->SpeedBox()->setCurrentIndex(2);
   bool dialogShown = false;
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -169,11 +170,12 @@ TEST_F(RecordsWindowTest, TheShortestSolutionIsAsLongAsParAndThenTheOwnStagesGet
   });
   watch.start(5);
   QTest::mouseClick(window.ShortestButton(), Qt::LeftButton);
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return window.Moves().size() == 10 && !window.Running(); }, 120000));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return window.Replay()->Moves().size() == 10 && !window.Replay()->Running(); },
+      120000));
   EXPECT_TRUE(dialogShown);
-  EXPECT_EQ(window.Played(), 10);
-  EXPECT_TRUE(window.Board()->Shown().IsGoal());
+  EXPECT_EQ(window.Replay()->Played(), 10);
+  EXPECT_TRUE(window.Replay()->Board()->Shown().IsGoal());
 
   // With the tables on the machine now, the pars of the player's own stages follow.
   QTreeWidget* list = window.PreparedList();
