@@ -4,7 +4,8 @@
 #
 #   text <- core <- platform <- records <- game <- ui
 #                        \------- solver ------------/ (and its command line, which reads the
-#                                                       records too; the window asks it for hints)
+#                                                       records and draws the game's records
+#                                                       report too; the window asks it for hints)
 # platform/ is the one place that knows which system the game runs on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +18,7 @@ declare -A allowed=(
   [records]="records platform core text"
   [game]="game records platform core text"
   [solver]="solver platform core text"
-  [solver/cli]="solver/cli solver records platform core text"
+  [solver/cli]="solver/cli solver game records platform core text"
   [ui]="ui game solver records platform core text"
   [fuzz]="game records platform core text"
 )

@@ -35,7 +35,7 @@ class HintSolver final : public HintSource {
   // True when every table is in the cache already under a header that fits it: nothing is built
   // or read beyond the headers. A sound header does not promise sound data (Prepare checks the
   // checksum and may still build), so whoever shows a build waits for Prepare's progress.
-  bool TablesCached() const;
+  bool TablesCached() const override;
   // Maps the tables, building any missing or damaged ones first (into the cache). progress(done,
   // 0 to 1) is called from the calling thread at least every half second while building, and
   // only then. Returns false as soon as cancel becomes true, leaving no partial or temporary

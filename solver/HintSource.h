@@ -31,6 +31,9 @@ class HintSource {
   // nullopt at the goal. Only after Prepare returned true. Throws SearchCancelled soon after
   // cancel becomes true.
   virtual std::optional<Hint> Next(const Position& position, const std::atomic<bool>& cancel) = 0;
+  // Whether Prepare would find the tables made already, looking at no more than their headers:
+  // work that is not worth a build asks first. A source that cannot tell says no.
+  virtual bool TablesCached() const { return false; }
 };
 
 }  // namespace kelvora::solver

@@ -17,6 +17,36 @@ std::string MovesLeft(int moves) {
   return "あと " + std::to_string(moves) + " 手";
 }
 
+std::string PreparedSummary(int stages, int solved, int atPar) {
+  return std::to_string(stages) + " 面中 " + std::to_string(solved) + " 面クリア、うち " +
+         std::to_string(atPar) + " 面が最短手数";
+}
+
+std::string ArchiveSummary(int stages, int capacity, std::optional<int> best) {
+  return "ランダム面 " + std::to_string(stages) + " / " + std::to_string(capacity) + " 面、" +
+         (best ? "ベスト " + std::to_string(*best) + " 手" : std::string("ベストなし"));
+}
+
+std::string PreparedRecordTitle(int stage) {
+  return StageCaption(stage) + " のベスト";
+}
+
+std::string ArchiveRecordTitle(int entry) {
+  return "ランダム面 " + std::to_string(entry);
+}
+
+std::string PreparedShortestTitle(int stage) {
+  return StageCaption(stage) + " の最短手順";
+}
+
+std::string ArchiveShortestTitle(int entry) {
+  return ArchiveRecordTitle(entry) + " の最短手順";
+}
+
+std::string ReplayCount(int played, int moves) {
+  return "手数 " + std::to_string(played) + " / " + std::to_string(moves);
+}
+
 std::string AboutText(const std::string& version, const std::string& releaseDate) {
   return "ＫＥＬＶＯＲＡ\n\nby the KELVORA project team\n\nVersion " + version + "  (" +
          releaseDate + ")";

@@ -3,6 +3,7 @@
 // has always shown in English. UTF-8 throughout.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -72,6 +73,50 @@ inline constexpr const char* kHintTablesBuilding =
     "最短手順の表を作っています。\n初めてのヒントのときだけ、1 分ほどかかります。";
 inline constexpr const char* kHintCancel = "キャンセル";
 inline constexpr const char* kHintTablesFailed = "ヒントの表を作れませんでした。";
+// The records window: the player's results against par, their replays and the shortest
+// solutions.
+inline constexpr const char* kShowRecords = "記録(&K)";
+inline constexpr const char* kRecordsTitle = "記録";
+inline constexpr const char* kPreparedList = "用意された面(&M)";
+inline constexpr const char* kArchiveList = "ランダム面(&A)";
+inline constexpr const char* kStageColumn = "面";
+inline constexpr const char* kBestColumn = "ベスト";
+inline constexpr const char* kParColumn = "最短";
+inline constexpr const char* kAtParColumn = "最短で";
+inline constexpr const char* kEntryColumn = "番号";
+inline constexpr const char* kMovesColumn = "手数";
+// Shown where the best equals par, and what a screen reader says of it.
+inline constexpr const char* kAtParMark = "◎";
+inline constexpr const char* kSpokenAtPar = "最短どおり";
+inline constexpr const char* kSpokenNoFigure = "なし";
+// "30 面中 12 面クリア、うち 8 面が最短手数"
+std::string PreparedSummary(int stages, int solved, int atPar);
+// "ランダム面 7 / 50 面、ベスト 23 手" (or "ベストなし" before the first).
+std::string ArchiveSummary(int stages, int capacity, std::optional<int> best);
+inline constexpr const char* kReplay = "再生(&R)";
+inline constexpr const char* kShortest = "最短手順(&O)";
+inline constexpr const char* kSpeed = "速さ(&V)";
+inline constexpr const char* kSpeeds[] = {"ゆっくり", "ふつう", "速い"};
+inline constexpr const char* kPause = "一時停止(&P)";
+inline constexpr const char* kResume = "再開(&P)";
+inline constexpr const char* kStep = "1 手進める(&N)";
+inline constexpr const char* kStop = "停止(&T)";
+inline constexpr const char* kClose = "閉じる(&C)";
+inline constexpr const char* kReplayBoard = "再生の盤面";
+// What plays: "第 3面 のベスト", "ランダム面 4", "第 3面 の最短手順".
+std::string PreparedRecordTitle(int stage);
+std::string ArchiveRecordTitle(int entry);
+std::string PreparedShortestTitle(int stage);
+std::string ArchiveShortestTitle(int entry);
+// "手数 5 / 12"
+std::string ReplayCount(int played, int moves);
+inline constexpr const char* kChooseStage = "面を選んでください。";
+inline constexpr const char* kNoRecordYet = "この面にはまだ記録がありません。";
+inline constexpr const char* kRecordDoesNotReplay =
+    "この記録の手順では、面の始めからゴールに着きません（ファイルが書き換えられたようです）。"
+    "再生しません。";
+inline constexpr const char* kFindingShortest = "最短手順を探しています…";
+inline constexpr const char* kShortestFailed = "最短手順の表を作れませんでした。";
 inline constexpr const char* kArchiveFull =
     "ランダム面の記録は 50 面でいっぱいのため、この面は記録されませんでした。\n\n"
     "記録を続けるには、ゲームを終了してから MENDATA2.txt と BEST2.txt を別のフォルダーへ"

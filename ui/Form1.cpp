@@ -19,6 +19,7 @@
 #include "ui/GameFonts.h"
 #include "ui/GameLabel.h"
 #include "ui/RawPicture.h"
+#include "ui/RecordsWindow.h"
 #include "ui/Twips.h"
 
 namespace kelvora::ui {
@@ -88,8 +89,9 @@ Form1::Form1(std::function<void()> endProgram, const GameMaker& makeGame)
 }
 
 Form1::~Form1() {
-  // The hint's work is stopped before the game it would answer goes.
+  // The hint's work and the records window's are stopped before the game they would answer goes.
   delete hints_;
+  delete records_;
 }
 
 void Form1::CreateControls(QWidget* client) {
@@ -181,11 +183,17 @@ QLabel* Form1::LabelFor(StatusLabel label) const {
 void Form1::Image1_Click(int index) {
   hint_->Clear();
   game_->ClickTile(index);
+  RefreshRecords();
 }
 
 void Form1::Label2_Click(int index) {
   hint_->Clear();
   game_->ClickArrow(index);
+  RefreshRecords();
+}
+
+void Form1::RefreshRecords() {
+  if (records_ != nullptr) records_->Refresh();
 }
 
 void Form1::Label8_Click(int index) {
@@ -230,6 +238,11 @@ void Form1::ShowHint() {
       hint_->Present(*hint);
     });
   });
+}
+
+void Form1::ShowRecords() {
+  if (records_ == nullptr) records_ = new RecordsWindow(*this, *game_, imageList1_, hintSource_);
+  records_->Open();
 }
 
 void Form1::WhenNoModal(std::function<void()> show) {

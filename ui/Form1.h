@@ -28,6 +28,10 @@
 class QLabel;
 
 namespace kelvora::ui {
+class RecordsWindow;
+}
+
+namespace kelvora::ui {
 
 // The program's icon, four linked rings, as the window and the program show it.
 QIcon WindowIcon();
@@ -56,6 +60,10 @@ class Form1 : public QMainWindow, public Screen {
   // The next move of a shortest solution, framed on the board with the moves still needed,
   // until the next click; a beep while no stage is in play.
   void ShowHint();
+  // The records window, beside this one; built at its first opening.
+  void ShowRecords();
+  // Nothing until the records window is first opened.
+  RecordsWindow* Records() const { return records_; }
 
   // What finds the hints: unless told otherwise, the solver over the full tables in the cache
   // kelvora-stages shares (tests take small tables, or a source of their own). Before the first
@@ -97,6 +105,8 @@ class Form1 : public QMainWindow, public Screen {
   // Runs show now, or once no window of the game is modal: nothing of the hint comes up over
   // the rules, a message or the version box. Only the newest held is kept.
   void WhenNoModal(std::function<void()> show);
+  // A move may have saved a record: an open records window shows it.
+  void RefreshRecords();
 
   PictureStore imageList1_;
   std::function<void()> endProgram_;
@@ -111,6 +121,7 @@ class Form1 : public QMainWindow, public Screen {
   HintAdvisor::SourceMaker hintSource_;
   // Made at the first hint: start-up neither reads nor maps the tables.
   HintAdvisor* hints_ = nullptr;
+  RecordsWindow* records_ = nullptr;
   std::function<void()> heldForModal_;
   // Made last, once the window it plays on is whole.
   std::unique_ptr<Kelvora> game_;

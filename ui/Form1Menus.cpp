@@ -37,6 +37,8 @@ void BuildMenus(QMenuBar& bar, Form1& form) {
   // H alone asks too, as often as the player likes, without opening the menu.
   AddCommand(*puzzle, "メニューヒント", text::kHint, form, &Form1::ShowHint)
       ->setShortcut(QKeySequence(Qt::Key_H));
+  AddCommand(*puzzle, "メニュー記録", text::kShowRecords, form, &Form1::ShowRecords)
+      ->setShortcut(QKeySequence(Qt::Key_K));
   puzzle->addSeparator()->setObjectName(QStringLiteral("区分線1"));
   AddCommand(*puzzle, "メニュー終了", text::kEndProgram, form, &Form1::EndProgram);
 

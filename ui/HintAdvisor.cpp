@@ -148,6 +148,7 @@ void HintAdvisor::Finish() {
       return;
     case Outcome::kCancelled:
       // Only the player cancels a run that ends here; the waiting question goes with it.
+      if (cancelled_) cancelled_();
       return;
     case Outcome::kAnswered:
       break;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include "core/Position.h"
 #include "solver/HintSource.h"
@@ -40,6 +41,8 @@ class HintAdvisor : public QObject {
   // build, which drops the waiting question too.
   void Ask(const Position& position, Answer answer);
   bool Busy() const { return worker_.joinable(); }
+  // Called when the player cancels the build, for whoever waits on more than one answer.
+  void WhenCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
 
  private:
   enum class Outcome { kAnswered, kCancelled, kFailed };
@@ -60,6 +63,7 @@ class HintAdvisor : public QObject {
   QWidget* window_;
   SourceMaker makeSource_;
   std::function<void()> failed_;
+  std::function<void()> cancelled_;
   // Made, prepared and asked on the worker only (one at a time).
   std::unique_ptr<solver::HintSource> source_;
   bool prepared_ = false;

@@ -1,11 +1,12 @@
 // The records table: every prepared stage and archived random stage with the player's result,
-// its par and their ratio, then totals.
+// its par and their ratio, then totals; the rows are the records window's, with the solver's pars.
 #include "solver/cli/ReportCommand.h"
 
 #include <cstdio>
 #include <optional>
 #include <string>
 
+#include "game/RecordsReport.h"
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "solver/PackedPosition.h"
@@ -25,13 +26,6 @@ std::string Ratio(long long moves, long long par) {
                 static_cast<double>(moves) / static_cast<double>(par));
   return figure;
 }
-
-// Sums of results and pars over the stages that have a result.
-struct Totals {
-  int withResult = 0;
-  long long moves = 0;
-  long long par = 0;
-};
 
 }  // namespace
 
@@ -60,59 +54,46 @@ int ReportCommand::Run(const std::vector<std::string>& args, std::ostream& out, 
     err << text::stages::ToolSays(Name(), loaded.status().English());
     return kExitFailed;
   }
-  const Records& records = *loaded;
   SolverSession session(*tables, err);
-  const auto par = [&](const Position& stage) {
-    return static_cast<long long>(session.Get().Solve(solver::PackedPosition::From(stage)).size());
+  const RecordsReport report = ReportRecords(*loaded, [&](const Position& stage) {
+    return std::optional<int>(
+        static_cast<int>(session.Get().Solve(solver::PackedPosition::From(stage)).size()));
+  });
+  const auto figure = [](const std::optional<int>& value) {
+    return value ? std::to_string(*value) : std::string(text::stages::kNoFigure);
   };
 
-  Totals prepared;
-  const int preparedCount = static_cast<int>(records.prepared.size());
   out << text::stages::kPreparedHeading;
-  out << (preparedCount == 0 ? text::stages::kNoPreparedStages : text::stages::PreparedColumns());
-  for (int s = 0; s < preparedCount; ++s) {
-    const PreparedStage& stage = records.prepared[s];
-    const long long stagePar = par(stage.start);
-    const long long best = stage.bestMoves;
-    // A stored 0 is no record, unless the stage starts solved.
-    const bool hasResult = best > 0 || stagePar == 0;
+  out << (report.prepared.empty() ? text::stages::kNoPreparedStages
+                                  : text::stages::PreparedColumns());
+  for (const PreparedRow& row : report.prepared) {
     out << text::stages::ReportRow(
-        std::to_string(s + 1), hasResult ? std::to_string(best) : text::stages::kNoFigure,
-        std::to_string(stagePar), hasResult ? Ratio(best, stagePar) : text::stages::kNoFigure);
-    if (hasResult) {
-      ++prepared.withResult;
-      prepared.moves += best;
-      prepared.par += stagePar;
-    }
+        std::to_string(row.stage), figure(row.best), figure(row.par),
+        row.best && row.par ? Ratio(*row.best, *row.par) : text::stages::kNoFigure);
   }
 
-  Totals random;
   out << text::stages::kArchiveHeading;
-  out << (records.archive.empty() ? text::stages::kEmptyArchive : text::stages::ArchiveColumns());
-  for (std::size_t i = 0; i < records.archive.size(); ++i) {
-    const ArchivedStage& stage = records.archive[i];
-    const long long stagePar = par(stage.start);
-    const long long moves = stage.moves;
-    out << text::stages::ReportRow(std::to_string(i + 1), std::to_string(moves),
-                                   std::to_string(stagePar), Ratio(moves, stagePar));
-    ++random.withResult;
-    random.moves += moves;
-    random.par += stagePar;
+  out << (report.archive.empty() ? text::stages::kEmptyArchive : text::stages::ArchiveColumns());
+  for (const ArchiveRow& row : report.archive) {
+    out << text::stages::ReportRow(std::to_string(row.entry), std::to_string(row.moves),
+                                   figure(row.par),
+                                   row.par ? Ratio(row.moves, *row.par) : text::stages::kNoFigure);
   }
 
+  const ReportTotals& prepared = report.preparedTotals;
   out << text::stages::kTotalsHeading;
   if (prepared.withResult == 0) {
     out << text::stages::kNoPreparedBest;
   } else {
-    out << text::stages::PreparedTotals(prepared.withResult, preparedCount, prepared.moves,
+    out << text::stages::PreparedTotals(prepared.withResult, prepared.stages, prepared.moves,
                                         prepared.par, Ratio(prepared.moves, prepared.par));
   }
+  const ReportTotals& random = report.archiveTotals;
   if (random.withResult == 0) {
     out << text::stages::kNothingArchived;
   } else {
-    const std::optional<long long> best = records.randomBest != kNoRandomBest
-                                              ? std::optional<long long>(records.randomBest)
-                                              : std::nullopt;
+    const std::optional<long long> best =
+        report.randomBest ? std::optional<long long>(*report.randomBest) : std::nullopt;
     out << text::stages::ArchiveTotals(random.withResult, random.moves, random.par,
                                        Ratio(random.moves, random.par), best);
   }

@@ -35,21 +35,24 @@ TEST_F(MenuTest, HasTheTreeCaptionsAndSeparator) {
   EXPECT_EQ(bar[1]->text(), "ヘルプ(&H)");
   EXPECT_EQ(bar[1]->menu()->objectName(), "メニューヘルプ");
   const QList<QAction*> puzzle = bar[0]->menu()->actions();
-  ASSERT_EQ(puzzle.size(), 5);
+  ASSERT_EQ(puzzle.size(), 6);
   EXPECT_EQ(puzzle[0]->text(), "選択面スタート(&S)");
   EXPECT_EQ(puzzle[0]->objectName(), "メニュー選択面");
   EXPECT_EQ(puzzle[1]->text(), "ランダム面スタート(&Z)");
   // The hint is the one entry added to the menus, before the separator, with a key of its own.
   EXPECT_EQ(puzzle[2]->text(), "ヒント(&H)");
   EXPECT_EQ(puzzle[2]->shortcut(), QKeySequence(Qt::Key_H));
-  EXPECT_TRUE(puzzle[3]->isSeparator());
-  EXPECT_EQ(puzzle[4]->text(), "終了(&X)");
+  // The records follow it, with an access key the menu's other entries leave free.
+  EXPECT_EQ(puzzle[3]->text(), "記録(&K)");
+  EXPECT_EQ(puzzle[3]->shortcut(), QKeySequence(Qt::Key_K));
+  EXPECT_TRUE(puzzle[4]->isSeparator());
+  EXPECT_EQ(puzzle[5]->text(), "終了(&X)");
   const QList<QAction*> help = bar[1]->menu()->actions();
   ASSERT_EQ(help.size(), 2);
   EXPECT_EQ(help[0]->text(), "ルールの説明(&R)");
   EXPECT_EQ(help[1]->text(), "バージョン情報(&A)");
   for (QAction* action : puzzle + help) {
-    if (action != puzzle[2]) {
+    if (action != puzzle[2] && action != puzzle[3]) {
       EXPECT_TRUE(action->shortcut().isEmpty());
     }
     EXPECT_FALSE(action->isCheckable());
