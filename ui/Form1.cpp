@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <utility>
 
 #include "solver/HintSolver.h"
@@ -18,6 +17,7 @@
 #include "ui/Form2.h"
 #include "ui/GameFonts.h"
 #include "ui/GameLabel.h"
+#include "ui/ModalDialog.h"
 #include "ui/RawPicture.h"
 #include "ui/RecordsWindow.h"
 #include "ui/Twips.h"
@@ -297,16 +297,13 @@ void Form1::Beep() {
 }
 
 void Form1::ShowMessage(const std::string& title, const std::string& text) {
-  QMessageBox box(QMessageBox::Warning, QString::fromStdString(title), QString::fromStdString(text),
-                  QMessageBox::Ok, this);
-  box.exec();
+  OpenMessage(this, QMessageBox::Warning, title, text);
 }
 
 void Form1::ShowRules() {
   // Built afresh at every opening: its text is back to its own, and it is placed beside the
   // main window wherever that stands now.
-  Form2 rules(*this);
-  rules.exec();
+  OpenModal(new Form2(*this));
 }
 
 void Form1::ShowAbout() {
