@@ -125,6 +125,8 @@ class System {
   // Whether the player's files lie where none of their own tools reach them (a browser's
   // storage): the game then offers to take them out and to put them back.
   virtual bool FilesOutOfPlayersReach() { return false; }
+  // Whether work can run beside the window on threads of its own (not in a browser page).
+  virtual bool HasThreads() { return true; }
 };
 
 }  // namespace kelvora::platform

@@ -106,6 +106,9 @@ class WebSystem final : public System {
 
   bool FilesOutOfPlayersReach() override { return true; }
 
+  // Threads need a page served with cross-origin isolation; any static server serves this one.
+  bool HasThreads() override { return false; }
+
  private:
   System& files_ = PosixCalls();
 };

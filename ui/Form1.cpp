@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <utility>
 
+#include "platform/System.h"
 #include "solver/HintSolver.h"
 #include "solver/TableCache.h"
 #include "text/GameText.h"
@@ -19,6 +20,7 @@
 #include "ui/GameLabel.h"
 #include "ui/ModalDialog.h"
 #include "ui/RawPicture.h"
+#include "ui/RecordsTransfer.h"
 #include "ui/RecordsWindow.h"
 #include "ui/Twips.h"
 
@@ -58,8 +60,12 @@ Form1::Form1(std::function<void()> endProgram, RandomSource& random, RecordFiles
 
 Form1::Form1(std::function<void()> endProgram, const GameMaker& makeGame)
     : endProgram_(std::move(endProgram)), hintSource_([] {
-        return std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(),
-                                                    solver::TableSize::Full);
+        // Without threads the tables are built and searched on the window's own: the small
+        // ones, made in a moment, answer near the goal as quickly as the full ones.
+        const solver::TableSize size = platform::System::Default().HasThreads()
+                                           ? solver::TableSize::Full
+                                           : solver::TableSize::Small;
+        return std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(), size);
       }) {
   setWindowTitle(QString::fromUtf8(text::kGameTitle));
   setWindowIcon(WindowIcon());
@@ -308,6 +314,11 @@ void Form1::ShowRules() {
 
 void Form1::ShowAbout() {
   kelvora::ui::ShowAbout(this);
+}
+
+void Form1::OfferRecordsTransfer(const std::string& folder, FileStore& store) {
+  transfer_ = std::make_unique<RecordsTransfer>(*this, folder, store);
+  AddTransferMenus(*menuBar(), *this, *transfer_);
 }
 
 void Form1::EndProgram() {

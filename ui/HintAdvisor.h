@@ -40,7 +40,7 @@ class HintAdvisor : public QObject {
   // from that work if it was about the same board. Nothing comes when the player cancels the
   // build, which drops the waiting question too.
   void Ask(const Position& position, Answer answer);
-  bool Busy() const { return worker_.joinable(); }
+  bool Busy() const { return running_.has_value(); }
   // Called when the player cancels the build, for whoever waits on more than one answer.
   void WhenCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
 

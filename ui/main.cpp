@@ -75,6 +75,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kelvora: %s\n", started.English().c_str());
     return EndWithMessage(QMessageBox::Critical, started.Japanese(), 1);
   }
+  if (kelvora::platform::System::Default().FilesOutOfPlayersReach()) {
+    form.OfferRecordsTransfer(folder, store);
+  }
   form.show();
   // The player may still play, knowing what a second copy would do.
   if (copy == Outcome::kUnavailable) {

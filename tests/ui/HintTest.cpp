@@ -131,7 +131,8 @@ class HintTest : public UiFixture {
     CloseMessages();
     PressH();
     const bool shown = HintShown();
-    QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 10000);
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 10000));
     std::smatch left;
     const std::string said = form->Hint().MovesText().toStdString();
     if (!shown || !std::regex_match(said, left, std::regex("あと (\\d+) 手"))) return -1;
