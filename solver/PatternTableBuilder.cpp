@@ -31,8 +31,10 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 constexpr int kBatch = 192;
 constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
 
+// The compilers' atomic built-ins, as std::atomic_ref would do them: the libc++ of the browser's
+// build has no atomic_ref yet.
 std::uint64_t Load(const std::uint64_t& word) {
-  return std::atomic_ref<const std::uint64_t>(word).load(std::memory_order_relaxed);
+  return __atomic_load_n(&word, __ATOMIC_RELAXED);
 }
 
 int EntryAt(const std::vector<std::uint64_t>& table, std::uint64_t index) {
@@ -43,8 +45,7 @@ int EntryAt(const std::vector<std::uint64_t>& table, std::uint64_t index) {
 bool Claim(std::vector<std::uint64_t>& table, std::uint64_t index, int residue) {
   const int shift = static_cast<int>(2 * (index % 32));
   const std::uint64_t clear = std::uint64_t(kUnreached & ~residue) << shift;
-  const std::uint64_t before = std::atomic_ref<std::uint64_t>(table[index / 32])
-                                   .fetch_and(~clear, std::memory_order_relaxed);
+  const std::uint64_t before = __atomic_fetch_and(&table[index / 32], ~clear, __ATOMIC_RELAXED);
   return ((before >> shift) & 3) == kUnreached;
 }
 
@@ -181,7 +182,7 @@ void PatternTableBuilder::Decode(Run& run, std::uint64_t index) const {
   run.first = rest * space_.BlankRadix();
   run.labelling = static_cast<std::uint32_t>(rest - cellSet * space_.LabellingCount());
   run.tiles = space_.CellSetAt(static_cast<std::uint32_t>(cellSet));
-  run.reorderings = &reorderingOf_[std::size_t{cellSet} * 4];
+  run.reorderings = &reorderingOf_[static_cast<std::size_t>(cellSet) * 4];
   run.turnedFirst.fill(kNotYet);
 }
 
