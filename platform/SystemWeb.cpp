@@ -21,7 +21,7 @@ constexpr const char* kCacheFolder = "/cache";
 
 // 1 when this tab holds the page's lock, 0 when another tab does, -1 when the browser has none.
 EM_JS(int, kelvora_tab_lock, (), {
-  if (Module.kelvoraTabLock == = undefined) return -1;
+  if (Module.kelvoraTabLock == null) return -1;
   return Module.kelvoraTabLock ? 1 : 0;
 });
 

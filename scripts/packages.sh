@@ -15,5 +15,5 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth x
   zip)
 # The browser build: Emscripten, the faces subset at build time, and the headless Chromium and
 # DevTools client its proof drives the page with.
-WEB_PACKAGES=(emscripten cmake ninja-build dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools
+WEB_PACKAGES=(emscripten googletest cmake ninja-build dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools
   python3-fonttools chromium python3-websocket zip fonts-rocknroll fonts-morisawa-bizud-gothic)

@@ -35,6 +35,8 @@ BACKGROUND = (0, 64, 0)
 TILE_M = (496 + 129 // 2, 120 + 105 // 2)  # tile box 12, column 4 row 1: the move "M"
 PUZZLE_MENU = (30, -10)  # "パズル(P)" on the menu bar above the client area
 START_PREPARED = (70, 12)  # its first entry, "選択面スタート(S)"
+START_RANDOM = (70, 36)  # its second entry, "ランダム面スタート(Z)"
+HINT = (255, 0, 255)  # the hint's frame (ui/HintOverlay.cpp)
 VIEW = (1280, 800)
 
 
@@ -87,6 +89,12 @@ def decode_png(data):
         out[row * stride:(row + 1) * stride] = line
         previous = line
     return width, height, channels, bytes(out)
+
+
+def has_colour(png, colour):
+    width, height, channels, pixels = decode_png(png)
+    target = bytes(colour)
+    return any(pixels[i:i + 3] == target for i in range(0, len(pixels), channels))
 
 
 def client_origin(png):
@@ -181,6 +189,27 @@ class Tab:
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       buttons=1 if kind == "mousePressed" else 0, clickCount=1)
             time.sleep(0.05)
+
+    def key(self, key, code, text=""):
+        for kind in ("keyDown", "keyUp"):
+            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, text=text if kind == "keyDown" else "",
+                      windowsVirtualKeyCode=ord(key.upper()) if len(key) == 1 else 13)
+            time.sleep(0.05)
+
+    def hint_seconds(self):
+        """Presses H and waits for the hint's magenta frame; the seconds it took. H clears a frame
+        on show first: a frame seen before it went is the old one, unless none was seen to go
+        for a second (then the answer came within a frame)."""
+        started = time.monotonic()
+        self.key("h", "KeyH", "h")
+        gone = False
+        while time.monotonic() - started < 300:
+            shown = has_colour(self.screenshot(), HINT)
+            if not shown:
+                gone = True
+            elif gone or time.monotonic() - started > 1:
+                return time.monotonic() - started
+        raise CheckFailed("timed out waiting for the hint's frame")
 
     def file(self, name):
         return self.evaluate(
@@ -284,6 +313,21 @@ def run(folder, shots):
         tab.call("Page.reload")
         tab.wait_for("the game's window after the reload", lambda: client_origin(tab.screenshot()))
         check(tab.file("BEST1.txt") == best, "the record came back from the browser's storage")
+
+        print("the hint on the page's one thread, small tables")
+        tab.click(left + PUZZLE_MENU[0], top + PUZZLE_MENU[1])
+        time.sleep(0.3)
+        tab.click(left + START_RANDOM[0], top + START_RANDOM[1])
+        time.sleep(0.5)
+        first = tab.hint_seconds()
+        shot(tab, "web-hint.png")
+        # The first hint of a stage says the stage will not be recorded: Enter closes the box.
+        tab.key("Enter", "Enter", "\r")
+        time.sleep(0.3)
+        later = []
+        for _ in range(2):
+            later.append(tab.hint_seconds())
+        print(f"  first hint {first:.2f} s (tables built), later {', '.join(f'{t:.2f}' for t in later)} s")
 
         print("a damaged stored file")
         damaged = "2\r\nnine\r\n"
