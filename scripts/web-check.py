@@ -152,6 +152,8 @@ class Tab:
             message = json.loads(self.socket.recv())
             if message.get("method") == "Runtime.consoleAPICalled":
                 self.console.append(" ".join(str(arg.get("value", "")) for arg in message["params"]["args"]))
+            elif message.get("method") == "Runtime.exceptionThrown":
+                self.console.append("exception: " + json.dumps(message["params"]["exceptionDetails"])[:20000])
             if message.get("id") == self.next_id:
                 if "error" in message:
                     raise CheckFailed(f"{method}: {message['error']}")
@@ -165,7 +167,13 @@ class Tab:
         return result["result"].get("value")
 
     def screenshot(self):
-        return base64.b64decode(self.call("Page.captureScreenshot", format="png")["data"])
+        # A page still being replaced by a navigation has nothing to capture for a moment.
+        for _ in range(100):
+            try:
+                return base64.b64decode(self.call("Page.captureScreenshot", format="png")["data"])
+            except CheckFailed:
+                time.sleep(0.1)
+        raise CheckFailed("no screenshot could be taken")
 
     def wait_for(self, what, predicate, seconds=60):
         deadline = time.monotonic() + seconds
@@ -225,8 +233,11 @@ class Tab:
 
 
 def serve(folder):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
-    handler.log_message = lambda *args: None
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
