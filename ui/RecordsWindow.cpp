@@ -132,10 +132,10 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   // A choice in one list is the row the buttons act on: the other list lets go of its own.
   // Plain names rather than a structured binding: the browser build's clang cannot capture one.
-  for (const auto& lists :
+  for (const auto& chosenAndOther :
        {std::pair{preparedList_, archiveList_}, std::pair{archiveList_, preparedList_}}) {
-    QTreeWidget* chosen = lists.first;
-    QTreeWidget* other = lists.second;
+    QTreeWidget* chosen = chosenAndOther.first;
+    QTreeWidget* other = chosenAndOther.second;
     connect(chosen, &QTreeWidget::itemSelectionChanged, other, [chosen, other] {
       if (!chosen->selectedItems().isEmpty()) other->clearSelection();
     });
