@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <stdexcept>
+
+#include "solver/Mirror.h"
 
 // Every table's exact distance is carried along the path, since a table stores distances only
 // modulo 3. A node first works out where all its children's entries are and asks for them, then
@@ -21,12 +24,49 @@ Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2)
   if (tables_.empty() || tables_.size() > kMaxTables) {
     throw std::invalid_argument("a solver needs one to four tables");
   }
+  for (bool mirrored : {false, true}) {
+    for (const PatternTable* table : tables_) {
+      const PatternSpace& space = table->Space();
+      // A table whose tiles the mirror only swaps among themselves answers the same in it.
+      if (mirrored && MirrorCells(space.TileCells(space.LayoutOf(goal_))) ==
+                          space.TileCells(space.LayoutOf(goal_))) {
+        continue;
+      }
+      // Tables of one pattern (counting different moves) share the work of indexing.
+      int lens = 0;
+      while (lens < lensCount_ &&
+             !(lenses_[lens].mirrored == mirrored && lenses_[lens].space->SameTiles(space))) {
+        ++lens;
+      }
+      if (lens == lensCount_) lenses_[lensCount_++] = Lens{&space, mirrored};
+      views_[viewCount_++] = View{table, lens, mirrored, space.IsShare()};
+    }
+  }
+}
+
+int Solver::Bound(const std::array<int, kMaxViews>& distances) const {
+  int most = 0;
+  std::array<int, 2> shares{};
+  for (int v = 0; v < viewCount_; ++v) {
+    if (views_[v].share) {
+      shares[views_[v].mirrored] += distances[v];
+    } else {
+      most = std::max(most, distances[v]);
+    }
+  }
+  return std::max({most, shares[0], shares[1]});
+}
+
+std::array<int, Solver::kMaxViews> Solver::Distances(PackedPosition position) const {
+  std::array<int, kMaxViews> distances{};
+  for (int v = 0; v < viewCount_; ++v) {
+    distances[v] = views_[v].table->Distance(views_[v].mirrored ? Mirror(position) : position);
+  }
+  return distances;
 }
 
 int Solver::LowerBound(PackedPosition position) const {
-  int bound = 0;
-  for (const PatternTable* table : tables_) bound = std::max(bound, table->Distance(position));
-  return bound;
+  return Bound(Distances(position));
 }
 
 std::string Solver::Solve(PackedPosition start) {
@@ -47,11 +87,11 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   Node root;
   root.position = start;
   root.blank = start.BlankCell();
-  for (std::size_t t = 0; t < tables_.size(); ++t) {
-    root.layouts[t] = tables_[t]->Space().LayoutOf(start);
-    root.distances[t] = tables_[t]->Distance(start);
+  for (int l = 0; l < lensCount_; ++l) {
+    root.layouts[l] = lenses_[l].space->LayoutOf(lenses_[l].mirrored ? Mirror(start) : start);
   }
-  limit_ = std::max(*std::max_element(root.distances.begin(), root.distances.end()), atLeast);
+  root.distances = Distances(start);
+  limit_ = std::max(Bound(root.distances), atLeast);
   if (!keepLearning_) memory_.NewSolve();
   const int knownLength = known.empty() ? INT_MAX : static_cast<int>(known.size());
   for (;;) {
@@ -68,9 +108,8 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
 }
 
 int Solver::Search(const Node& node, int g) {
-  const std::size_t tableCount = tables_.size();
   const std::uint64_t key = node.position.Packed();
-  int h = *std::max_element(node.distances.begin(), node.distances.begin() + tableCount);
+  int h = Bound(node.distances);
   const TranspositionTable::Entry* known = memory_.Find(key, node.state);
   if (known != nullptr) h = std::max(h, static_cast<int>(known->bound));
   if (g + h > limit_) return g + h;
@@ -84,9 +123,9 @@ int Solver::Search(const Node& node, int g) {
     throw SearchCancelled();
   }
 
-  const MoveList moves = LegalMoves(node.blank);
   std::array<Node, 6> children;
-  std::array<std::array<std::uint64_t, kMaxTables>, 6> indices;
+  std::array<std::array<std::uint64_t, kMaxViews>, 6> indices;
+  const MoveList moves = LegalMoves(node.blank);
   std::array<MoveIndex, 6> childMoves;
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
@@ -96,10 +135,16 @@ int Solver::Search(const Node& node, int g) {
     child.position = Apply(node.position, move, node.blank);
     child.blank = BlankAfter(move, node.blank);
     child.state = MoveOrder::After(node.state, move, node.blank);
-    for (std::size_t t = 0; t < tableCount; ++t) {
-      child.layouts[t] = node.layouts[t].After(move, node.blank);
-      indices[childCount][t] = tables_[t]->Space().Index(child.layouts[t]);
-      __builtin_prefetch(tables_[t]->Address(indices[childCount][t]));
+    const MoveIndex mirroredMove = MirrorMove(move);
+    const int mirroredBlank = MirrorCell(node.blank);
+    std::array<std::uint64_t, kMaxViews>& index = indices[childCount];
+    for (int l = 0; l < lensCount_; ++l) {
+      child.layouts[l] = lenses_[l].mirrored ? node.layouts[l].After(mirroredMove, mirroredBlank)
+                                             : node.layouts[l].After(move, node.blank);
+      index[l] = lenses_[l].space->Index(child.layouts[l]);
+    }
+    for (int v = 0; v < viewCount_; ++v) {
+      __builtin_prefetch(views_[v].table->Address(index[views_[v].lens]));
     }
     memory_.Prefetch(child.position.Packed(), child.state);
     childMoves[childCount++] = move;
@@ -114,11 +159,11 @@ int Solver::Search(const Node& node, int g) {
   int open = 0;
   for (int c = 0; c < childCount; ++c) {
     Node& child = children[c];
-    int bound = 0;
-    for (std::size_t t = 0; t < tableCount; ++t) {
-      child.distances[t] = tables_[t]->DistanceAfterMove(node.distances[t], indices[c][t]);
-      bound = std::max(bound, child.distances[t]);
+    for (int v = 0; v < viewCount_; ++v) {
+      child.distances[v] =
+          views_[v].table->DistanceAfterMove(node.distances[v], indices[c][views_[v].lens]);
     }
+    const int bound = Bound(child.distances);
     if (g + 1 + bound > limit_) {
       best = std::min(best, g + 1 + bound);
       continue;

@@ -29,10 +29,14 @@ class SearchCancelled : public std::runtime_error {
 class Solver {
  public:
   static constexpr int kMaxTables = 4;
+  // Each table is looked up as it is and in the mirror.
+  static constexpr int kMaxViews = 2 * kMaxTables;
   // 4 million remembered positions, 64 MB.
   static constexpr int kDefaultMemoryLog2 = 22;
 
-  // The tables must outlive the solver; each must be admissible (every move costs one there).
+  // The tables must outlive the solver. The largest distance of those that count every move is a
+  // bound, and so is the sum of those that count a share of the moves: their shares must never
+  // count one move twice.
   explicit Solver(std::vector<const PatternTable*> tables, int memoryLog2 = kDefaultMemoryLog2);
 
   // The letters of a shortest solution; empty for the goal. start must hold the goal's tiles.
@@ -62,16 +66,33 @@ class Solver {
     PackedPosition position;
     int blank = 0;
     MoveOrder::State state = MoveOrder::kStart;
-    std::array<Layout, kMaxTables> layouts{};
-    std::array<int, kMaxTables> distances{};
+    std::array<Layout, kMaxViews> layouts{};
+    std::array<int, kMaxViews> distances{};
   };
   static constexpr int kFound = -1;
 
   // kFound, or a lower bound on the length of any solution through node that has g moves
   // before it and goes on by the moves node's state allows.
   int Search(const Node& node, int g);
+  int Bound(const std::array<int, kMaxViews>& distances) const;
+  std::array<int, kMaxViews> Distances(PackedPosition position) const;
 
   std::vector<const PatternTable*> tables_;
+  // A pattern looked up as it is or in the mirror: the layouts and indices its tables share.
+  struct Lens {
+    const PatternSpace* space = nullptr;
+    bool mirrored = false;
+  };
+  struct View {
+    const PatternTable* table = nullptr;
+    int lens = 0;
+    bool mirrored = false;
+    bool share = false;
+  };
+  std::array<Lens, kMaxViews> lenses_{};
+  int lensCount_ = 0;
+  std::array<View, kMaxViews> views_{};
+  int viewCount_ = 0;
   TranspositionTable memory_;
   PackedPosition goal_ = PackedPosition::Goal();
   int limit_ = 0;
