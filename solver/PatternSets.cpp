@@ -7,8 +7,10 @@
 #include "core/Position.h"
 #include "core/Tiles.h"
 
-// Rows 2 and 3 only ever change by slides, the outer rows mostly by rotations, so splitting the
-// board this way keeps each table's view of a move whole.
+// The play tables follow the outer rows, and columns 1-2 and 3-4: the rows see the turns, the
+// columns the order of a column's tiles, which only a trip through an outer row can change. The
+// solver also looks the column tables up in the mirror (columns 1 and 3 swapped), which makes
+// them columns 2-3 and 1-4 as well. The tiles of rows 2-3 add little to these.
 
 namespace kelvora::solver {
 
@@ -33,8 +35,9 @@ std::vector<int> TilesOf(std::initializer_list<int> rows, int firstColumn, int l
 
 std::vector<PatternSpace> PatternsFor(TableSize size) {
   if (size == TableSize::Full) {
-    return {PatternSpace("rows23", TilesOf({2, 3}, 1, kBoardSize)),
-            PatternSpace("rows14", TilesOf({1, kBoardSize}, 1, kBoardSize))};
+    return {PatternSpace("rows14", TilesOf({1, kBoardSize}, 1, kBoardSize)),
+            PatternSpace("cols12", TilesOf({1, 2, 3, kBoardSize}, 1, 2)),
+            PatternSpace("cols34", TilesOf({1, 2, 3, kBoardSize}, 3, kBoardSize))};
   }
   return {PatternSpace("small-rows23-left", TilesOf({2, 3}, 1, 2)),
           PatternSpace("small-rows23-right", TilesOf({2, 3}, 3, kBoardSize)),

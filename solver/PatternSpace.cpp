@@ -37,21 +37,21 @@ int RankAmong(std::uint32_t freeCells, std::uint32_t cell) {
 
 }  // namespace
 
-PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCells, Counts counts)
-    : name_(std::move(name)), counts_(counts) {
+PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCells)
+    : name_(std::move(name)) {
   const PackedPosition goal = PackedPosition::Goal();
-  std::map<int, int> copies;
+  std::map<int, int> counts;
   for (int cell : trackedCells) {
     if (cell < 0 || cell >= kCellCount || goal.Code(cell) == kBlank) {
       throw std::invalid_argument("a pattern follows tiles of the goal, not cell " +
                                   std::to_string(cell));
     }
-    ++copies[goal.Code(cell)];
+    ++counts[goal.Code(cell)];
   }
-  if (copies.size() >= kMaxGroups) {
+  if (counts.size() >= kMaxGroups) {
     throw std::invalid_argument("a pattern follows at most seven kinds of tile");
   }
-  for (const auto& [code, count] : copies) {
+  for (const auto& [code, count] : counts) {
     if (count != CopiesInGoal(code)) {
       throw std::invalid_argument("a pattern follows both or neither of two equal tiles");
     }
@@ -90,22 +90,12 @@ PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCell
 
 std::uint64_t PatternSpace::Signature() const {
   std::uint64_t hash = 0xcbf29ce484222325ULL;
-  // Tables counting every move keep the signature they always had.
-  if (IsShare()) hash = (hash ^ (0x100 + static_cast<std::uint64_t>(counts_))) * 0x100000001b3ULL;
   for (int g = 0; g < groupCount_; ++g) {
     for (std::uint64_t part : {std::uint64_t(groups_[g].code), std::uint64_t(groups_[g].count)}) {
       hash = (hash ^ part) * 0x100000001b3ULL;
     }
   }
   return hash;
-}
-
-bool PatternSpace::SameTiles(const PatternSpace& other) const {
-  if (groupCount_ != other.groupCount_) return false;
-  for (int g = 0; g < groupCount_; ++g) {
-    if (groups_[g].code != other.groups_[g].code) return false;
-  }
-  return true;
 }
 
 Layout PatternSpace::LayoutOf(PackedPosition position) const {

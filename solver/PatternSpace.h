@@ -54,27 +54,10 @@ class PatternSpace {
   // A labelling packs four bits a followed tile, the group of the tile in the lowest cell first.
   static constexpr int kMaxTiles = 8;
 
-  // The moves a space's distances count; the others are free there. A slide moves one tile, so
-  // spaces that count only their own slides, on tiles no two of them share, can be added up
-  // when at most one of them counts the turns too: each move of a solution is paid once.
-  enum class Counts : std::uint8_t { kEveryMove, kOwnSlides, kOwnSlidesAndTurns };
-
   // trackedCells: goal cells whose tiles are followed (the blank always is). Equal tiles are
   // interchangeable, so a code that occurs twice among them counts as one group of two. At most
   // eight tiles of at most seven kinds.
-  PatternSpace(std::string name, const std::vector<int>& trackedCells,
-               Counts counts = Counts::kEveryMove);
-
-  Counts Counted() const { return counts_; }
-  // Whether other follows the same tiles, so that its indices are this space's.
-  bool SameTiles(const PatternSpace& other) const;
-  // Whether distances here are a share of the moves, to be added to the other shares' distances.
-  bool IsShare() const { return counts_ != Counts::kEveryMove; }
-  // Whether a legal move costs a step here when the followed tiles hold tileCells.
-  bool Costs(MoveIndex move, std::uint32_t tileCells) const {
-    if (move < kCellCount) return counts_ == Counts::kEveryMove || ((tileCells >> move) & 1) != 0;
-    return counts_ != Counts::kOwnSlides;
-  }
+  PatternSpace(std::string name, const std::vector<int>& trackedCells);
 
   const std::string& Name() const { return name_; }
   std::uint64_t Size() const { return size_; }
@@ -140,7 +123,6 @@ class PatternSpace {
   std::uint32_t LabellingOfRank(std::uint32_t rank) const;
 
   std::string name_;
-  Counts counts_ = Counts::kEveryMove;
   // The blank's group comes last.
   std::array<Group, kMaxGroups> groups_{};
   int groupCount_ = 0;

@@ -90,9 +90,6 @@ struct PatternTableBuilder::Run {
 struct PatternTableBuilder::Layer {
   int depth = 0;
   bool expand = true;
-  // A pass that brings into layer `depth` what its entries reach by free moves, rather than one
-  // that finds the next layer.
-  bool closing = false;
   std::uint64_t reachedBefore = 0;
   std::atomic<std::uint64_t> found{0};
 };
@@ -221,7 +218,7 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
       neighbour = run.turnedFirst[turn] +
                   PatternSpace::BlankRank(run.turnedTiles[turn], BlankAfter(move, blank));
     }
-    if (visit(neighbour, space_.Costs(move, run.tiles))) return true;
+    if (visit(neighbour)) return true;
   }
   return false;
 }
@@ -248,56 +245,35 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   // Whole pairs of words while building, one pair for each word of the expanded bitmap.
   table_.assign((size + 63) / 64 * 2, ~std::uint64_t{0});
   KeepReporting(0.0);
-  const bool freeMoves = space_.IsShare();
   expanded_.assign((size + 63) / 64, 0);
-  if (freeMoves) closed_.assign(expanded_.size(), 0);
   // Entries past the end read as reached and expanded, so no layer ever looks at them.
   for (std::uint64_t index = size; index < table_.size() * 32; ++index) {
     table_[index / 32] &= ~(std::uint64_t{3} << (2 * (index % 32)));
     expanded_[index / 64] |= std::uint64_t{1} << (index % 64);
-    if (freeMoves) closed_[index / 64] |= std::uint64_t{1} << (index % 64);
   }
 
   Claim(table_, space_.GoalIndex(), 0);
   std::uint64_t reached = 1;
   std::uint64_t layerSize = 1;
   bool expanding = true;
-  // Runs one pass; false once cancelled.
-  const auto run = [&](Layer& layer) {
-    layer.reachedBefore = reached;
-    RunLayer(layer, cancel);
-    if (cancel.load()) return false;
-    reached += layer.found.load();
-    return true;
-  };
   for (int depth = 0; layerSize > 0; ++depth) {
-    // A layer is whole only once nothing more is reached from it by free moves: the next layer
-    // is found from all of it, or some entries would be put a step too far.
-    for (bool growing = freeMoves; growing;) {
-      Layer closing;
-      closing.depth = depth;
-      closing.expand = expanding;
-      closing.closing = true;
-      if (!run(closing)) break;
-      layerSize += closing.found.load();
-      growing = closing.found.load() > 0;
-    }
     Layer layer;
     layer.depth = depth;
     // Once gathering, the expanded bitmap is no longer kept, so gathering goes on to the end.
     layer.expand = expanding && layerSize <= size - reached;
     expanding = layer.expand;
-    if (!run(layer)) {
+    layer.reachedBefore = reached;
+    RunLayer(layer, cancel);
+    if (cancel.load()) {
       table_ = {};
       expanded_ = {};
-      closed_ = {};
       return std::nullopt;
     }
     layerSize = layer.found.load();
+    reached += layerSize;
   }
   if (progress_) progress_(1.0);
   expanded_ = {};
-  closed_ = {};
   reorderingOf_ = {};
   turnedLabellings_ = {};
   table_.resize((size + 31) / 32);
@@ -337,21 +313,17 @@ void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel
   for (std::thread& helper : helpers) helper.join();
 }
 
-std::uint64_t PatternTableBuilder::TakeLayerEntries(std::vector<std::uint64_t>& done,
-                                                    std::uint64_t word, int residue) {
+std::uint64_t PatternTableBuilder::TakeLayerEntries(std::uint64_t word, int residue) {
   const std::uint64_t entries = (EntriesEqual(Load(table_[2 * word]), residue) |
                                  EntriesEqual(Load(table_[2 * word + 1]), residue) << 32) &
-                                ~done[word];
-  done[word] |= entries;
+                                ~expanded_[word];
+  expanded_[word] |= entries;
   return entries;
 }
 
 std::uint64_t PatternTableBuilder::ExpandLayer(const Layer& layer, std::uint64_t first,
                                                std::uint64_t end) {
-  // A closing pass follows the free moves and claims entries into the layer itself.
-  const int residue = (layer.depth + (layer.closing ? 0 : 1)) % 3;
-  const bool paid = !layer.closing;
-  std::vector<std::uint64_t>& done = layer.closing ? closed_ : expanded_;
+  const int residue = (layer.depth + 1) % 3;
   std::uint64_t found = 0;
   Run run;
   std::array<std::uint64_t, kBatch> batch;
@@ -363,15 +335,13 @@ std::uint64_t PatternTableBuilder::ExpandLayer(const Layer& layer, std::uint64_t
     batched = 0;
   };
   for (std::uint64_t word = first / 64; word < (end + 63) / 64; ++word) {
-    for (std::uint64_t bits = TakeLayerEntries(done, word, layer.depth % 3); bits != 0;
+    for (std::uint64_t bits = TakeLayerEntries(word, layer.depth % 3); bits != 0;
          bits &= bits - 1) {
-      ForEachNeighbour(run, word * 64 + std::countr_zero(bits),
-                       [&](std::uint64_t index, bool costs) {
-                         if (costs != paid) return false;
-                         __builtin_prefetch(&table_[index / 32]);
-                         batch[batched++] = index;
-                         return false;
-                       });
+      ForEachNeighbour(run, word * 64 + std::countr_zero(bits), [&](std::uint64_t index) {
+        __builtin_prefetch(&table_[index / 32]);
+        batch[batched++] = index;
+        return false;
+      });
       if (batched > kBatch - 6) settle();
     }
   }
@@ -382,8 +352,7 @@ std::uint64_t PatternTableBuilder::ExpandLayer(const Layer& layer, std::uint64_t
 std::uint64_t PatternTableBuilder::GatherLayer(const Layer& layer, std::uint64_t first,
                                                std::uint64_t end) {
   const int lastResidue = layer.depth % 3;
-  const int residue = (layer.depth + (layer.closing ? 0 : 1)) % 3;
-  const bool paid = !layer.closing;
+  const int residue = (layer.depth + 1) % 3;
   std::uint64_t found = 0;
   Run run;
   for (std::uint64_t word = first / 32; word < (end + 31) / 32; ++word) {
@@ -391,9 +360,9 @@ std::uint64_t PatternTableBuilder::GatherLayer(const Layer& layer, std::uint64_t
     for (std::uint64_t open = value & (value >> 1) & kLowBits; open != 0; open &= open - 1) {
       const std::uint64_t index = word * 32 + std::countr_zero(open) / 2;
       // A neighbour with the last layer's residue is in the last layer: one from an older layer
-      // would have brought this position in already. A closing pass asks the same by free moves.
-      const bool touches = ForEachNeighbour(run, index, [&](std::uint64_t neighbour, bool costs) {
-        return costs == paid && EntryAt(table_, neighbour) == lastResidue;
+      // would have brought this position in already.
+      const bool touches = ForEachNeighbour(run, index, [&](std::uint64_t neighbour) {
+        return EntryAt(table_, neighbour) == lastResidue;
       });
       if (touches) {
         Claim(table_, index, residue);

@@ -40,13 +40,12 @@ class PatternTableBuilder {
   void RunLayer(Layer& layer, const std::atomic<bool>& cancel);
   // Reports done if the last report is a while ago; only from the thread that called Build.
   void KeepReporting(double done);
-  // The last layer's entries among those of word `word` of done (expanded_ or closed_), which the
-  // call marks done:
+  // The last layer's entries among those of expanded word `word`, which the call marks expanded:
   // entry 64 * word + n is in the layer when bit n is set.
-  std::uint64_t TakeLayerEntries(std::vector<std::uint64_t>& done, std::uint64_t word, int residue);
+  std::uint64_t TakeLayerEntries(std::uint64_t word, int residue);
   void Decode(Run& run, std::uint64_t index) const;
-  // Calls visit with the index of each position one move away and whether that move costs a
-  // step, until visit returns true; returns whether it did.
+  // Calls visit with the index of each position one move away, until visit returns true;
+  // returns whether it did.
   template <typename Visit>
   bool ForEachNeighbour(Run& run, std::uint64_t index, Visit visit) const;
 
@@ -61,10 +60,8 @@ class PatternTableBuilder {
   std::vector<std::uint16_t> turnedLabellings_;
   std::uint32_t reorderingCount_ = 0;
   std::vector<std::uint64_t> table_;
-  // One bit an entry: set once the entry's layer has been expanded by the paid moves, and, where
-  // some moves are free, once the entry has been expanded by those.
+  // One bit an entry: set once the entry's layer has been expanded.
   std::vector<std::uint64_t> expanded_;
-  std::vector<std::uint64_t> closed_;
 };
 
 }  // namespace kelvora::solver

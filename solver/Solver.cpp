@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "solver/Mirror.h"
@@ -28,33 +27,15 @@ Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2)
     for (const PatternTable* table : tables_) {
       const PatternSpace& space = table->Space();
       // A table whose tiles the mirror only swaps among themselves answers the same in it.
-      if (mirrored && MirrorCells(space.TileCells(space.LayoutOf(goal_))) ==
-                          space.TileCells(space.LayoutOf(goal_))) {
-        continue;
-      }
-      // Tables of one pattern (counting different moves) share the work of indexing.
-      int lens = 0;
-      while (lens < lensCount_ &&
-             !(lenses_[lens].mirrored == mirrored && lenses_[lens].space->SameTiles(space))) {
-        ++lens;
-      }
-      if (lens == lensCount_) lenses_[lensCount_++] = Lens{&space, mirrored};
-      views_[viewCount_++] = View{table, lens, mirrored, space.IsShare()};
+      const std::uint32_t goalCells = space.TileCells(space.LayoutOf(goal_));
+      if (mirrored && MirrorCells(goalCells) == goalCells) continue;
+      views_[viewCount_++] = View{table, mirrored};
     }
   }
 }
 
 int Solver::Bound(const std::array<int, kMaxViews>& distances) const {
-  int most = 0;
-  std::array<int, 2> shares{};
-  for (int v = 0; v < viewCount_; ++v) {
-    if (views_[v].share) {
-      shares[views_[v].mirrored] += distances[v];
-    } else {
-      most = std::max(most, distances[v]);
-    }
-  }
-  return std::max({most, shares[0], shares[1]});
+  return *std::max_element(distances.begin(), distances.begin() + viewCount_);
 }
 
 std::array<int, Solver::kMaxViews> Solver::Distances(PackedPosition position) const {
@@ -87,8 +68,8 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   Node root;
   root.position = start;
   root.blank = start.BlankCell();
-  for (int l = 0; l < lensCount_; ++l) {
-    root.layouts[l] = lenses_[l].space->LayoutOf(lenses_[l].mirrored ? Mirror(start) : start);
+  for (int v = 0; v < viewCount_; ++v) {
+    root.layouts[v] = views_[v].table->Space().LayoutOf(views_[v].mirrored ? Mirror(start) : start);
   }
   root.distances = Distances(start);
   limit_ = std::max(Bound(root.distances), atLeast);
@@ -123,9 +104,9 @@ int Solver::Search(const Node& node, int g) {
     throw SearchCancelled();
   }
 
+  const MoveList moves = LegalMoves(node.blank);
   std::array<Node, 6> children;
   std::array<std::array<std::uint64_t, kMaxViews>, 6> indices;
-  const MoveList moves = LegalMoves(node.blank);
   std::array<MoveIndex, 6> childMoves;
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
@@ -137,14 +118,12 @@ int Solver::Search(const Node& node, int g) {
     child.state = MoveOrder::After(node.state, move, node.blank);
     const MoveIndex mirroredMove = MirrorMove(move);
     const int mirroredBlank = MirrorCell(node.blank);
-    std::array<std::uint64_t, kMaxViews>& index = indices[childCount];
-    for (int l = 0; l < lensCount_; ++l) {
-      child.layouts[l] = lenses_[l].mirrored ? node.layouts[l].After(mirroredMove, mirroredBlank)
-                                             : node.layouts[l].After(move, node.blank);
-      index[l] = lenses_[l].space->Index(child.layouts[l]);
-    }
     for (int v = 0; v < viewCount_; ++v) {
-      __builtin_prefetch(views_[v].table->Address(index[views_[v].lens]));
+      const View& view = views_[v];
+      child.layouts[v] = view.mirrored ? node.layouts[v].After(mirroredMove, mirroredBlank)
+                                       : node.layouts[v].After(move, node.blank);
+      indices[childCount][v] = view.table->Space().Index(child.layouts[v]);
+      __builtin_prefetch(view.table->Address(indices[childCount][v]));
     }
     memory_.Prefetch(child.position.Packed(), child.state);
     childMoves[childCount++] = move;
@@ -160,8 +139,7 @@ int Solver::Search(const Node& node, int g) {
   for (int c = 0; c < childCount; ++c) {
     Node& child = children[c];
     for (int v = 0; v < viewCount_; ++v) {
-      child.distances[v] =
-          views_[v].table->DistanceAfterMove(node.distances[v], indices[c][views_[v].lens]);
+      child.distances[v] = views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
     }
     const int bound = Bound(child.distances);
     if (g + 1 + bound > limit_) {

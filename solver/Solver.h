@@ -34,9 +34,7 @@ class Solver {
   // 4 million remembered positions, 64 MB.
   static constexpr int kDefaultMemoryLog2 = 22;
 
-  // The tables must outlive the solver. The largest distance of those that count every move is a
-  // bound, and so is the sum of those that count a share of the moves: their shares must never
-  // count one move twice.
+  // The tables must outlive the solver; each must be admissible (every move costs one there).
   explicit Solver(std::vector<const PatternTable*> tables, int memoryLog2 = kDefaultMemoryLog2);
 
   // The letters of a shortest solution; empty for the goal. start must hold the goal's tiles.
@@ -77,22 +75,14 @@ class Solver {
   int Bound(const std::array<int, kMaxViews>& distances) const;
   std::array<int, kMaxViews> Distances(PackedPosition position) const;
 
-  std::vector<const PatternTable*> tables_;
-  // A pattern looked up as it is or in the mirror: the layouts and indices its tables share.
-  struct Lens {
-    const PatternSpace* space = nullptr;
-    bool mirrored = false;
-  };
+  // A table looked up as it is or in the mirror.
   struct View {
     const PatternTable* table = nullptr;
-    int lens = 0;
     bool mirrored = false;
-    bool share = false;
   };
-  std::array<Lens, kMaxViews> lenses_{};
-  int lensCount_ = 0;
   std::array<View, kMaxViews> views_{};
   int viewCount_ = 0;
+  std::vector<const PatternTable*> tables_;
   TranspositionTable memory_;
   PackedPosition goal_ = PackedPosition::Goal();
   int limit_ = 0;
