@@ -334,7 +334,7 @@ int main(int argc, char** argv) {
   if (args.size() < 2) {
     std::fprintf(stderr,
                  "usage: solver_bench build EMPTY_FOLDER [small]\n"
-                 "       solver_bench table rows14|cols12|cols34 [THREADS]\n"
+                 "       solver_bench table cols12|cols34 [THREADS]\n"
                  "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n"
                  "       solver_bench hints FOLDER [COUNT [SEED [scratch]]]\n"
                  "       solver_bench shuffled COUNT SEED\n");
