@@ -105,6 +105,20 @@ bool TableCache::Holds(const PatternSpace& space) const {
   return HeaderProblem(space, header, length - kHeaderBytes).empty();
 }
 
+void TableCache::RemoveAllBut(const std::vector<PatternSpace>& keep) const {
+  if (folder_.empty()) return;
+  std::vector<std::filesystem::path> kept;
+  for (const PatternSpace& space : keep) kept.push_back(PathFromUtf8(PathFor(space)));
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(folder_), error)) {
+    const std::filesystem::path& path = entry.path();
+    if (path.extension() != ".table" || !entry.is_regular_file(error)) continue;
+    if (std::find(kept.begin(), kept.end(), path) == kept.end()) {
+      std::filesystem::remove(path, error);
+    }
+  }
+}
+
 LoadedTable TableCache::Load(const PatternSpace& space) const {
   const std::atomic<bool> never{false};
   return *Load(space, never);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Status.h"
 #include "platform/System.h"
@@ -49,6 +50,10 @@ class TableCache {
   // Whether space's file is in the folder with a header that fits space and the file's length.
   // The checksum is left to Load, so this reads only the header.
   bool Holds(const PatternSpace& space) const;
+  // Removes every table file of the folder but those of keep: the tables an earlier version of
+  // the game built, hundreds of megabytes no one will read again. A file another program still
+  // holds open (Windows keeps it) stays, to go next time.
+  void RemoveAllBut(const std::vector<PatternSpace>& keep) const;
 
  private:
   // The reason a header (and data of dataBytes) cannot be trusted for space; empty when it can.

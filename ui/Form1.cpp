@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <utility>
 
+#include "game/DeliveredPars.h"
 #include "solver/HintSolver.h"
 #include "solver/TableCache.h"
 #include "text/GameText.h"
@@ -58,8 +59,14 @@ Form1::Form1(std::function<void()> endProgram, RandomSource& random, RecordFiles
 
 Form1::Form1(std::function<void()> endProgram, const GameMaker& makeGame)
     : endProgram_(std::move(endProgram)), hintSource_([] {
-        return std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(),
-                                                    solver::TableSize::Full);
+        auto hints = std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(),
+                                                          solver::TableSize::Full);
+        // The delivered stages come with solutions proven shortest: a hint on or beside one
+        // needs no search, and the deepest of them would otherwise take the longest.
+        for (const DeliveredSolution& known : DeliveredSolutions()) {
+          hints->Learn(known.start, known.letters);
+        }
+        return hints;
       }) {
   setWindowTitle(QString::fromUtf8(text::kGameTitle));
   setWindowIcon(WindowIcon());

@@ -1,12 +1,14 @@
 // Tests of the table cache: trusted when intact, rebuilt when not.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "solver/Checksum.h"
 #include "solver/TableCache.h"
+#include "solver/TableSet.h"
 #include "tests/support/DiskFolder.h"
 #include "tests/support/FailingSystem.h"
 #include "text/ToolText.h"
@@ -187,6 +189,26 @@ TEST(Checksum, NoticesAFlippedBitAndATrailingZero) {
   std::vector<std::uint8_t> longer = bytes;
   longer.push_back(0);
   EXPECT_NE(solver::Checksum(longer), original);
+}
+
+TEST_F(TableCacheTest, ABuildClearsTheTablesOfEarlierVersionsAndOnlyThem) {
+  const auto touch = [&](const fs::path& path) { std::ofstream(path) << "x"; };
+  const fs::path earlier = folder_ / "rows23-0123456789abcdef.table";
+  const fs::path fullSet = PathFromUtf8(
+      TableCache(Utf8FromPath(folder_)).PathFor(solver::PatternsFor(solver::TableSize::Full)[0]));
+  touch(earlier);
+  touch(fullSet);
+  touch(folder_ / "notes.txt");
+  std::atomic<bool> never{false};
+  ASSERT_TRUE(solver::TableSet(Utf8FromPath(folder_), solver::TableSize::Small, 2).Load({}, never));
+  EXPECT_FALSE(fs::exists(earlier));
+  EXPECT_TRUE(fs::exists(fullSet));
+  EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
+
+  // Mapping what is already there removes nothing: another version may be in use beside this one.
+  touch(earlier);
+  ASSERT_TRUE(solver::TableSet(Utf8FromPath(folder_), solver::TableSize::Small, 2).Load({}, never));
+  EXPECT_TRUE(fs::exists(earlier));
 }
 
 }  // namespace
