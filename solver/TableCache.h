@@ -59,6 +59,12 @@ class TableCache {
   // The reason a header (and data of dataBytes) cannot be trusted for space; empty when it can.
   static std::string HeaderProblem(const PatternSpace& space, std::span<const std::uint8_t> header,
                                    std::uint64_t dataBytes);
+  // A table file checked once is trusted while its length, its time of change and its header's
+  // checksum stay as they were when checked: a note beside it, `<file>.checked`, says so. A
+  // change through the file system is seen; only damage that keeps the file's time is not.
+  static std::string CheckedPath(const std::string& path);
+  bool CheckedBefore(const std::string& path, std::span<const std::uint8_t> header) const;
+  void NoteChecked(const std::string& path, std::span<const std::uint8_t> header) const;
   // Writes through the crash-safe replace, so a reader never maps half a table and a failed write
   // leaves the old file whole.
   Status Store(const PatternSpace& space, std::span<const std::uint8_t> data) const;

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -91,6 +92,31 @@ TEST_F(TableCacheTest, AnyChangedByteIsCaught) {
     SCOPED_TRACE("byte " + std::to_string(at));
     ExpectRebuiltFor(why);
   }
+}
+
+TEST_F(TableCacheTest, AFileCheckedOnceIsTrustedWhileItsTimeAndLengthStay) {
+  UseFolder();
+  const fs::path file = PathFromUtf8(cache_.PathFor(space_));
+  std::vector<char> damaged = good_;
+  damaged.back() ^= 1;
+  // A file changed a moment ago may change again within the same tick of the file system's
+  // clock, keeping its time: it is checked every time.
+  EXPECT_FALSE(cache_.Load(space_).built);
+  const fs::file_time_type fresh = fs::last_write_time(file);
+  WriteFile(damaged);
+  fs::last_write_time(file, fresh);
+  ExpectRebuiltFor(text::stages::kFailsChecksum);
+
+  const fs::file_time_type settled = fs::last_write_time(file) - std::chrono::hours(1);
+  fs::last_write_time(file, settled);
+  EXPECT_FALSE(cache_.Load(space_).built);
+  // Damage that keeps a settled file's time is what a trusted file is not read for.
+  WriteFile(damaged);
+  fs::last_write_time(file, settled);
+  EXPECT_FALSE(cache_.Load(space_).built);
+  // Any other time, however old, has the file checked again.
+  fs::last_write_time(file, settled + std::chrono::minutes(1));
+  ExpectRebuiltFor(text::stages::kFailsChecksum);
 }
 
 TEST_F(TableCacheTest, ACutOrLengthenedFileIsRebuilt) {
