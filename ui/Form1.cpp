@@ -206,16 +206,25 @@ void Form1::RefreshRecords() {
 void Form1::Label8_Click(int index) {
   hint_->Clear();
   game_->StepStage(index == 0 ? StageStep::kBack : StageStep::kNext);
+  AnticipateHint();
 }
 
 void Form1::StartPreparedStages() {
   hint_->Clear();
   game_->StartPreparedStages();
+  AnticipateHint();
 }
 
 void Form1::StartRandomStage() {
   hint_->Clear();
   game_->StartRandomStage();
+  AnticipateHint();
+}
+
+void Form1::AnticipateHint() {
+  // Only for a player who asked for a hint already: before that, nothing of the hint's tables is
+  // read.
+  if (hints_ != nullptr && game_->View().takesMoves) hints_->Anticipate(game_->View().board);
 }
 
 void Form1::UseHintSource(HintAdvisor::SourceMaker makeSource) {
