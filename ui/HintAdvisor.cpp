@@ -86,7 +86,7 @@ void HintAdvisor::ShowWaiting() {
   busyCursor_ = true;
 }
 
-void HintAdvisor::Work(const Position& position) {
+void HintAdvisor::Work(const Position& position) noexcept {
   Outcome outcome = Outcome::kFailed;
   std::optional<solver::Hint> hint;
   try {

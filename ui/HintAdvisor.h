@@ -58,7 +58,7 @@ class HintAdvisor : public QObject {
 
   void Start(Question question);
   // The worker's whole run; never throws.
-  void Work(const Position& position);
+  void Work(const Position& position) noexcept;
   // On the window's thread, as the timer sees the worker done or building.
   void Poll();
   void ShowProgress();
