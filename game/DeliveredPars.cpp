@@ -27,30 +27,34 @@ class DeliveredFiles : public FileStore {
   void RemoveSaveLeftovers(const std::string&) override {}
 };
 
-std::vector<std::pair<Position, int>> ReadPars() {
+std::vector<DeliveredSolution> ReadSolutions() {
   DeliveredFiles files;
   const Result<Records> delivered = RecordFiles(files, "").Load();
   const Result<std::vector<StageSolution>> solutions = ReadSolutionList(kDeliveredSolutions);
-  std::vector<std::pair<Position, int>> pars;
+  std::vector<DeliveredSolution> proven;
   // A damaged file or list proves no par (the tests see to it that both are whole).
-  if (!delivered || !solutions) return pars;
+  if (!delivered || !solutions) return proven;
   const std::vector<PreparedStage>& stages = delivered->prepared;
   for (std::size_t stage = 0; stage < stages.size() && stage < solutions->size(); ++stage) {
     const Position& start = stages[stage].start;
     // A solution that does not solve its stage proves nothing.
     if (ReplayHistory(start, (*solutions)[stage].letters).solved) {
-      pars.emplace_back(start, (*solutions)[stage].par);
+      proven.push_back({start, (*solutions)[stage].letters});
     }
   }
-  return pars;
+  return proven;
 }
 
 }  // namespace
 
+const std::vector<DeliveredSolution>& DeliveredSolutions() {
+  static const std::vector<DeliveredSolution> solutions = ReadSolutions();
+  return solutions;
+}
+
 std::optional<int> DeliveredPar(const Position& start) {
-  static const std::vector<std::pair<Position, int>> pars = ReadPars();
-  for (const auto& [position, par] : pars) {
-    if (position == start) return par;
+  for (const DeliveredSolution& solution : DeliveredSolutions()) {
+    if (solution.start == start) return static_cast<int>(solution.letters.size());
   }
   return std::nullopt;
 }

@@ -19,7 +19,8 @@ rm -rf "$shots"
 mkdir -p "$shots"
 work="$(mktemp -d /tmp/kelvora-clean-system.XXXXXX)"
 system="$work/system"
-display=:$((90 + RANDOM % 9))
+# Set once the virtual display is up.
+display=""
 xvfb=""
 game=""
 cleanup() {
@@ -33,7 +34,9 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   say "FAILED: $*" >&2
-  import -display "$display" -window root "$shots/failure.png" 2>/dev/null || true
+  if [ -n "$display" ]; then
+    import -display "$display" -window root "$shots/failure.png" 2>/dev/null || true
+  fi
   exit 1
 }
 
@@ -74,10 +77,14 @@ as_player() {
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/games LANG=C.UTF-8 "$@"
 }
 records="$system/home/player/.local/share/kelvora"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb takes a free display itself and names it only once it accepts connections: no clash with
+# another virtual display, and no race with a slow start on a busy machine.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
+for _ in $(seq 1 300); do [ -s "$work/display" ] && break; sleep 0.2; done
+[ -s "$work/display" ] || fail "the virtual display did not start: $(cat "$work/xvfb.log")"
+display=":$(cat "$work/display")"
 mkdir -p "$system/tmp/.X11-unix"
-for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.2; done
 mount --bind /tmp/.X11-unix "$system/tmp/.X11-unix"
 exec_line="$(sed -n 's/^Exec=//p' "$system/usr/share/applications/kelvora.desktop")"
 as_player $exec_line >"$shots/game.log" 2>&1 &

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "core/HistoryReplay.h"
 #include "solver/Solver.h"
 #include "solver/TableSet.h"
 
@@ -85,6 +86,16 @@ std::optional<Hint> HintSolver::Next(const Position& position, const std::atomic
   if (known_.size() + path.size() > kMostRemembered) known_.clear();
   Remember(start, path);
   return Hint{path.front(), static_cast<int>(path.size())};
+}
+
+void HintSolver::Learn(const Position& start, std::string_view letters) {
+  if (!start.HoldsTheGoalsTiles() || !ReplayHistory(start, letters).solved) return;
+  std::vector<MoveIndex> path;
+  for (const char letter : letters) {
+    path.push_back(static_cast<MoveIndex>(Move::FromLetter(letter)->Index()));
+  }
+  if (known_.size() + path.size() > kMostRemembered) known_.clear();
+  Remember(PackedPosition::From(start), path);
 }
 
 void HintSolver::Remember(PackedPosition start, const std::vector<MoveIndex>& path) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/Position.h"
@@ -50,6 +51,10 @@ class HintSolver final : public HintSource {
   std::optional<Hint> Next(const Position& position, const std::atomic<bool>& cancel) override;
   // The same, never cancelled.
   std::optional<Hint> Next(const Position& position);
+  // Takes letters (the game's move letters) as a shortest solution from start, known beforehand,
+  // so that a hint anywhere along it answers without a search: only for solutions proven
+  // shortest, since nothing checks that. Letters that do not solve from start are ignored.
+  void Learn(const Position& start, std::string_view letters);
 
  private:
   // Records the answer for every position along path from start.

@@ -5,6 +5,8 @@
 #include <climits>
 #include <stdexcept>
 
+#include "solver/Mirror.h"
+
 // Every table's exact distance is carried along the path, since a table stores distances only
 // modulo 3. A node first works out where all its children's entries are and asks for them, then
 // reads them: the tables are far larger than the processor's caches, and waiting for the entries
@@ -21,12 +23,31 @@ Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2)
   if (tables_.empty() || tables_.size() > kMaxTables) {
     throw std::invalid_argument("a solver needs one to four tables");
   }
+  for (bool mirrored : {false, true}) {
+    for (const PatternTable* table : tables_) {
+      const PatternSpace& space = table->Space();
+      // A table whose tiles the mirror only swaps among themselves answers the same in it.
+      const std::uint32_t goalCells = space.TileCells(space.LayoutOf(goal_));
+      if (mirrored && MirrorCells(goalCells) == goalCells) continue;
+      views_[viewCount_++] = View{table, mirrored};
+    }
+  }
+}
+
+int Solver::Bound(const std::array<int, kMaxViews>& distances) const {
+  return *std::max_element(distances.begin(), distances.begin() + viewCount_);
+}
+
+std::array<int, Solver::kMaxViews> Solver::Distances(PackedPosition position) const {
+  std::array<int, kMaxViews> distances{};
+  for (int v = 0; v < viewCount_; ++v) {
+    distances[v] = views_[v].table->Distance(views_[v].mirrored ? Mirror(position) : position);
+  }
+  return distances;
 }
 
 int Solver::LowerBound(PackedPosition position) const {
-  int bound = 0;
-  for (const PatternTable* table : tables_) bound = std::max(bound, table->Distance(position));
-  return bound;
+  return Bound(Distances(position));
 }
 
 std::string Solver::Solve(PackedPosition start) {
@@ -47,11 +68,11 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   Node root;
   root.position = start;
   root.blank = start.BlankCell();
-  for (std::size_t t = 0; t < tables_.size(); ++t) {
-    root.layouts[t] = tables_[t]->Space().LayoutOf(start);
-    root.distances[t] = tables_[t]->Distance(start);
+  for (int v = 0; v < viewCount_; ++v) {
+    root.layouts[v] = views_[v].table->Space().LayoutOf(views_[v].mirrored ? Mirror(start) : start);
   }
-  limit_ = std::max(*std::max_element(root.distances.begin(), root.distances.end()), atLeast);
+  root.distances = Distances(start);
+  limit_ = std::max(Bound(root.distances), atLeast);
   if (!keepLearning_) memory_.NewSolve();
   const int knownLength = known.empty() ? INT_MAX : static_cast<int>(known.size());
   for (;;) {
@@ -68,9 +89,8 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
 }
 
 int Solver::Search(const Node& node, int g) {
-  const std::size_t tableCount = tables_.size();
   const std::uint64_t key = node.position.Packed();
-  int h = *std::max_element(node.distances.begin(), node.distances.begin() + tableCount);
+  int h = Bound(node.distances);
   const TranspositionTable::Entry* known = memory_.Find(key, node.state);
   if (known != nullptr) h = std::max(h, static_cast<int>(known->bound));
   if (g + h > limit_) return g + h;
@@ -86,7 +106,7 @@ int Solver::Search(const Node& node, int g) {
 
   const MoveList moves = LegalMoves(node.blank);
   std::array<Node, 6> children;
-  std::array<std::array<std::uint64_t, kMaxTables>, 6> indices;
+  std::array<std::array<std::uint64_t, kMaxViews>, 6> indices;
   std::array<MoveIndex, 6> childMoves;
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
@@ -96,10 +116,14 @@ int Solver::Search(const Node& node, int g) {
     child.position = Apply(node.position, move, node.blank);
     child.blank = BlankAfter(move, node.blank);
     child.state = MoveOrder::After(node.state, move, node.blank);
-    for (std::size_t t = 0; t < tableCount; ++t) {
-      child.layouts[t] = node.layouts[t].After(move, node.blank);
-      indices[childCount][t] = tables_[t]->Space().Index(child.layouts[t]);
-      __builtin_prefetch(tables_[t]->Address(indices[childCount][t]));
+    const MoveIndex mirroredMove = MirrorMove(move);
+    const int mirroredBlank = MirrorCell(node.blank);
+    for (int v = 0; v < viewCount_; ++v) {
+      const View& view = views_[v];
+      child.layouts[v] = view.mirrored ? node.layouts[v].After(mirroredMove, mirroredBlank)
+                                       : node.layouts[v].After(move, node.blank);
+      indices[childCount][v] = view.table->Space().Index(child.layouts[v]);
+      __builtin_prefetch(view.table->Address(indices[childCount][v]));
     }
     memory_.Prefetch(child.position.Packed(), child.state);
     childMoves[childCount++] = move;
@@ -114,11 +138,10 @@ int Solver::Search(const Node& node, int g) {
   int open = 0;
   for (int c = 0; c < childCount; ++c) {
     Node& child = children[c];
-    int bound = 0;
-    for (std::size_t t = 0; t < tableCount; ++t) {
-      child.distances[t] = tables_[t]->DistanceAfterMove(node.distances[t], indices[c][t]);
-      bound = std::max(bound, child.distances[t]);
+    for (int v = 0; v < viewCount_; ++v) {
+      child.distances[v] = views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
     }
+    const int bound = Bound(child.distances);
     if (g + 1 + bound > limit_) {
       best = std::min(best, g + 1 + bound);
       continue;

@@ -29,6 +29,8 @@ class SearchCancelled : public std::runtime_error {
 class Solver {
  public:
   static constexpr int kMaxTables = 4;
+  // Each table is looked up as it is and in the mirror.
+  static constexpr int kMaxViews = 2 * kMaxTables;
   // 4 million remembered positions, 64 MB.
   static constexpr int kDefaultMemoryLog2 = 22;
 
@@ -62,15 +64,24 @@ class Solver {
     PackedPosition position;
     int blank = 0;
     MoveOrder::State state = MoveOrder::kStart;
-    std::array<Layout, kMaxTables> layouts{};
-    std::array<int, kMaxTables> distances{};
+    std::array<Layout, kMaxViews> layouts{};
+    std::array<int, kMaxViews> distances{};
   };
   static constexpr int kFound = -1;
 
   // kFound, or a lower bound on the length of any solution through node that has g moves
   // before it and goes on by the moves node's state allows.
   int Search(const Node& node, int g);
+  int Bound(const std::array<int, kMaxViews>& distances) const;
+  std::array<int, kMaxViews> Distances(PackedPosition position) const;
 
+  // A table looked up as it is or in the mirror.
+  struct View {
+    const PatternTable* table = nullptr;
+    bool mirrored = false;
+  };
+  std::array<View, kMaxViews> views_{};
+  int viewCount_ = 0;
   std::vector<const PatternTable*> tables_;
   TranspositionTable memory_;
   PackedPosition goal_ = PackedPosition::Goal();

@@ -3,10 +3,13 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -26,6 +29,8 @@ namespace {
 
 constexpr char kMagic[8] = {'K', 'E', 'L', 'V', 'T', 'B', 'L', '\x1a'};
 constexpr std::size_t kChecksumAt = 56;
+// Longer than any file system's clock tick.
+constexpr auto kSettled = std::chrono::seconds(3);
 
 template <typename T>
 void Put(std::array<std::uint8_t, TableCache::kHeaderBytes>& header, std::size_t at, T value) {
@@ -105,6 +110,24 @@ bool TableCache::Holds(const PatternSpace& space) const {
   return HeaderProblem(space, header, length - kHeaderBytes).empty();
 }
 
+void TableCache::RemoveAllBut(const std::vector<PatternSpace>& keep) const {
+  if (folder_.empty()) return;
+  std::vector<std::filesystem::path> kept;
+  for (const PatternSpace& space : keep) {
+    kept.push_back(PathFromUtf8(PathFor(space)));
+    kept.push_back(PathFromUtf8(CheckedPath(PathFor(space))));
+  }
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(folder_), error)) {
+    const std::filesystem::path& path = entry.path();
+    const bool ours = path.extension() == ".table" || path.extension() == ".checked";
+    if (!ours || !entry.is_regular_file(error)) continue;
+    if (std::find(kept.begin(), kept.end(), path) == kept.end()) {
+      std::filesystem::remove(path, error);
+    }
+  }
+}
+
 LoadedTable TableCache::Load(const PatternSpace& space) const {
   const std::atomic<bool> never{false};
   return *Load(space, never);
@@ -123,9 +146,13 @@ std::optional<LoadedTable> TableCache::Load(const PatternSpace& space,
     } else {
       std::unique_ptr<MappedFile> file = std::move(*mapped);
       reason = HeaderProblem(space, file->Header(), file->Bytes().size());
-      if (reason.empty() && Get<std::uint64_t>(file->Header(), kChecksumAt) !=
-                                FileChecksum(file->Header(), file->Bytes(), threads_)) {
-        reason = text::stages::kFailsChecksum;
+      if (reason.empty() && !CheckedBefore(path, file->Header())) {
+        if (Get<std::uint64_t>(file->Header(), kChecksumAt) !=
+            FileChecksum(file->Header(), file->Bytes(), threads_)) {
+          reason = text::stages::kFailsChecksum;
+        } else {
+          NoteChecked(path, file->Header());
+        }
       }
       if (reason.empty()) return LoadedTable{PatternTable(space, std::move(file)), false, {}};
       reason = text::stages::CacheFileUntrusted(path, reason);
@@ -147,6 +174,45 @@ std::optional<LoadedTable> TableCache::Load(const PatternSpace& space,
     }
   }
   return LoadedTable{PatternTable(space, std::move(memory)), true, reason};
+}
+
+namespace {
+
+// What a check vouches for: the file as it was (length, time of its last change) and the header's
+// checksum, which covers the data.
+std::optional<std::string> Fingerprint(const std::string& path,
+                                       std::span<const std::uint8_t> header) {
+  std::error_code error;
+  const std::filesystem::path file = PathFromUtf8(path);
+  const std::uintmax_t length = std::filesystem::file_size(file, error);
+  if (error) return std::nullopt;
+  const std::filesystem::file_time_type changed = std::filesystem::last_write_time(file, error);
+  if (error) return std::nullopt;
+  // A file changed within this long of its check could change again within the same tick of
+  // the file system's clock and keep its time: such a file is checked again next time.
+  if (std::filesystem::file_time_type::clock::now() - changed < kSettled) return std::nullopt;
+  return std::to_string(length) + " " + std::to_string(changed.time_since_epoch().count()) + " " +
+         Hex(Get<std::uint64_t>(header, kChecksumAt)) + "\n";
+}
+
+}  // namespace
+
+std::string TableCache::CheckedPath(const std::string& path) {
+  return path + ".checked";
+}
+
+bool TableCache::CheckedBefore(const std::string& path,
+                               std::span<const std::uint8_t> header) const {
+  const std::optional<std::string> now = Fingerprint(path, header);
+  const Result<std::string> noted = system_->Read(CheckedPath(path));
+  return now && noted && *noted == *now;
+}
+
+void TableCache::NoteChecked(const std::string& path, std::span<const std::uint8_t> header) const {
+  // Without the note the next run only checks the file again.
+  if (const std::optional<std::string> fingerprint = Fingerprint(path, header)) {
+    static_cast<void>(system_->Replace(CheckedPath(path), *fingerprint));
+  }
 }
 
 std::string TableCache::HeaderProblem(const PatternSpace& space,

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Status.h"
 #include "platform/System.h"
@@ -49,11 +50,21 @@ class TableCache {
   // Whether space's file is in the folder with a header that fits space and the file's length.
   // The checksum is left to Load, so this reads only the header.
   bool Holds(const PatternSpace& space) const;
+  // Removes every table file of the folder but those of keep: the tables an earlier version of
+  // the game built, hundreds of megabytes no one will read again. A file another program still
+  // holds open (Windows keeps it) stays, to go next time.
+  void RemoveAllBut(const std::vector<PatternSpace>& keep) const;
 
  private:
   // The reason a header (and data of dataBytes) cannot be trusted for space; empty when it can.
   static std::string HeaderProblem(const PatternSpace& space, std::span<const std::uint8_t> header,
                                    std::uint64_t dataBytes);
+  // A table file checked once is trusted while its length, its time of change and its header's
+  // checksum stay as they were when checked: a note beside it, `<file>.checked`, says so. A
+  // change through the file system is seen; only damage that keeps the file's time is not.
+  static std::string CheckedPath(const std::string& path);
+  bool CheckedBefore(const std::string& path, std::span<const std::uint8_t> header) const;
+  void NoteChecked(const std::string& path, std::span<const std::uint8_t> header) const;
   // Writes through the crash-safe replace, so a reader never maps half a table and a failed write
   // leaves the old file whole.
   Status Store(const PatternSpace& space, std::span<const std::uint8_t> data) const;

@@ -19,6 +19,7 @@ bool TableSet::Cached() const {
 bool TableSet::Load(const Progress& progress, const std::atomic<bool>& cancel, const Ready& ready) {
   double total = 0;
   for (const PatternSpace& space : spaces_) total += static_cast<double>(space.Size());
+  bool built = false;
   double before = 0;
   for (std::size_t t = 0; t < tables_.size(); ++t) before += static_cast<double>(spaces_[t].Size());
   while (!Loaded()) {
@@ -29,9 +30,16 @@ bool TableSet::Load(const Progress& progress, const std::atomic<bool>& cancel, c
     });
     std::optional<LoadedTable> loaded = cache.Load(space, cancel);
     if (!loaded) return false;
+    built = built || loaded->built;
     if (ready) ready(space, *loaded);
     tables_.push_back(std::move(loaded->table));
     before += size;
+  }
+  // A build means a new set of tables; those of the other size share the folder and stay.
+  if (built) {
+    std::vector<PatternSpace> current = PatternsFor(TableSize::Full);
+    for (PatternSpace& space : PatternsFor(TableSize::Small)) current.push_back(std::move(space));
+    TableCache(folder_, threads_).RemoveAllBut(current);
   }
   return true;
 }

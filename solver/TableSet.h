@@ -30,7 +30,8 @@ class TableSet {
   // beyond the headers, and so no promise that Load builds nothing.
   bool Cached() const;
   // Maps or builds each table not loaded yet. False when cancel became true first: the tables
-  // finished before it stay loaded (and cached), nothing of the others is kept.
+  // finished before it stay loaded (and cached), nothing of the others is kept. A load that built
+  // a table clears the folder of the tables earlier versions left (TableCache::RemoveAllBut).
   bool Load(const Progress& progress, const std::atomic<bool>& cancel, const Ready& ready = {});
   bool Loaded() const { return tables_.size() == spaces_.size(); }
   // The loaded tables, for a Solver; they live as long as the set.

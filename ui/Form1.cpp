@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <utility>
 
+#include "game/DeliveredPars.h"
 #include "platform/System.h"
 #include "solver/HintSolver.h"
 #include "solver/TableCache.h"
@@ -65,7 +66,14 @@ Form1::Form1(std::function<void()> endProgram, const GameMaker& makeGame)
         const solver::TableSize size = platform::System::Default().HasThreads()
                                            ? solver::TableSize::Full
                                            : solver::TableSize::Small;
-        return std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(), size);
+        auto hints =
+            std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(), size);
+        // The delivered stages come with solutions proven shortest: a hint on or beside one
+        // needs no search, and the deepest of them would otherwise take the longest.
+        for (const DeliveredSolution& known : DeliveredSolutions()) {
+          hints->Learn(known.start, known.letters);
+        }
+        return hints;
       }) {
   setWindowTitle(QString::fromUtf8(text::kGameTitle));
   setWindowIcon(WindowIcon());
@@ -205,16 +213,25 @@ void Form1::RefreshRecords() {
 void Form1::Label8_Click(int index) {
   hint_->Clear();
   game_->StepStage(index == 0 ? StageStep::kBack : StageStep::kNext);
+  AnticipateHint();
 }
 
 void Form1::StartPreparedStages() {
   hint_->Clear();
   game_->StartPreparedStages();
+  AnticipateHint();
 }
 
 void Form1::StartRandomStage() {
   hint_->Clear();
   game_->StartRandomStage();
+  AnticipateHint();
+}
+
+void Form1::AnticipateHint() {
+  // Only for a player who asked for a hint already: before that, nothing of the hint's tables is
+  // read.
+  if (hints_ != nullptr && game_->View().takesMoves) hints_->Anticipate(game_->View().board);
 }
 
 void Form1::UseHintSource(HintAdvisor::SourceMaker makeSource) {

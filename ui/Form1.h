@@ -104,6 +104,8 @@ class Form1 : public QMainWindow, public Screen {
   void Image1_Click(int index);
   void Label2_Click(int index);
   void Label8_Click(int index);
+  // A new stage's first hint worked out before it is asked for.
+  void AnticipateHint();
 
   void CreateControls(QWidget* client);
   QLabel* LabelFor(StatusLabel label) const;

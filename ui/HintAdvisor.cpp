@@ -40,19 +40,34 @@ HintAdvisor::~HintAdvisor() {
 }
 
 void HintAdvisor::Ask(const Position& position, Answer answer) {
+  if (!Busy() && anticipated_ && anticipated_->position == position) {
+    answer(anticipated_->hint);
+    return;
+  }
   if (Busy()) {
     waiting_ = Question{position, std::move(answer)};
+    // Work begun unasked had no pointer of its own.
+    if (!dialog_) ShowWaiting();
     return;
   }
   Start(Question{position, std::move(answer)});
 }
 
+void HintAdvisor::Anticipate(const Position& position) {
+  // prepared_ is the worker's, and no worker runs while not Busy. Without threads the work
+  // would hold the page's only one while the player starts to play.
+  if (Busy() || !prepared_ || !platform::System::Default().HasThreads()) return;
+  Start(Question{position, {}});
+}
+
 void HintAdvisor::Start(Question question) {
+  anticipated_.reset();
   cancel_ = false;
   done_ = false;
   building_ = false;
   progress_ = 0;
   const Position position = question.position;
+  const bool asked = static_cast<bool>(question.answer);
   running_ = std::move(question);
   if (!platform::System::Default().HasThreads()) {
     // One thread for everything (a browser page): the work runs on the event loop once the
@@ -65,18 +80,23 @@ void HintAdvisor::Start(Question question) {
       // No thread (std::system_error), or no memory for its start.
       running_.reset();
       waiting_.reset();
-      failed_();
+      if (asked) failed_();
       return;
     }
   }
-  // A first hint far from the goal may take the solver a second: the pointer says it thinks,
-  // until a build (if one is needed) brings its own dialog.
-  QApplication::setOverrideCursor(Qt::BusyCursor);
-  busyCursor_ = true;
+  if (asked) ShowWaiting();
   poll_->start();
 }
 
-void HintAdvisor::Work(const Position& position) {
+void HintAdvisor::ShowWaiting() {
+  // A first hint far from the goal may take the solver a second: the pointer says it thinks,
+  // until a build (if one is needed) brings its own dialog.
+  if (busyCursor_) return;
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  busyCursor_ = true;
+}
+
+void HintAdvisor::Work(const Position& position) noexcept {
   Outcome outcome = Outcome::kFailed;
   std::optional<solver::Hint> hint;
   try {
@@ -151,9 +171,15 @@ void HintAdvisor::Finish() {
   running_.reset();
   std::optional<Question> next = std::move(waiting_);
   waiting_.reset();
+  const bool asked = static_cast<bool>(ran.answer);
   switch (outcome_) {
     case Outcome::kFailed:
-      failed_();
+      // Work no one asked for fails quietly; a question that came meanwhile tries for itself.
+      if (asked) {
+        failed_();
+      } else if (next) {
+        Start(std::move(*next));
+      }
       return;
     case Outcome::kCancelled:
       // Only the player cancels a run that ends here; the waiting question goes with it.
@@ -163,7 +189,11 @@ void HintAdvisor::Finish() {
       break;
   }
   if (!next) {
-    ran.answer(hint_);
+    if (asked) {
+      ran.answer(hint_);
+    } else {
+      anticipated_ = Anticipated{ran.position, hint_};
+    }
   } else if (next->position == ran.position) {
     next->answer(hint_);
   } else {

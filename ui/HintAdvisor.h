@@ -40,6 +40,10 @@ class HintAdvisor : public QObject {
   // from that work if it was about the same board. Nothing comes when the player cancels the
   // build, which drops the waiting question too.
   void Ask(const Position& position, Answer answer);
+  // Works out the hint for position unasked, so that the first hint of a new stage comes at once:
+  // only once the tables are ready (a hint was asked before in this run) and nothing else is
+  // being worked on. Nothing is shown, and a failure is told only to a question that waits.
+  void Anticipate(const Position& position);
   bool Busy() const { return running_.has_value(); }
   // Called when the player cancels the build, for whoever waits on more than one answer.
   void WhenCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
@@ -48,17 +52,20 @@ class HintAdvisor : public QObject {
   enum class Outcome { kAnswered, kCancelled, kFailed };
   struct Question {
     Position position;
+    // Empty for work no one waits on yet.
     Answer answer;
   };
 
   void Start(Question question);
   // The worker's whole run; never throws.
-  void Work(const Position& position);
+  void Work(const Position& position) noexcept;
   // On the window's thread, as the timer sees the worker done or building.
   void Poll();
   void ShowProgress();
   void Finish();
   void EndWaitFeedback();
+  // The busy pointer, once someone waits on the work.
+  void ShowWaiting();
 
   QWidget* window_;
   SourceMaker makeSource_;
@@ -69,6 +76,12 @@ class HintAdvisor : public QObject {
   bool prepared_ = false;
 
   std::thread worker_;
+  // The last work done unasked, kept until other work starts.
+  struct Anticipated {
+    Position position;
+    std::optional<solver::Hint> hint;
+  };
+  std::optional<Anticipated> anticipated_;
   std::optional<Question> running_;
   std::optional<Question> waiting_;
   std::atomic<bool> cancel_{false};

@@ -20,6 +20,7 @@
 #include "core/Rules.h"
 #include "core/Shuffle.h"
 #include "core/SolutionList.h"
+#include "game/DeliveredPars.h"
 #include "records/DiskFileStore.h"
 #include "records/RecordFiles.h"
 #include "solver/Checksum.h"
@@ -299,6 +300,12 @@ bool RandomStages(const HintRun::Ask& hints, int count, std::uint64_t seed) {
 int Hints(const std::string& folder, int count, std::uint64_t seed, bool fromScratch) {
   auto start = Clock::now();
   kelvora::solver::HintSolver hints(folder, TableSize::Full);
+  // As the game does: the delivered stages' proven solutions answer on and beside them.
+  if (!fromScratch) {
+    for (const kelvora::DeliveredSolution& known : kelvora::DeliveredSolutions()) {
+      hints.Learn(known.start, known.letters);
+    }
+  }
   const double made = SecondsSince(start);
   start = Clock::now();
   const bool cached = hints.TablesCached();
@@ -334,7 +341,7 @@ int main(int argc, char** argv) {
   if (args.size() < 2) {
     std::fprintf(stderr,
                  "usage: solver_bench build EMPTY_FOLDER [small]\n"
-                 "       solver_bench table rows23|rows14 [THREADS]\n"
+                 "       solver_bench table cols12|cols34 [THREADS]\n"
                  "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n"
                  "       solver_bench hints FOLDER [COUNT [SEED [scratch]]]\n"
                  "       solver_bench shuffled COUNT SEED\n");

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <string>
 
 #include "SolverSupport.h"
 #include "core/Rules.h"
@@ -38,9 +39,13 @@ HintSolver& PreparedHints() {
   return prepared.hints;
 }
 
-int OptimalLength(const Position& position) {
+std::string Shortest(const Position& position) {
   static solver::Solver reference(SmallTablePointers());
-  return static_cast<int>(reference.Solve(PackedPosition::From(position)).size());
+  return reference.Solve(PackedPosition::From(position));
+}
+
+int OptimalLength(const Position& position) {
+  return static_cast<int>(Shortest(position).size());
 }
 
 Position Play(const Position& position, solver::MoveIndex move) {
@@ -66,6 +71,42 @@ TEST(HintSolver, FollowingTheHintsReachesTheGoalInExactlyTheAnnouncedMoves) {
     EXPECT_EQ(position, Position::Goal());
     EXPECT_FALSE(hints.Next(position).has_value());
   }
+}
+
+// Learnt solutions are taken as they are: a detour no search would find shows the answer came
+// from what was learnt, and letters that stop short of the goal must change nothing.
+TEST(HintSolver, ALearntSolutionAnswersAlongItAndOneThatDoesNotSolveIsIgnored) {
+  const DiskFolder folder("learnt-hints");
+  HintSolver hints(folder.Text(), solver::TableSize::Small);
+  const std::atomic<bool> never{false};
+  ASSERT_TRUE(hints.Prepare({}, never));
+  std::mt19937_64 engine(12);
+  const Position start = RandomWalk(engine, 9).ToPosition();
+  const Position other = RandomWalk(engine, 8).ToPosition();
+
+  // A first move away from the goal, then a shortest way on that does not lead back through
+  // start: two moves too many.
+  std::string detour;
+  const solver::MoveList moves = solver::LegalMoves(PackedPosition::From(start).BlankCell());
+  for (int m = 0; m < moves.count && detour.empty(); ++m) {
+    const Position aside = Play(start, moves.moves[m]);
+    const std::string onward = Shortest(aside);
+    if (onward.size() > static_cast<std::size_t>(OptimalLength(start)) &&
+        Play(aside, static_cast<solver::MoveIndex>(Move::FromLetter(onward.front())->Index())) !=
+            start) {
+      detour = Move::FromIndex(moves.moves[m]).Letter() + onward;
+    }
+  }
+  ASSERT_FALSE(detour.empty());
+  hints.Learn(start, detour);
+  const std::optional<solver::Hint> first = hints.Next(start);
+  ASSERT_TRUE(first.has_value());
+  EXPECT_EQ(Move::FromIndex(first->move).Letter(), detour.front());
+  EXPECT_EQ(first->movesLeft, static_cast<int>(detour.size()));
+  EXPECT_EQ(hints.Next(Play(start, first->move))->movesLeft, first->movesLeft - 1);
+
+  hints.Learn(other, Shortest(other).substr(1));
+  EXPECT_EQ(hints.Next(other)->movesLeft, OptimalLength(other));
 }
 
 // A player who strays lands one move off a remembered path, one, two or no moves nearer the goal

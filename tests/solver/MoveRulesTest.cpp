@@ -1,4 +1,4 @@
-// Tests that the solver's packed moves are exactly the core's rules.
+// Tests that the solver's packed moves are exactly the core's rules, and mirror as they should.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "core/Rules.h"
+#include "solver/Mirror.h"
 #include "solver/MoveOrder.h"
 #include "solver/MoveRules.h"
 
 // The solver's moves are the game's: from two thousand positions, each of the twenty moves is
 // allowed by the core's Apply exactly when the solver calls it legal, and leaves the same board.
+// The mirror the solver looks its tables up in is a symmetry of those moves.
 
 namespace kelvora::testing {
 namespace {
@@ -66,6 +68,35 @@ TEST(MoveRules, ARowRotatedFourTimesIsBackWhereItStarted) {
     }
     EXPECT_EQ(solver::Apply(turned, rotation, turned.BlankCell()), position);
   }
+}
+
+// The mirror must be an exact symmetry of the rules, or the bound it gives could overshoot: the
+// goal is its own mirror, mirroring twice changes nothing, and a mirrored move made on the mirrored
+// board leaves the mirror of what the move leaves, from positions all over the board.
+TEST(Mirror, KeepsTheGoalAndMirrorsEveryMove) {
+  const PackedPosition goal = PackedPosition::Goal();
+  EXPECT_EQ(solver::Mirror(goal), goal);
+  std::mt19937_64 engine(5);
+  PackedPosition position = goal;
+  int changed = 0;
+  for (int step = 0; step < 500; ++step) {
+    const int blank = position.BlankCell();
+    const PackedPosition mirrored = solver::Mirror(position);
+    ASSERT_EQ(solver::Mirror(mirrored), position);
+    ASSERT_EQ(mirrored.BlankCell(), solver::MirrorCell(blank));
+    if (position != goal && mirrored != position) ++changed;
+    const solver::MoveList moves = solver::LegalMoves(blank);
+    for (int m = 0; m < moves.count; ++m) {
+      const MoveIndex move = moves.moves[m];
+      ASSERT_TRUE(IsLegal(solver::MirrorCell(blank), solver::MirrorMove(move)));
+      ASSERT_EQ(solver::Mirror(solver::Apply(position, move, blank)),
+                solver::Apply(mirrored, solver::MirrorMove(move), solver::MirrorCell(blank)))
+          << "step " << step << " move " << int(move);
+    }
+    position = solver::Apply(position, moves.moves[engine() % moves.count], blank);
+  }
+  // The walk met positions the mirror changes, or the checks above proved little.
+  EXPECT_GT(changed, 400);
 }
 
 // Breadth first from the goal, through every legal move or only through those the move order

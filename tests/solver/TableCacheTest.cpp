@@ -1,12 +1,15 @@
 // Tests of the table cache: trusted when intact, rebuilt when not.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
 #include "solver/Checksum.h"
 #include "solver/TableCache.h"
+#include "solver/TableSet.h"
 #include "tests/support/DiskFolder.h"
 #include "tests/support/FailingSystem.h"
 #include "text/ToolText.h"
@@ -89,6 +92,31 @@ TEST_F(TableCacheTest, AnyChangedByteIsCaught) {
     SCOPED_TRACE("byte " + std::to_string(at));
     ExpectRebuiltFor(why);
   }
+}
+
+TEST_F(TableCacheTest, AFileCheckedOnceIsTrustedWhileItsTimeAndLengthStay) {
+  UseFolder();
+  const fs::path file = PathFromUtf8(cache_.PathFor(space_));
+  std::vector<char> damaged = good_;
+  damaged.back() ^= 1;
+  // A file changed a moment ago may change again within the same tick of the file system's
+  // clock, keeping its time: it is checked every time.
+  EXPECT_FALSE(cache_.Load(space_).built);
+  const fs::file_time_type fresh = fs::last_write_time(file);
+  WriteFile(damaged);
+  fs::last_write_time(file, fresh);
+  ExpectRebuiltFor(text::stages::kFailsChecksum);
+
+  const fs::file_time_type settled = fs::last_write_time(file) - std::chrono::hours(1);
+  fs::last_write_time(file, settled);
+  EXPECT_FALSE(cache_.Load(space_).built);
+  // Damage that keeps a settled file's time is what a trusted file is not read for.
+  WriteFile(damaged);
+  fs::last_write_time(file, settled);
+  EXPECT_FALSE(cache_.Load(space_).built);
+  // Any other time, however old, has the file checked again.
+  fs::last_write_time(file, settled + std::chrono::minutes(1));
+  ExpectRebuiltFor(text::stages::kFailsChecksum);
 }
 
 TEST_F(TableCacheTest, ACutOrLengthenedFileIsRebuilt) {
@@ -187,6 +215,26 @@ TEST(Checksum, NoticesAFlippedBitAndATrailingZero) {
   std::vector<std::uint8_t> longer = bytes;
   longer.push_back(0);
   EXPECT_NE(solver::Checksum(longer), original);
+}
+
+TEST_F(TableCacheTest, ABuildClearsTheTablesOfEarlierVersionsAndOnlyThem) {
+  const auto touch = [&](const fs::path& path) { std::ofstream(path) << "x"; };
+  const fs::path earlier = folder_ / "rows23-0123456789abcdef.table";
+  const fs::path fullSet = PathFromUtf8(
+      TableCache(Utf8FromPath(folder_)).PathFor(solver::PatternsFor(solver::TableSize::Full)[0]));
+  touch(earlier);
+  touch(fullSet);
+  touch(folder_ / "notes.txt");
+  std::atomic<bool> never{false};
+  ASSERT_TRUE(solver::TableSet(Utf8FromPath(folder_), solver::TableSize::Small, 2).Load({}, never));
+  EXPECT_FALSE(fs::exists(earlier));
+  EXPECT_TRUE(fs::exists(fullSet));
+  EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
+
+  // Mapping what is already there removes nothing: another version may be in use beside this one.
+  touch(earlier);
+  ASSERT_TRUE(solver::TableSet(Utf8FromPath(folder_), solver::TableSize::Small, 2).Load({}, never));
+  EXPECT_TRUE(fs::exists(earlier));
 }
 
 }  // namespace

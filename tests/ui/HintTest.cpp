@@ -230,6 +230,36 @@ TEST_F(HintTest, TheNewestQuestionIsAnsweredWhenThePlayerMovedWhileTheLastWasWor
   EXPECT_EQ(script->asked.back(), moved);
 }
 
+// A player who asked for a hint once finds the next stages worked out before asking; one who
+// never asked has nothing read for them, and work begun unasked that fails tells no one.
+TEST_F(HintTest, AfterAFirstHintEachNewStageIsWorkedOutUnasked) {
+  const auto asked = [this] {
+    const std::lock_guard<std::mutex> lock(script->mutex);
+    return script->asked;
+  };
+  OpenScripted();
+  form->StartRandomStage();
+  QTest::qWait(50);
+  EXPECT_TRUE(asked().empty());
+
+  ASSERT_EQ(AskHint(), script->hint.movesLeft);
+  form->StartRandomStage();
+  const Position fresh = game->View().board;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return asked().size() == 2; }, 10000));
+  EXPECT_EQ(asked().back(), fresh);
+  EXPECT_EQ(AskHint(), script->hint.movesLeft);
+  EXPECT_EQ(asked().size(), 2u) << "the hint comes from the work done unasked";
+
+  messages.clear();
+  script->failNext = true;
+  form->StartRandomStage();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return asked().size() == 3; }, 10000));
+  QTest::qWait(100);
+  EXPECT_TRUE(messages.empty());
+  script->failNext = false;
+  EXPECT_EQ(AskHint(), script->hint.movesLeft);
+}
+
 TEST_F(HintTest, AnAnswerThatComesWhileTheRulesAreOpenWaitsForThemToClose) {
   OpenScripted();
   script->open = false;
