@@ -44,6 +44,10 @@ function(kelvora_web_page target)
     get_filename_component(name ${file} NAME)
     target_link_options(${target} PRIVATE "SHELL:--embed-file ${file}@/game/${name}")
   endforeach()
+  # Qt's own executables get these from qt_add_executable: its platform plugin calls the two
+  # string converters on the module, and its windows need more than Emscripten's 16 MB to start.
+  target_link_options(${target} PRIVATE "SHELL:-sEXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"
+                      "SHELL:-sINITIAL_MEMORY=50MB")
   set(page_script ${PROJECT_SOURCE_DIR}/packaging/web/kelvora-page.js)
   target_link_options(${target} PRIVATE "SHELL:--pre-js ${page_script}" "-lidbfs.js"
                       "-sFORCE_FILESYSTEM=1")
