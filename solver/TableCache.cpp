@@ -191,7 +191,10 @@ std::optional<std::string> Fingerprint(const std::string& path,
   // A file changed within this long of its check could change again within the same tick of
   // the file system's clock and keep its time: such a file is checked again next time.
   if (std::filesystem::file_time_type::clock::now() - changed < kSettled) return std::nullopt;
-  return std::to_string(length) + " " + std::to_string(changed.time_since_epoch().count()) + " " +
+  // In nanoseconds whatever the library counts in (the browser's counts in a 128-bit type).
+  const auto nanoseconds =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(changed.time_since_epoch()).count();
+  return std::to_string(length) + " " + std::to_string(nanoseconds) + " " +
          Hex(Get<std::uint64_t>(header, kChecksumAt)) + "\n";
 }
 
