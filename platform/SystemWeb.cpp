@@ -2,6 +2,7 @@
 // in at /game, the records at /records kept in the page's IndexedDB (written through after every
 // save), and one tab at a time, through a Web Lock the page takes before the program starts.
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <string_view>
@@ -45,7 +46,11 @@ bool InRecordsFolder(std::string_view path) {
 class WebSystem final : public System {
  public:
   Handle MakeTemp(std::string& pathTemplate, const std::string& replacing) override {
-    return files_.MakeTemp(pathTemplate, replacing);
+    const Handle file = files_.MakeTemp(pathTemplate, replacing);
+    // Emscripten's umask() answers 0777, which leaves a new file no permission at all and the
+    // game unable to read back what it saved. The page's files are the page's alone.
+    if (file != kNoFile) ::fchmod(static_cast<int>(file), 0644);
+    return file;
   }
   long long Write(Handle file, const std::uint8_t* data, std::size_t size) override {
     return files_.Write(file, data, size);

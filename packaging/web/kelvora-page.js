@@ -7,6 +7,8 @@
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
+  // For the page's check, which reads and damages the stored files from outside.
+  Module['kelvoraFS'] = FS;
   FS.mkdir('/records');
   FS.mount(IDBFS, {}, '/records');
   addRunDependency('kelvora-records');
