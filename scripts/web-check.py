@@ -32,7 +32,7 @@ import websocket
 # The window's own background and where its client area's parts stand in it, in pixels
 # (ui/Form1Layout.h: twips / 15).
 BACKGROUND = (0, 64, 0)
-TILE_M = (496 + 129 // 2, 120 + 105 // 2)  # tile box 12, column 4 row 1: the move "M"
+TURN_ROW1_LEFT = (640 + 57 // 2, 152 + 49 // 2)  # arrow 2, right of row 1: the move "S"
 PUZZLE_MENU = (30, -10)  # "パズル(P)" on the menu bar above the client area
 START_PREPARED = (70, 12)  # its first entry, "選択面スタート(S)"
 START_RANDOM = (70, 36)  # its second entry, "ランダム面スタート(Z)"
@@ -284,6 +284,7 @@ def run(folder, shots):
             with open(os.path.join(shots, name), "wb") as out:
                 out.write(tab.screenshot())
 
+    tab = None
     try:
         tab = Tab(page_socket(port))
         print("the window, first visit")
@@ -292,7 +293,8 @@ def run(folder, shots):
         check(tab.evaluate("window.kelvora.kelvoraTabLock") is True, "this tab holds the page")
         tab.writes_settled()
         check(tab.file("MENDATA1.txt") is not None, "the delivered stages were put in the browser's storage")
-        check(tab.file("BEST1.txt") is None, "no record before a first solve")
+        check((tab.file("BEST1.txt") or "").split("\r\n")[1:3] == ["0", '""'],
+              "the delivered best file holds no record of stage 1")
         shot(tab, "web-board.png")
 
         print("stage 1 by clicks")
@@ -300,11 +302,14 @@ def run(folder, shots):
         time.sleep(0.3)
         tab.click(left + START_PREPARED[0], top + START_PREPARED[1])
         time.sleep(0.3)
-        tab.click(left + TILE_M[0], top + TILE_M[1])
-        tab.wait_for("the record in the browser's storage", lambda: tab.file("BEST1.txt"))
+        tab.click(left + TURN_ROW1_LEFT[0], top + TURN_ROW1_LEFT[1])
+        shot(tab, "web-stage1.png")
+        tab.wait_for("the record in the browser's storage",
+                     lambda: (tab.file("BEST1.txt") or "").split("\r\n")[1:3] != ["0", '""'],
+                     seconds=20)
         tab.writes_settled()
         best = tab.file("BEST1.txt")
-        check(best.split("\r\n")[1:3] == ["1", '"M"'], f"BEST1.txt holds the solve in one move: {best!r}")
+        check(best.split("\r\n")[1:3] == ["1", '"S"'], f"BEST1.txt holds the solve in one move: {best[:40]!r}")
         shot(tab, "web-solved.png")
 
         print("a second tab")
@@ -358,6 +363,12 @@ def run(folder, shots):
         after = {name: tab.file(name) for name in before}
         check(after == before, "the stored files are as they were")
         tab.close()
+    except CheckFailed:
+        # What the page said is usually why.
+        if tab is not None:
+            for line in tab.console[-40:]:
+                print(f"  page: {line[:2000]}", file=sys.stderr)
+        raise
     finally:
         browser.terminate()
         browser.wait()
