@@ -48,6 +48,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kelvora::ui::InstallGameStyle();
   app.setWindowIcon(kelvora::ui::WindowIcon());
+  // Before any message: a system without Japanese faces shows its texts in these.
+  kelvora::ui::LoadSubstituteFaces(
+      QString::fromStdString(kelvora::platform::System::Default().ProgramFolder()));
 
   using Outcome = kelvora::platform::FolderLock::Outcome;
   kelvora::RecordsFolder records;
@@ -63,8 +66,6 @@ int main(int argc, char** argv) {
     return EndWithMessage(QMessageBox::Information, kelvora::text::kAlreadyOpen, 0);
   }
 
-  kelvora::ui::LoadSubstituteFaces(
-      QString::fromStdString(kelvora::platform::System::Default().ProgramFolder()));
   kelvora::DiskFileStore store;
   kelvora::RecordFiles files(store, folder);
   if (copy == Outcome::kHeld) files.RemoveSaveLeftovers();
