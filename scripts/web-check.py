@@ -137,9 +137,10 @@ class Tab:
     """One page of the browser, over its own DevTools connection."""
 
     def __init__(self, url):
-        self.socket = websocket.create_connection(url, timeout=60, suppress_origin=True)
+        self.socket = websocket.create_connection(url, timeout=600, suppress_origin=True)
         self.next_id = 0
         self.console = []
+        self.loaded = False
         self.call("Page.enable")
         self.call("Runtime.enable")
         self.call("Emulation.setDeviceMetricsOverride", width=VIEW[0], height=VIEW[1],
@@ -150,6 +151,8 @@ class Tab:
         self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
         while True:
             message = json.loads(self.socket.recv())
+            if message.get("method") == "Page.loadEventFired":
+                self.loaded = True
             if message.get("method") == "Runtime.consoleAPICalled":
                 self.console.append(" ".join(str(arg.get("value", "")) for arg in message["params"]["args"]))
             elif message.get("method") == "Runtime.exceptionThrown":
@@ -158,6 +161,22 @@ class Tab:
                 if "error" in message:
                     raise CheckFailed(f"{method}: {message['error']}")
                 return message.get("result", {})
+
+    def load(self, method, **params):
+        """Navigates or reloads and waits for the new document's load: Chromium answers a
+        screenshot asked for while a page is being replaced with nothing, ever."""
+        self.loaded = False
+        self.call(method, **params)
+        deadline = time.monotonic() + 60
+        while not self.loaded:
+            if time.monotonic() > deadline:
+                raise CheckFailed(f"{method}: the page did not load")
+            self.call("Runtime.evaluate", expression="0")
+
+    def lines(self):
+        """What the page printed so far (reading the messages that came meanwhile)."""
+        self.call("Runtime.evaluate", expression="0")
+        return self.console
 
     def evaluate(self, expression):
         result = self.call("Runtime.evaluate", expression=expression, awaitPromise=True,
@@ -188,7 +207,7 @@ class Tab:
         """Navigates and waits for the game's window; the seconds to its first paint and where
         its client area stands."""
         started = time.monotonic()
-        self.call("Page.navigate", url=url)
+        self.load("Page.navigate", url=url)
         origin = self.wait_for("the game's window", lambda: client_origin(self.screenshot()))
         return time.monotonic() - started, origin
 
@@ -314,7 +333,7 @@ def run(folder, shots):
 
         print("a second tab")
         second = Tab(new_tab(port))
-        second.call("Page.navigate", url=url)
+        second.load("Page.navigate", url=url)
         second.wait_for("the second tab's program", lambda: second.evaluate(
             "window.kelvora !== undefined"))
         time.sleep(1)
@@ -326,7 +345,9 @@ def run(folder, shots):
         time.sleep(0.5)
 
         print("after a reload")
-        tab.call("Page.reload")
+        # A tab in the background paints nothing, and a screenshot of it waits for ever.
+        tab.call("Page.bringToFront")
+        tab.load("Page.reload")
         tab.wait_for("the game's window after the reload", lambda: client_origin(tab.screenshot()))
         check(tab.file("BEST1.txt") == best, "the record came back from the browser's storage")
 
@@ -352,9 +373,9 @@ def run(folder, shots):
         tab.writes_settled()
         before = {name: tab.file(name) for name in ("MENDATA1.txt", "BEST1.txt", "MENDATA2.txt", "BEST2.txt")}
         tab.console.clear()
-        tab.call("Page.reload")
+        tab.load("Page.reload")
         said = tab.wait_for("the damaged file's message", lambda: [
-            line for line in tab.console if line.startswith("kelvora:") and "BEST1.txt" in line])
+            line for line in tab.lines() if line.startswith("kelvora:") and "BEST1.txt" in line])
         print(f"  said: {said[0]}")
         time.sleep(1)
         check(client_origin(tab.screenshot()) is None, "the game does not start")
