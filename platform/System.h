@@ -127,6 +127,13 @@ class System {
   virtual bool FilesOutOfPlayersReach() { return false; }
   // Whether work can run beside the window on threads of its own (not in a browser page).
   virtual bool HasThreads() { return true; }
+  // The width and height of the page that holds every window, where one does (a browser): no
+  // window manager places or fits the window there, so the program does.
+  struct PageSize {
+    int width;
+    int height;
+  };
+  virtual std::optional<PageSize> WindowsPage() { return std::nullopt; }
 };
 
 }  // namespace kelvora::platform

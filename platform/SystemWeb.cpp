@@ -31,6 +31,10 @@ EM_JS(void, kelvora_persist_records, (), {
   if (Module.kelvoraPersist) Module.kelvoraPersist();
 });
 
+// The page's size in CSS pixels, which is what the program's windows share.
+EM_JS(int, kelvora_page_width, (), { return window.innerWidth; });
+EM_JS(int, kelvora_page_height, (), { return window.innerHeight; });
+
 // The tab's lock lasts as long as the page; no other tab can call a tab to the front.
 class TabLock final : public HeldLock {
  public:
@@ -113,6 +117,10 @@ class WebSystem final : public System {
 
   // Threads need a page served with cross-origin isolation; any static server serves this one.
   bool HasThreads() override { return false; }
+
+  std::optional<PageSize> WindowsPage() override {
+    return PageSize{kelvora_page_width(), kelvora_page_height()};
+  }
 
  private:
   System& files_ = PosixCalls();

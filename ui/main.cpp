@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     form.OfferRecordsTransfer(folder, store);
   }
   form.show();
+  kelvora::ui::CentreInPage(form);
   // The player may still play, knowing what a second copy would do.
   if (copy == Outcome::kUnavailable) {
     kelvora::ui::OpenMessage(&form, QMessageBox::Warning, kelvora::text::kMessageTitle,
