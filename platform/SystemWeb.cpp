@@ -2,6 +2,7 @@
 // in at /game, the records at /records kept in the page's IndexedDB (written through after every
 // save), and one tab at a time, through a Web Lock the page takes before the program starts.
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <string_view>
@@ -44,6 +45,10 @@ bool InRecordsFolder(std::string_view path) {
 
 class WebSystem final : public System {
  public:
+  // Emscripten starts with a file mask of 0777: a data file made under it would have no write bit,
+  // and its next save would be refused as read-only. A page has one user, so a desktop's mask.
+  WebSystem() { ::umask(022); }
+
   Handle MakeTemp(std::string& pathTemplate, const std::string& replacing) override {
     return files_.MakeTemp(pathTemplate, replacing);
   }
