@@ -49,12 +49,12 @@ bool InRecordsFolder(std::string_view path) {
 
 class WebSystem final : public System {
  public:
+  // Emscripten starts with a file mask of 0777: a data file made under it would have no write bit,
+  // and its next save would be refused as read-only. A page has one user, so a desktop's mask.
+  WebSystem() { ::umask(022); }
+
   Handle MakeTemp(std::string& pathTemplate, const std::string& replacing) override {
-    const Handle file = files_.MakeTemp(pathTemplate, replacing);
-    // Emscripten's umask() answers 0777, which leaves a new file no permission at all and the
-    // game unable to read back what it saved. The page's files are the page's alone.
-    if (file != kNoFile) ::fchmod(static_cast<int>(file), 0644);
-    return file;
+    return files_.MakeTemp(pathTemplate, replacing);
   }
   long long Write(Handle file, const std::uint8_t* data, std::size_t size) override {
     return files_.Write(file, data, size);
