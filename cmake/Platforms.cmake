@@ -7,3 +7,12 @@ function(kelvora_runs_without_display target)
     qt_import_plugins(${target} INCLUDE Qt6::QOffscreenIntegrationPlugin)
   endif()
 endfunction()
+
+# A program the build itself runs (the picture tool): in the browser build it runs under node,
+# which must start it at once and let it read and write the build's files.
+function(kelvora_runs_at_build_time target)
+  if(EMSCRIPTEN)
+    # Last on the link line, after Qt's own options for a page.
+    target_link_libraries(${target} PRIVATE "-sMODULARIZE=0" "-sNODERAWFS=1" "-sENVIRONMENT=node")
+  endif()
+endfunction()

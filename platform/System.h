@@ -41,7 +41,7 @@ class System {
   // What a replace writes, in order, as one file.
   using Piece = std::span<const std::uint8_t>;
 
-  // The system the game runs on (SystemPosix.cpp, SystemWindows.cpp).
+  // The system the game runs on (SystemLinux.cpp, SystemWindows.cpp, SystemWeb.cpp).
   static System& Default();
 
   virtual ~System() = default;
@@ -122,6 +122,18 @@ class System {
   // Whether windows open only where the environment names a display (an X server, a Wayland
   // compositor); on Windows the desktop is always there.
   virtual bool DisplayComesFromEnvironment() = 0;
+  // Whether the player's files lie where none of their own tools reach them (a browser's
+  // storage): the game then offers to take them out and to put them back.
+  virtual bool FilesOutOfPlayersReach() { return false; }
+  // Whether work can run beside the window on threads of its own (not in a browser page).
+  virtual bool HasThreads() { return true; }
+  // The width and height of the page that holds every window, where one does (a browser): no
+  // window manager places or fits the window there, so the program does.
+  struct PageSize {
+    int width;
+    int height;
+  };
+  virtual std::optional<PageSize> WindowsPage() { return std::nullopt; }
 };
 
 }  // namespace kelvora::platform

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/FileError.h"
+#include "platform/PosixCalls.h"
 #include "platform/System.h"
 #include "text/GameText.h"
 #include "text/Utf8Path.h"
@@ -198,7 +199,7 @@ class PosixSystem final : public System {
 
 }  // namespace
 
-System& System::Default() {
+System& PosixCalls() {
   static PosixSystem system;
   return system;
 }

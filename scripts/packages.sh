@@ -13,3 +13,7 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # what the game's smoke test under wine drives and looks with.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth xdotool imagemagick
   zip)
+# The browser build: Emscripten, the faces subset at build time, and the headless Chromium and
+# DevTools client its proof drives the page with.
+WEB_PACKAGES=(emscripten googletest cmake ninja-build dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools
+  python3-fonttools chromium python3-websocket zip fonts-rocknroll fonts-morisawa-bizud-gothic)

@@ -114,59 +114,7 @@ stage "this takes 15 to 50 minutes on two cores, depending on what else runs; on
 # --- Source: Debian's own, through a private apt state so the system's apt setup stays as it is.
 source_dir=$cache/source
 dsc=$source_dir/${source_package}_${upstream_version}.dsc
-if [ ! -f "$dsc" ]; then
-  stage "fetching the $source_package $source_version source package"
-  apt_dir=$cache/apt
-  rm -rf "$apt_dir"
-  mkdir -p "$apt_dir/state/lists/partial" "$apt_dir/cache/archives/partial" \
-    "$apt_dir/etc/sources.list.d"
-  source_files=(/etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources)
-  existing=()
-  for file in "${source_files[@]}"; do
-    [ -f "$file" ] && existing+=("$file")
-  done
-  codename=$(sed -n 's/^VERSION_CODENAME=//p' /etc/os-release | tr -d '"')
-  entries=0
-  if [ ${#existing[@]} -gt 0 ]; then
-    entries=$(awk -v codename="$codename" \
-      -v list_out="$apt_dir/etc/sources.list" \
-      -v sources_out="$apt_dir/etc/sources.list.d/deb-src.sources" \
-      -f scripts/windows/deb-src-entries.awk "${existing[@]}")
-  fi
-  if [ "$entries" -eq 0 ]; then
-    echo "no enabled Debian 'deb' entry for '$codename' in the apt sources; cannot derive deb-src entries" >&2
-    exit 1
-  fi
-  touch "$apt_dir/etc/sources.list"
-  # APT_CONFIG is read before /etc/apt/apt.conf.d, the "main" file after it: the latter is the
-  # only place that can drop the update hooks (cache clean-ups, PackageKit notices) that the
-  # system's configuration adds, which concern the system's own lists, not these.
-  cat >"$apt_dir/etc/apt.conf" <<EOF
-Dir::State "$apt_dir/state";
-Dir::Cache "$apt_dir/cache";
-Dir::Etc::SourceList "$apt_dir/etc/sources.list";
-Dir::Etc::SourceParts "$apt_dir/etc/sources.list.d";
-Dir::Etc::main "$apt_dir/etc/after-parts.conf";
-EOF
-  {
-    echo '#clear APT::Update::Pre-Invoke;'
-    echo '#clear APT::Update::Post-Invoke;'
-    echo '#clear APT::Update::Post-Invoke-Success;'
-    echo '#clear DPkg::Pre-Invoke;'
-    echo '#clear DPkg::Post-Invoke;'
-    [ -f /etc/apt/apt.conf ] && echo '#include "/etc/apt/apt.conf";'
-  } >"$apt_dir/etc/after-parts.conf"
-  # As root apt downloads as the _apt user, who cannot enter a private cache under /root.
-  apt_options=(-o APT::Sandbox::User="$(id -un)")
-  # One unreachable mirror must not stop us while another has the source.
-  APT_CONFIG=$apt_dir/etc/apt.conf apt-get "${apt_options[@]}" -q update ||
-    echo "warning: apt-get update reported errors; trying the source anyway" >&2
-  rm -rf "$source_dir"
-  mkdir -p "$source_dir"
-  (cd "$source_dir" &&
-    APT_CONFIG=$apt_dir/etc/apt.conf apt-get "${apt_options[@]}" -q source --download-only \
-      "$source_package=$source_version")
-fi
+scripts/qt-source.sh "$source_package" "$source_version" "$source_dir"
 
 work=$cache/build-$qt_version-$key
 rm -rf "$work" "$prefix"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -29,7 +30,10 @@ class PatternTable {
   std::span<const std::uint8_t> Bytes() const { return bytes_; }
 
   int Residue(std::uint64_t index) const {
-    return (bytes_[index / kEntriesPerByte] >> (2 * (index % kEntriesPerByte))) & 3;
+    // The constructor saw the bytes cover the space, so the byte's place fits a size_t.
+    return (bytes_[static_cast<std::size_t>(index / kEntriesPerByte)] >>
+            (2 * (index % kEntriesPerByte))) &
+           3;
   }
   // The table's byte for index, so a search can ask for it early.
   const std::uint8_t* Address(std::uint64_t index) const {

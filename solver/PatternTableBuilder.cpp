@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <cstddef>
+#include <limits>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <unordered_map>
@@ -31,20 +34,36 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 constexpr int kBatch = 192;
 constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
 
+// The compilers' atomic built-ins, as std::atomic_ref would do them: the libc++ of the browser's
+// build has no atomic_ref yet.
 std::uint64_t Load(const std::uint64_t& word) {
-  return std::atomic_ref<const std::uint64_t>(word).load(std::memory_order_relaxed);
+  return __atomic_load_n(&word, __ATOMIC_RELAXED);
+}
+
+// A word's place in a table, from its 64-bit number: the table is in memory, so any place in it
+// fits a size_t (32 bits in the browser).
+std::size_t Place(std::uint64_t word) {
+  return static_cast<std::size_t>(word);
+}
+
+// A table's length in words, refused as memory is when its bytes would not fit a size_t.
+std::size_t Words(std::uint64_t count) {
+  if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::uint64_t)) {
+    throw std::bad_alloc();
+  }
+  return static_cast<std::size_t>(count);
 }
 
 int EntryAt(const std::vector<std::uint64_t>& table, std::uint64_t index) {
-  return static_cast<int>((Load(table[index / 32]) >> (2 * (index % 32))) & 3);
+  return static_cast<int>((Load(table[Place(index / 32)]) >> (2 * (index % 32))) & 3);
 }
 
 // Turns an unreached entry (both bits set) into residue; reports whether this call did it.
 bool Claim(std::vector<std::uint64_t>& table, std::uint64_t index, int residue) {
   const int shift = static_cast<int>(2 * (index % 32));
   const std::uint64_t clear = std::uint64_t(kUnreached & ~residue) << shift;
-  const std::uint64_t before = std::atomic_ref<std::uint64_t>(table[index / 32])
-                                   .fetch_and(~clear, std::memory_order_relaxed);
+  const std::uint64_t before =
+      __atomic_fetch_and(&table[Place(index / 32)], ~clear, __ATOMIC_RELAXED);
   return ((before >> shift) & 3) == kUnreached;
 }
 
@@ -181,7 +200,7 @@ void PatternTableBuilder::Decode(Run& run, std::uint64_t index) const {
   run.first = rest * space_.BlankRadix();
   run.labelling = static_cast<std::uint32_t>(rest - cellSet * space_.LabellingCount());
   run.tiles = space_.CellSetAt(static_cast<std::uint32_t>(cellSet));
-  run.reorderings = &reorderingOf_[std::size_t{cellSet} * 4];
+  run.reorderings = &reorderingOf_[static_cast<std::size_t>(cellSet) * 4];
   run.turnedFirst.fill(kNotYet);
 }
 
@@ -243,13 +262,13 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   const std::uint64_t size = space_.Size();
 
   // Whole pairs of words while building, one pair for each word of the expanded bitmap.
-  table_.assign((size + 63) / 64 * 2, ~std::uint64_t{0});
+  table_.assign(Words((size + 63) / 64 * 2), ~std::uint64_t{0});
   KeepReporting(0.0);
-  expanded_.assign((size + 63) / 64, 0);
+  expanded_.assign(Words((size + 63) / 64), 0);
   // Entries past the end read as reached and expanded, so no layer ever looks at them.
-  for (std::uint64_t index = size; index < table_.size() * 32; ++index) {
-    table_[index / 32] &= ~(std::uint64_t{3} << (2 * (index % 32)));
-    expanded_[index / 64] |= std::uint64_t{1} << (index % 64);
+  for (std::uint64_t index = size; index < std::uint64_t{table_.size()} * 32; ++index) {
+    table_[Place(index / 32)] &= ~(std::uint64_t{3} << (2 * (index % 32)));
+    expanded_[Place(index / 64)] |= std::uint64_t{1} << (index % 64);
   }
 
   Claim(table_, space_.GoalIndex(), 0);
@@ -276,7 +295,7 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   expanded_ = {};
   reorderingOf_ = {};
   turnedLabellings_ = {};
-  table_.resize((size + 31) / 32);
+  table_.resize(Words((size + 31) / 32));
   return std::move(table_);
 }
 
@@ -314,10 +333,10 @@ void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel
 }
 
 std::uint64_t PatternTableBuilder::TakeLayerEntries(std::uint64_t word, int residue) {
-  const std::uint64_t entries = (EntriesEqual(Load(table_[2 * word]), residue) |
-                                 EntriesEqual(Load(table_[2 * word + 1]), residue) << 32) &
-                                ~expanded_[word];
-  expanded_[word] |= entries;
+  const std::uint64_t entries = (EntriesEqual(Load(table_[Place(2 * word)]), residue) |
+                                 EntriesEqual(Load(table_[Place(2 * word + 1)]), residue) << 32) &
+                                ~expanded_[Place(word)];
+  expanded_[Place(word)] |= entries;
   return entries;
 }
 
@@ -338,7 +357,7 @@ std::uint64_t PatternTableBuilder::ExpandLayer(const Layer& layer, std::uint64_t
     for (std::uint64_t bits = TakeLayerEntries(word, layer.depth % 3); bits != 0;
          bits &= bits - 1) {
       ForEachNeighbour(run, word * 64 + std::countr_zero(bits), [&](std::uint64_t index) {
-        __builtin_prefetch(&table_[index / 32]);
+        __builtin_prefetch(&table_[Place(index / 32)]);
         batch[batched++] = index;
         return false;
       });
@@ -356,7 +375,7 @@ std::uint64_t PatternTableBuilder::GatherLayer(const Layer& layer, std::uint64_t
   std::uint64_t found = 0;
   Run run;
   for (std::uint64_t word = first / 32; word < (end + 31) / 32; ++word) {
-    const std::uint64_t value = Load(table_[word]);
+    const std::uint64_t value = Load(table_[Place(word)]);
     for (std::uint64_t open = value & (value >> 1) & kLowBits; open != 0; open &= open - 1) {
       const std::uint64_t index = word * 32 + std::countr_zero(open) / 2;
       // A neighbour with the last layer's residue is in the last layer: one from an older layer

@@ -1,6 +1,7 @@
 // Stage making: random walks for near pars, random arrangements for far ones.
 #include "solver/StageGenerator.h"
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -42,7 +43,8 @@ PackedPosition StageGenerator::FromWalks(int par) {
       MoveIndex move;
       do {
         // Plain modulo keeps the walk the same on every standard library.
-        move = moves.moves[engine_() % static_cast<std::uint64_t>(moves.count)];
+        move = moves.moves[static_cast<std::size_t>(engine_() %
+                                                    static_cast<std::uint64_t>(moves.count))];
       } while (move == undo);
       undo = Inverse(move, blank);
       position = Apply(position, move, blank);
@@ -62,7 +64,8 @@ PackedPosition StageGenerator::FromArrangements(int par) {
     // Fisher-Yates over the goal's tiles: every arrangement is a position the game can solve.
     std::array<int, kCellCount> codes = Position::Goal().Codes();
     for (int cell = kCellCount - 1; cell > 0; --cell) {
-      std::swap(codes[cell], codes[engine_() % static_cast<std::uint64_t>(cell + 1)]);
+      std::swap(codes[cell],
+                codes[static_cast<std::size_t>(engine_() % static_cast<std::uint64_t>(cell + 1))]);
     }
     const PackedPosition position = PackedPosition::From(Position::FromCodes(codes));
     // A bound above par rules a position out without a search.

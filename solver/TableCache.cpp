@@ -191,7 +191,12 @@ std::optional<std::string> Fingerprint(const std::string& path,
   // A file changed within this long of its check could change again within the same tick of
   // the file system's clock and keep its time: such a file is checked again next time.
   if (std::filesystem::file_time_type::clock::now() - changed < kSettled) return std::nullopt;
-  return std::to_string(length) + " " + std::to_string(changed.time_since_epoch().count()) + " " +
+  // In nanoseconds as a plain 64-bit count: the browser's library counts the clock in 128 bits.
+  const long long changedAt =
+      std::chrono::duration_cast<std::chrono::duration<long long, std::nano>>(
+          changed.time_since_epoch())
+          .count();
+  return std::to_string(length) + " " + std::to_string(changedAt) + " " +
          Hex(Get<std::uint64_t>(header, kChecksumAt)) + "\n";
 }
 

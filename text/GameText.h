@@ -32,6 +32,10 @@ inline constexpr const char* kPuzzleMenu = "パズル(&P)";
 inline constexpr const char* kStartPreparedStages = "選択面スタート(&S)";
 inline constexpr const char* kStartRandomStage = "ランダム面スタート(&Z)";
 inline constexpr const char* kHint = "ヒント(&H)";
+// Only in a browser, where the records sit in its storage: the four data files taken out
+// (downloaded) and one put back (uploaded).
+inline constexpr const char* kTakeOutRecords = "記録を書き出す(&E)";
+inline constexpr const char* kPutBackRecords = "記録を読み込む(&I)";
 inline constexpr const char* kEndProgram = "終了(&X)";
 inline constexpr const char* kHelpMenu = "ヘルプ(&H)";
 inline constexpr const char* kShowRules = "ルールの説明(&R)";
@@ -57,6 +61,10 @@ std::string AboutText(const std::string& version, const std::string& releaseDate
 // Messages.
 inline constexpr const char* kMessageTitle = "KELVORA";
 inline constexpr const char* kAlreadyOpen = "KELVORA はすでに起動しています。";
+// A file put back in the browser: one of the four data files by name, else nothing is read.
+inline constexpr const char* kNotADataFile =
+    "読み込めるのは MENDATA1.txt、BEST1.txt、MENDATA2.txt、BEST2.txt のどれかです。";
+inline constexpr const char* kRecordsPutBack = "を読み込みました。";
 // The game folder could not be locked; the game goes on, unguarded against a second copy.
 inline constexpr const char* kNoSingleCopyLock =
     "このフォルダーで KELVORA がひとつだけ動いていることを確かめられませんでした。\n"

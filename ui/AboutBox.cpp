@@ -1,9 +1,8 @@
 // Text and display of the version box.
 #include "ui/AboutBox.h"
 
-#include <QMessageBox>
-
 #include "text/GameText.h"
+#include "ui/ModalDialog.h"
 #include "ui/Version.h"
 
 namespace kelvora::ui {
@@ -14,9 +13,7 @@ QString AboutText() {
 }
 
 void ShowAbout(QWidget* parent) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(text::kAboutTitle), AboutText(),
-                  QMessageBox::Ok, parent);
-  box.exec();
+  OpenMessage(parent, QMessageBox::NoIcon, text::kAboutTitle, AboutText().toStdString());
 }
 
 }  // namespace kelvora::ui

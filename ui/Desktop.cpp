@@ -4,6 +4,10 @@
 
 #include <QByteArray>
 #include <QProcessEnvironment>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -55,6 +59,19 @@ void PreparePlatform() {
   } else if (const auto platform = PlatformToAskFor(Environment)) {
     qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
   }
+}
+
+void CentreInPage(QWidget& window) {
+  if (!platform::System::Default().WindowsPage()) return;
+  // Qt shows a page's windows full screen; this one has a size of its own, and a frame as on a
+  // desktop.
+  window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  window.showNormal();
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) return;
+  QRect frame = window.frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window.move(std::max(frame.left(), 0), std::max(frame.top(), 0));
 }
 
 }  // namespace kelvora::ui

@@ -2,6 +2,8 @@
 // of the system's desktop.
 #pragma once
 
+class QWidget;
+
 namespace kelvora::ui {
 
 // False, having said why on standard error, when there is no display to open a window on.
@@ -11,5 +13,9 @@ bool CanOpenWindows(const char* program);
 // on Linux to go through the X server beside a Wayland desktop; on Windows the Qt variables
 // that wine passes on under other names.
 void PreparePlatform();
+
+// Where the window lives in a page rather than on a desktop (a browser), which shows every
+// window full screen: shows it in its own size, with its frame, centred.
+void CentreInPage(QWidget& window);
 
 }  // namespace kelvora::ui

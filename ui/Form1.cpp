@@ -5,10 +5,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <utility>
 
 #include "game/DeliveredPars.h"
+#include "platform/System.h"
 #include "solver/HintSolver.h"
 #include "solver/TableCache.h"
 #include "text/GameText.h"
@@ -19,7 +19,9 @@
 #include "ui/Form2.h"
 #include "ui/GameFonts.h"
 #include "ui/GameLabel.h"
+#include "ui/ModalDialog.h"
 #include "ui/RawPicture.h"
+#include "ui/RecordsTransfer.h"
 #include "ui/RecordsWindow.h"
 #include "ui/Twips.h"
 
@@ -59,8 +61,13 @@ Form1::Form1(std::function<void()> endProgram, RandomSource& random, RecordFiles
 
 Form1::Form1(std::function<void()> endProgram, const GameMaker& makeGame)
     : endProgram_(std::move(endProgram)), hintSource_([] {
-        auto hints = std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(),
-                                                          solver::TableSize::Full);
+        // Without threads the tables are built and searched on the window's own: the small
+        // ones, made in a moment, answer near the goal as quickly as the full ones.
+        const solver::TableSize size = platform::System::Default().HasThreads()
+                                           ? solver::TableSize::Full
+                                           : solver::TableSize::Small;
+        auto hints =
+            std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(), size);
         // The delivered stages come with solutions proven shortest: a hint on or beside one
         // needs no search, and the deepest of them would otherwise take the longest.
         for (const DeliveredSolution& known : DeliveredSolutions()) {
@@ -313,20 +320,22 @@ void Form1::Beep() {
 }
 
 void Form1::ShowMessage(const std::string& title, const std::string& text) {
-  QMessageBox box(QMessageBox::Warning, QString::fromStdString(title), QString::fromStdString(text),
-                  QMessageBox::Ok, this);
-  box.exec();
+  OpenMessage(this, QMessageBox::Warning, title, text);
 }
 
 void Form1::ShowRules() {
   // Built afresh at every opening: its text is back to its own, and it is placed beside the
   // main window wherever that stands now.
-  Form2 rules(*this);
-  rules.exec();
+  OpenModal(new Form2(*this));
 }
 
 void Form1::ShowAbout() {
   kelvora::ui::ShowAbout(this);
+}
+
+void Form1::OfferRecordsTransfer(const std::string& folder, FileStore& store) {
+  transfer_ = std::make_unique<RecordsTransfer>(*this, folder, store);
+  AddTransferMenus(*menuBar(), *this, *transfer_);
 }
 
 void Form1::EndProgram() {

@@ -29,7 +29,8 @@ class QLabel;
 
 namespace kelvora::ui {
 class RecordsWindow;
-}
+class RecordsTransfer;
+}  // namespace kelvora::ui
 
 namespace kelvora::ui {
 
@@ -70,6 +71,10 @@ class Form1 : public QMainWindow, public Screen {
   // hint only.
   void UseHintSource(HintAdvisor::SourceMaker makeSource);
   void EndProgram();
+  // Where the player's records lie out of their own tools' reach (a browser's storage): the
+  // puzzle menu gains entries to take the data files in folder out and to put them back.
+  void OfferRecordsTransfer(const std::string& folder, FileStore& store);
+  RecordsTransfer* Transfer() const { return transfer_.get(); }
 
   // Screen
   void SetTilePicture(int tileIndex, int code) override;
@@ -124,6 +129,7 @@ class Form1 : public QMainWindow, public Screen {
   // Made at the first hint: start-up neither reads nor maps the tables.
   HintAdvisor* hints_ = nullptr;
   RecordsWindow* records_ = nullptr;
+  std::unique_ptr<RecordsTransfer> transfer_;
   std::function<void()> heldForModal_;
   // Made last, once the window it plays on is whole.
   std::unique_ptr<Kelvora> game_;

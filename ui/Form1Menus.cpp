@@ -7,6 +7,7 @@
 #include "text/GameText.h"
 #include "ui/Form1.h"
 #include "ui/GameFonts.h"
+#include "ui/RecordsTransfer.h"
 
 namespace kelvora::ui {
 
@@ -46,6 +47,18 @@ void BuildMenus(QMenuBar& bar, Form1& form) {
   help->setObjectName(QStringLiteral("メニューヘルプ"));
   AddCommand(*help, "メニュールール", text::kShowRules, form, &Form1::ShowRules);
   AddCommand(*help, "メニューバージョン", text::kShowAbout, form, &Form1::ShowAbout);
+}
+
+void AddTransferMenus(QMenuBar& bar, Form1& form, RecordsTransfer& transfer) {
+  auto* puzzle = bar.findChild<QMenu*>(QStringLiteral("メニューパズル"));
+  auto* before = puzzle->findChild<QAction*>(QStringLiteral("区分線1"));
+  QAction* takeOut = new QAction(QString::fromUtf8(text::kTakeOutRecords), puzzle);
+  takeOut->setObjectName(QStringLiteral("メニュー記録書き出し"));
+  QObject::connect(takeOut, &QAction::triggered, &form, [&transfer] { transfer.TakeOut(); });
+  QAction* putBack = new QAction(QString::fromUtf8(text::kPutBackRecords), puzzle);
+  putBack->setObjectName(QStringLiteral("メニュー記録読み込み"));
+  QObject::connect(putBack, &QAction::triggered, &form, [&transfer] { transfer.PutBack(); });
+  puzzle->insertActions(before, {takeOut, putBack});
 }
 
 }  // namespace kelvora::ui

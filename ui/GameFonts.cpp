@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace kelvora::ui {
@@ -63,6 +64,7 @@ QFont MenuFont() {
 void LoadSubstituteFaces(const QString& programFolder) {
   const QDir fonts(QDir(programFolder).filePath(QStringLiteral("fonts")));
   if (!fonts.exists()) return;
+  const bool systemWritesJapanese = !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
   struct Substitute {
     QStringList originals;
     QString family;
@@ -83,6 +85,13 @@ void LoadSubstituteFaces(const QString& programFolder) {
     for (const QString& file : substitute.files) {
       QFontDatabase::addApplicationFont(fonts.filePath(file));
     }
+  }
+  // A browser page has only Qt's few Latin faces: without this its message boxes and dialogs
+  // would show empty boxes for every Japanese letter.
+  if (!systemWritesJapanese && QFontDatabase::hasFamily(GothicSubstitute())) {
+    QFont font = QGuiApplication::font();
+    font.setFamilies({GothicSubstitute()});
+    QGuiApplication::setFont(font);
   }
 }
 

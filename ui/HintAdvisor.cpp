@@ -9,6 +9,7 @@
 #include <exception>
 #include <utility>
 
+#include "platform/System.h"
 #include "solver/Solver.h"
 #include "text/GameText.h"
 
@@ -18,6 +19,8 @@ namespace {
 constexpr int kDialogSteps = 1000;
 // Often enough that an answer at hand seems immediate; the timer runs only while work does.
 constexpr int kPollMilliseconds = 10;
+// Long enough for a page to paint the busy pointer before work that holds its only thread.
+constexpr int kPaintFirstMilliseconds = 50;
 }  // namespace
 
 HintAdvisor::HintAdvisor(QWidget* window, SourceMaker makeSource, std::function<void()> failed)
@@ -51,8 +54,9 @@ void HintAdvisor::Ask(const Position& position, Answer answer) {
 }
 
 void HintAdvisor::Anticipate(const Position& position) {
-  // prepared_ is the worker's, and no worker runs while not Busy.
-  if (Busy() || !prepared_) return;
+  // prepared_ is the worker's, and no worker runs while not Busy. Without threads the work
+  // would hold the page's only one while the player starts to play.
+  if (Busy() || !prepared_ || !platform::System::Default().HasThreads()) return;
   Start(Question{position, {}});
 }
 
@@ -65,14 +69,20 @@ void HintAdvisor::Start(Question question) {
   const Position position = question.position;
   const bool asked = static_cast<bool>(question.answer);
   running_ = std::move(question);
-  try {
-    worker_ = std::thread([this, position] { Work(position); });
-  } catch (const std::exception&) {
-    // No thread (std::system_error), or no memory for its start.
-    running_.reset();
-    waiting_.reset();
-    if (asked) failed_();
-    return;
+  if (!platform::System::Default().HasThreads()) {
+    // One thread for everything (a browser page): the work runs on the event loop once the
+    // busy pointer is up, and the window waits for it.
+    QTimer::singleShot(kPaintFirstMilliseconds, this, [this, position] { Work(position); });
+  } else {
+    try {
+      worker_ = std::thread([this, position] { Work(position); });
+    } catch (const std::exception&) {
+      // No thread (std::system_error), or no memory for its start.
+      running_.reset();
+      waiting_.reset();
+      if (asked) failed_();
+      return;
+    }
   }
   if (asked) ShowWaiting();
   poll_->start();
@@ -147,7 +157,7 @@ void HintAdvisor::EndWaitFeedback() {
 
 void HintAdvisor::Finish() {
   poll_->stop();
-  worker_.join();
+  if (worker_.joinable()) worker_.join();
   EndWaitFeedback();
   if (dialog_) {
     // Hidden now: the answer may open a message box, whose own event loop would keep a dialog

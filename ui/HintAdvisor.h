@@ -44,7 +44,7 @@ class HintAdvisor : public QObject {
   // only once the tables are ready (a hint was asked before in this run) and nothing else is
   // being worked on. Nothing is shown, and a failure is told only to a question that waits.
   void Anticipate(const Position& position);
-  bool Busy() const { return worker_.joinable(); }
+  bool Busy() const { return running_.has_value(); }
   // Called when the player cancels the build, for whoever waits on more than one answer.
   void WhenCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
 

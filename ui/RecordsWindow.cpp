@@ -131,8 +131,11 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
   connect(shortest_, &QPushButton::clicked, this, &RecordsWindow::PlayShortest);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   // A choice in one list is the row the buttons act on: the other list lets go of its own.
-  for (auto [chosen, other] :
+  // Plain names rather than a structured binding: the browser build's clang cannot capture one.
+  for (const auto& chosenAndOther :
        {std::pair{preparedList_, archiveList_}, std::pair{archiveList_, preparedList_}}) {
+    QTreeWidget* chosen = chosenAndOther.first;
+    QTreeWidget* other = chosenAndOther.second;
     connect(chosen, &QTreeWidget::itemSelectionChanged, other, [chosen, other] {
       if (!chosen->selectedItems().isEmpty()) other->clearSelection();
     });

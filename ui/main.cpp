@@ -17,13 +17,15 @@
 #include "ui/Form1.h"
 #include "ui/GameFonts.h"
 #include "ui/GameStyle.h"
+#include "ui/ModalDialog.h"
 
 namespace {
 
-void ShowAlone(QMessageBox::Icon icon, const std::string& text) {
-  QMessageBox box(icon, QString::fromUtf8(kelvora::text::kMessageTitle),
-                  QString::fromStdString(text), QMessageBox::Ok);
-  box.exec();
+// A message before the window, or instead of it; the program ends with `status` once it is read.
+int EndWithMessage(QMessageBox::Icon icon, const std::string& text, int status) {
+  kelvora::ui::OpenMessage(nullptr, icon, kelvora::text::kMessageTitle, text,
+                           [status] { QCoreApplication::exit(status); });
+  return QApplication::exec();
 }
 
 // The window, or the modal window over it, to the front: what a player who starts the game a
@@ -46,29 +48,24 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kelvora::ui::InstallGameStyle();
   app.setWindowIcon(kelvora::ui::WindowIcon());
+  // Before any message: a system without Japanese faces shows its texts in these.
+  kelvora::ui::LoadSubstituteFaces(
+      QString::fromStdString(kelvora::platform::System::Default().ProgramFolder()));
 
   using Outcome = kelvora::platform::FolderLock::Outcome;
   kelvora::RecordsFolder records;
   if (const kelvora::Status prepared = records.Prepare(); !prepared) {
     std::fprintf(stderr, "kelvora: %s\n", prepared.English().c_str());
-    ShowAlone(QMessageBox::Critical, prepared.Japanese());
-    return 1;
+    return EndWithMessage(QMessageBox::Critical, prepared.Japanese(), 1);
   }
   const std::string& folder = records.Path();
   kelvora::platform::FolderLock lock(kelvora::FolderWithSeparator(folder));
   const Outcome copy = lock.Acquire();
   if (copy == Outcome::kHeldByAnotherCopy) {
     if (lock.AskHolderToComeForward(std::chrono::seconds(2))) return 0;
-    ShowAlone(QMessageBox::Information, kelvora::text::kAlreadyOpen);
-    return 0;
+    return EndWithMessage(QMessageBox::Information, kelvora::text::kAlreadyOpen, 0);
   }
 
-  kelvora::ui::LoadSubstituteFaces(
-      QString::fromStdString(kelvora::platform::System::Default().ProgramFolder()));
-  // The player may still play, knowing what a second copy would do.
-  if (copy == Outcome::kUnavailable) {
-    ShowAlone(QMessageBox::Warning, kelvora::text::kNoSingleCopyLock);
-  }
   kelvora::DiskFileStore store;
   kelvora::RecordFiles files(store, folder);
   if (copy == Outcome::kHeld) files.RemoveSaveLeftovers();
@@ -77,10 +74,18 @@ int main(int argc, char** argv) {
   if (const kelvora::Status started = form.Game().Start(); !started) {
     // Also for whoever started the game from a terminal, or a log.
     std::fprintf(stderr, "kelvora: %s\n", started.English().c_str());
-    ShowAlone(QMessageBox::Critical, started.Japanese());
-    return 1;
+    return EndWithMessage(QMessageBox::Critical, started.Japanese(), 1);
+  }
+  if (kelvora::platform::System::Default().FilesOutOfPlayersReach()) {
+    form.OfferRecordsTransfer(folder, store);
   }
   form.show();
+  kelvora::ui::CentreInPage(form);
+  // The player may still play, knowing what a second copy would do.
+  if (copy == Outcome::kUnavailable) {
+    kelvora::ui::OpenMessage(&form, QMessageBox::Warning, kelvora::text::kMessageTitle,
+                             kelvora::text::kNoSingleCopyLock);
+  }
 
   QFileSystemWatcher requests;
   if (copy == Outcome::kHeld) {

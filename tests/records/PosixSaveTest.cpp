@@ -10,6 +10,7 @@
 #include "records/DiskFileStore.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/DiskFolder.h"
+#include "tests/support/SystemLacks.h"
 #include "text/GameText.h"
 
 namespace kelvora {
@@ -20,6 +21,7 @@ using testing::ChildProcess;
 using testing::DiskFolder;
 
 TEST(PosixSave, AFolderThePlayerMayNotWriteIntoIsReportedAndItsFileKept) {
+  KELVORA_SKIP_WHERE_SYSTEM_LACKS(kChildProcesses);
   // Root writes anywhere, so the save is tried by a child that has given up root.
   if (const std::vector<std::string> part = testing::ChildPart(); !part.empty()) {
     if (::geteuid() == 0 && ::setuid(65534) != 0) std::_Exit(2);

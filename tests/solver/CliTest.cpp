@@ -11,6 +11,7 @@
 #include "solver/cli/CommandLine.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/DiskFolder.h"
+#include "tests/support/SystemLacks.h"
 #include "text/Utf8Path.h"
 
 // kelvora-stages: bad positions and options get one line and exit status 2 before any table is
@@ -200,6 +201,7 @@ TEST_F(StagesToolTest, GenerateSpreadsParsAndWritesToAFile) {
 
 // Carriage returns only make sense to a terminal; in a log they pile up on one unreadable line.
 TEST_F(StagesToolTest, OffATerminalTheFirstRunReportsProgressInWholeLines) {
+  KELVORA_SKIP_WHERE_SYSTEM_LACKS(kChildProcesses);
   const fs::path log = folder.path / "stderr.txt";
   ChildProcess tool = ChildProcess::Start(
       KELVORA_STAGES_TOOL, {"solve", kGoal, "--tables", "small"}, "", Utf8FromPath(log));
@@ -215,6 +217,7 @@ TEST_F(StagesToolTest, OffATerminalTheFirstRunReportsProgressInWholeLines) {
 }
 
 TEST(StagesToolProcess, TheRealExecutableExitsWithStatusTwoOnABadPosition) {
+  KELVORA_SKIP_WHERE_SYSTEM_LACKS(kChildProcesses);
   EXPECT_EQ(ChildProcess::Start(KELVORA_STAGES_TOOL, {"solve", "1,2,3"}).Wait(), 2);
 }
 

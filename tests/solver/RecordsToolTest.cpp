@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/System.h"
 #include "records/RecordFiles.h"
+#include "records/RecordsFolder.h"
 #include "solver/cli/CommandLine.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/DiskFolder.h"
@@ -87,9 +87,10 @@ TEST_F(RecordsToolTest, CheckNamesEachRecordThatDoesNotSolveItsStage) {
                      "2 problems found\n");
 }
 
-// Without a folder, the game's own (here the test program's, a folder it may write to), named.
+// Without a folder, the game's own, named: beside the test program on a desktop (a folder it may
+// write to), the player's storage in a browser, whose program folder holds delivered files only.
 TEST_F(RecordsToolTest, CheckWithoutAFolderSaysItReadsTheGamesRecords) {
-  const std::string games = platform::System::Default().ProgramFolder();
+  const std::string games = RecordsFolder().Path();
   EXPECT_EQ(Run({"check"}), 1);
   EXPECT_EQ(err, "kelvora-stages check: the game's records in " + games + "\n");
   EXPECT_NE(out.find(games), std::string::npos) << out;

@@ -12,6 +12,7 @@
 #include "solver/TableSet.h"
 #include "tests/support/DiskFolder.h"
 #include "tests/support/FailingSystem.h"
+#include "tests/support/SystemLacks.h"
 #include "text/ToolText.h"
 #include "text/Utf8Path.h"
 
@@ -95,6 +96,7 @@ TEST_F(TableCacheTest, AnyChangedByteIsCaught) {
 }
 
 TEST_F(TableCacheTest, AFileCheckedOnceIsTrustedWhileItsTimeAndLengthStay) {
+  KELVORA_SKIP_WHERE_SYSTEM_LACKS(kSettingFileTimes);
   UseFolder();
   const fs::path file = PathFromUtf8(cache_.PathFor(space_));
   std::vector<char> damaged = good_;

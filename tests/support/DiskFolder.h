@@ -1,4 +1,4 @@
-// A fresh folder on the real disk for one test, named after the test and the process, and
+// A fresh folder on the real disk for one test, named after the test and the run, and
 // removed afterwards with whatever the test left in it (read-only files and folders included).
 #pragma once
 
@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -17,6 +18,13 @@ namespace kelvora::testing {
 class DiskFolder {
   // The test's own folder, made first and removed whole.
   std::filesystem::path top_;
+  // This run of the test program, in no other running one's folder names: the process id, and
+  // a random number beside it, as under node every program is process 42.
+  static const std::string& RunName() {
+    static const std::string name =
+        std::to_string(ProcessId()) + "-" + std::to_string(std::random_device()());
+    return name;
+  }
 
  public:
   // The folder the test works in.
@@ -25,7 +33,7 @@ class DiskFolder {
   // `subfolder`, if given, is made inside the test's folder and is the one this stands for.
   explicit DiskFolder(const std::string& kind, const std::string& subfolder = "")
       : top_(std::filesystem::temp_directory_path() /
-             PathFromUtf8("kelvora-" + kind + "-" + std::to_string(ProcessId()) + "-" +
+             PathFromUtf8("kelvora-" + kind + "-" + RunName() + "-" +
                           ::testing::UnitTest::GetInstance()->current_test_info()->name())),
         path(subfolder.empty() ? top_ : top_ / PathFromUtf8(subfolder)) {
     Remove();

@@ -35,6 +35,7 @@ TEST(AboutBox, IsAPlainBoxWithOkOnly) {
     EXPECT_EQ(box->text(), ui::AboutText());
   });
   ui::ShowAbout(nullptr);
+  AwaitModals();
   EXPECT_EQ(icon, QMessageBox::NoIcon);
   EXPECT_EQ(title, "バージョン情報");
   EXPECT_EQ(buttons, 1);

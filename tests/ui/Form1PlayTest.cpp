@@ -77,6 +77,7 @@ TEST_F(Form1PlayTest, AFailedSaveIsShownInAMessageAndPlayGoesOn) {
   QString shown;
   WhenModalOpens([&](QWidget* box) { shown = box->findChild<QLabel*>("qt_msgbox_label")->text(); });
   ClickTile(12);
+  AwaitModals();
   EXPECT_TRUE(shown.contains(QString::fromStdString((folder / "BEST1.txt").string())))
       << shown.toStdString();
   EXPECT_EQ(game->View().records.prepared[0].bestMoves, 1);
@@ -95,6 +96,7 @@ TEST_F(Form1PlayTest, ADiskFullMidwayIsToldOnceAndTheRecordIsWrittenByTheNextSav
   WhenModalOpens(
       [&](QWidget* box) { shown << box->findChild<QLabel*>("qt_msgbox_label")->text(); });
   ClickTile(12);
+  AwaitModals();
   ASSERT_EQ(shown.size(), 1);
   EXPECT_TRUE(shown[0].contains("BEST1.txt"));
   EXPECT_TRUE(shown[0].contains("ディスクの空き容量が足りません"));

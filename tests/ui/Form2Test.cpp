@@ -29,6 +29,7 @@ QPoint OpenRules(ui::Form1& form, std::function<void(ui::Form2&)> inspect = {}) 
     if (inspect) inspect(*qobject_cast<ui::Form2*>(window));
   });
   form.ShowRules();
+  AwaitModals();
   return place;
 }
 

@@ -126,10 +126,13 @@ class HintTest : public UiFixture {
   // Asks by the plain key, closing the message the stage's first hint brings; the moves the
   // hint says are left, or -1 when none came.
   int AskHint() {
-    // The message comes in a modal box of its own, with its own event loop: only a timer sees it.
+    // The message comes in a modal box that returns at once: a timer closes it, and the next key
+    // must not reach a window it still blocks.
     CloseMessages();
     PressH();
     const bool shown = HintShown();
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 10000));
     std::smatch left;
     const std::string said = form->Hint().MovesText().toStdString();
     if (!shown || !std::regex_match(said, left, std::regex("あと (\\d+) 手"))) return -1;
@@ -271,6 +274,7 @@ TEST_F(HintTest, AnAnswerThatComesWhileTheRulesAreOpenWaitsForThemToClose) {
     hiddenBehindRules = form->Hint().Target() == -1;
   });
   form->ShowRules();
+  AwaitModals();
   EXPECT_TRUE(hiddenBehindRules);
   EXPECT_TRUE(HintShown(10000)) << "shown once the rules are closed";
 }

@@ -92,6 +92,7 @@ TEST_F(MenuTest, AltHThenROpensTheRulesWindowModally) {
     EXPECT_EQ(window->windowModality(), Qt::ApplicationModal);
   });
   AccessKeys(Qt::Key_H, Qt::Key_R);
+  AwaitModals();
   EXPECT_TRUE(opened);
 }
 
@@ -99,6 +100,7 @@ TEST_F(MenuTest, AltHThenAShowsTheVersionBox) {
   QString title;
   WhenModalOpens([&](QWidget* window) { title = window->windowTitle(); });
   AccessKeys(Qt::Key_H, Qt::Key_A);
+  AwaitModals();
   EXPECT_EQ(title, "バージョン情報");
 }
 

@@ -24,18 +24,34 @@
 
 namespace kelvora::testing {
 
-// Runs `inspect` on the next modal window that opens, then closes it.
+// How many WhenModalOpens still wait for their window.
+inline int& ModalWatches() {
+  static int watches = 0;
+  return watches;
+}
+
+// Runs `inspect` on the next modal window that opens, then closes it. The game's modal windows
+// return at once; AwaitModals() lets the watched ones open and close.
 inline void WhenModalOpens(std::function<void(QWidget*)> inspect) {
   auto timer = std::make_shared<QTimer>();
   timer->setInterval(5);
+  ++ModalWatches();
   QObject::connect(timer.get(), &QTimer::timeout, [timer, inspect]() mutable {
     if (QWidget* modal = QApplication::activeModalWidget()) {
       timer->stop();
       inspect(modal);
       modal->close();
+      --ModalWatches();
     }
   });
   timer->start();
+}
+
+// Waits until every watched modal window has come and gone.
+inline void AwaitModals() {
+  EXPECT_TRUE(QTest::qWaitFor([] { return ModalWatches() == 0; }, 10000))
+      << "a modal window that was watched for never opened";
+  QTest::qWait(1);
 }
 
 class UiFixture : public ::testing::Test {
