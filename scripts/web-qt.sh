@@ -15,6 +15,7 @@
 # SDK folder that Qt's CMake asks for the compiler: Debian installs Emscripten system-wide.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/qt-build.sh
 
 print_prefix=false
 case "${1:-}" in
@@ -126,41 +127,9 @@ if ! (cd "$work/build" && nice -n 10 "$work/src/configure" -prefix "$prefix" "${
   exit 1
 fi
 
-stage "compiling with $(nproc) jobs"
-show_progress() {
-  local line
-  while IFS= read -r line; do
-    if [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]]; then
-      if ((BASH_REMATCH[1] % 50 == 0 || BASH_REMATCH[1] == BASH_REMATCH[2])); then
-        stage "step ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]}"
-      fi
-    else
-      printf '  %s\n' "$line"
-    fi
-  done
-}
-if ! nice -n 10 ninja -C "$work/build" -j "$(nproc)" 2>&1 | tee -a "$log" | show_progress; then
-  tail -n 40 "$log"
-  stage "the build failed; the full log is $log"
-  exit 1
-fi
+qt_compile_and_install "$work" "$log"
 
-stage "installing"
-cmake --install "$work/build" >>"$log" 2>&1 || {
-  tail -n 40 "$log"
-  exit 1
-}
-
-stage "removing the build tree"
-rm -rf "$work"
-
-for old in "$cache"/*-*/; do
-  old=${old%/}
-  case "$old" in
-    "$prefix" | "$cache"/build-*) ;;
-    *) [ -f "$old/.kelvora-web-qt-complete" ] && rm -rf "$old" ;;
-  esac
-done
+qt_remove_earlier "$cache" "$prefix" .kelvora-web-qt-complete
 
 {
   echo "$source_package $source_version"

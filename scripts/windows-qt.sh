@@ -13,6 +13,7 @@
 # scripts/windows/ and the toolchain file, so a change to any of them builds a new Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/qt-build.sh
 repo=$PWD
 
 print_prefix=false
@@ -155,44 +156,9 @@ if ! (cd "$work/build" && nice -n 10 "$work/src/configure" -prefix "$prefix" "${
   exit 1
 fi
 
-stage "compiling with $(nproc) jobs"
-# Every 50th step and every line that is not a step (warnings, errors) reach the terminal; the
-# whole output goes to the log.
-show_progress() {
-  local line
-  while IFS= read -r line; do
-    if [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]]; then
-      if ((BASH_REMATCH[1] % 50 == 0 || BASH_REMATCH[1] == BASH_REMATCH[2])); then
-        stage "step ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]}"
-      fi
-    else
-      printf '  %s\n' "$line"
-    fi
-  done
-}
-if ! nice -n 10 ninja -C "$work/build" -j "$(nproc)" 2>&1 | tee -a "$log" | show_progress; then
-  tail -n 40 "$log"
-  stage "the build failed; the full log is $log"
-  exit 1
-fi
+qt_compile_and_install "$work" "$log"
 
-stage "installing"
-cmake --install "$work/build" >>"$log" 2>&1 || {
-  tail -n 40 "$log"
-  exit 1
-}
-
-stage "removing the build tree"
-rm -rf "$work"
-
-# Earlier configurations are never used again: a change of version or options builds anew.
-for old in "$cache"/*-*/; do
-  old=${old%/}
-  case "$old" in
-    "$prefix" | "$cache"/build-*) ;;
-    *) [ -f "$old/.kelvora-windows-qt-complete" ] && rm -rf "$old" ;;
-  esac
-done
+qt_remove_earlier "$cache" "$prefix" .kelvora-windows-qt-complete
 
 {
   echo "$source_package $source_version"
