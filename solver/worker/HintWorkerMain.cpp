@@ -32,8 +32,11 @@ void Respond(const WorkerReply& reply, bool final) {
 }
 
 std::unique_ptr<kelvora::solver::HintSolver> MakeHints() {
+  // The medium tables: built in seconds on the worker's one thread, where the full set would
+  // take minutes and hundreds of megabytes, and a search over them takes a fraction of a second
+  // where the small set's may take minutes.
   auto made = std::make_unique<kelvora::solver::HintSolver>(
-      kelvora::solver::TableCache::DefaultFolder(), kelvora::solver::TableSize::Small);
+      kelvora::solver::TableCache::DefaultFolder(), kelvora::solver::TableSize::Medium);
   // The delivered stages come with solutions proven shortest: a hint on or beside one needs no
   // search, and the deepest of them would otherwise take the longest.
   for (const kelvora::DeliveredSolution& known : kelvora::DeliveredSolutions()) {
