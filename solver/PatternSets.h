@@ -1,4 +1,5 @@
-// The patterns the solver's tables cover: the full pair for play, a small set for quick checks.
+// The patterns the solver's tables cover: the full pair for play, a medium set for a browser
+// page, a small set for quick checks.
 #pragma once
 
 #include <string>

@@ -191,6 +191,9 @@ void HintAdvisor::Finish() {
     dialog_->deleteLater();
     // A build asked for again before it is gone gets a dialog of its own.
     dialog_ = nullptr;
+    // In a browser page the keyboard stays with no window once the dialog is cancelled: the
+    // player's next key would go nowhere.
+    if (pageWorker_) window_->activateWindow();
   }
   Question ran = std::move(*running_);
   running_.reset();
