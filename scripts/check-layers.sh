@@ -5,7 +5,9 @@
 #   text <- core <- platform <- records <- game <- ui
 #                        \------- solver ------------/ (and its command line, which reads the
 #                                                       records and draws the game's records
-#                                                       report too; the window asks it for hints)
+#                                                       report too, as does the page's hint worker
+#                                                       for the delivered solutions; the window asks
+#                                                       it for hints)
 # platform/ is the one place that knows which system the game runs on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,6 +21,7 @@ declare -A allowed=(
   [game]="game records platform core text"
   [solver]="solver platform core text"
   [solver/cli]="solver/cli solver game records platform core text"
+  [solver/worker]="solver/worker solver game records platform core text"
   [ui]="ui game solver records platform core text"
   [fuzz]="game records platform core text"
 )
@@ -32,9 +35,9 @@ complain() {
 
 for folder in "${!allowed[@]}"; do
   [ -d "$folder" ] || continue
-  # solver/cli is checked as a folder of its own, not as part of solver.
+  # solver/cli and solver/worker are checked as folders of their own, not as part of solver.
   prune=()
-  [ "$folder" = solver ] && prune=(-path solver/cli -prune -o)
+  [ "$folder" = solver ] && prune=(-path solver/cli -prune -o -path solver/worker -prune -o)
   while IFS= read -r file; do
     while IFS= read -r line; do
       included=$(sed -E 's/^[0-9]+:#include "([^"]+)".*/\1/' <<<"$line")

@@ -6,7 +6,8 @@ Usage: scripts/web-check.py PAGE_FOLDER [--shots FOLDER]
 Serves PAGE_FOLDER on 127.0.0.1 and, in a fresh browser profile: the window appears in the game's
 colours (the time from opening the page to that first paint is printed); the prepared stage 1 is
 solved by clicks on the menu and the tile; the record is in the browser's storage and still
-there after a reload; a second tab is refused while the first plays; a damaged stored file gives
+there after a reload; a second tab is refused while the first plays; hints come from the
+page's worker while the page goes on answering (their waits are printed); a damaged stored file gives
 the start-up's message naming it, and nothing is written. Screenshots go to --shots (PNG).
 Exits 1 naming the first check that failed.
 """
@@ -220,22 +221,31 @@ class Tab:
     def key(self, key, code, text=""):
         for kind in ("keyDown", "keyUp"):
             self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, text=text if kind == "keyDown" else "",
-                      windowsVirtualKeyCode=ord(key.upper()) if len(key) == 1 else 13)
+                      windowsVirtualKeyCode=ord(key.upper()) if len(key) == 1 else {"Escape": 27}.get(key, 13))
             time.sleep(0.05)
 
+    def stall_seconds(self):
+        """How long the page's own thread takes to answer a script: near nothing unless busy."""
+        started = time.monotonic()
+        self.evaluate("1")
+        return time.monotonic() - started
+
     def hint_seconds(self):
-        """Presses H and waits for the hint's magenta frame; the seconds it took. H clears a frame
-        on show first: a frame seen before it went is the old one, unless none was seen to go
-        for a second (then the answer came within a frame)."""
+        """Presses H and waits for the hint's magenta frame; the seconds it took, and the longest
+        the page's thread left a script waiting meanwhile. H clears a frame on show first: a
+        frame seen before it went is the old one, unless none was seen to go for a second (then
+        the answer came within a frame)."""
         started = time.monotonic()
         self.key("h", "KeyH", "h")
         gone = False
+        stall = 0
         while time.monotonic() - started < 300:
+            stall = max(stall, self.stall_seconds())
             shown = has_colour(self.screenshot(), HINT)
             if not shown:
                 gone = True
             elif gone or time.monotonic() - started > 1:
-                return time.monotonic() - started
+                return time.monotonic() - started, stall
         raise CheckFailed("timed out waiting for the hint's frame")
 
     def file(self, name):
@@ -351,20 +361,46 @@ def run(folder, shots):
         tab.wait_for("the game's window after the reload", lambda: client_origin(tab.screenshot()))
         check(tab.file("BEST1.txt") == best, "the record came back from the browser's storage")
 
-        print("the hint on the page's one thread, small tables")
+        print("the hint in the page's worker")
         tab.click(left + PUZZLE_MENU[0], top + PUZZLE_MENU[1])
         time.sleep(0.3)
         tab.click(left + START_RANDOM[0], top + START_RANDOM[1])
         time.sleep(0.5)
-        first = tab.hint_seconds()
+        # The tables' build takes the worker seconds: its dialog is cancelled midway, which ends
+        # the worker; the next hint starts another, and the keyboard is the window's again.
+        tab.key("h", "KeyH", "h")
+        time.sleep(1.5)
+        shot(tab, "web-hint-building.png")
+        tab.key("Escape", "Escape")
+        time.sleep(2)
+        check(not has_colour(tab.screenshot(), HINT), "a cancelled build shows no hint")
+        first, first_stall = tab.hint_seconds()
         shot(tab, "web-hint.png")
         # The first hint of a stage says the stage will not be recorded: Enter closes the box.
         tab.key("Enter", "Enter", "\r")
         time.sleep(0.3)
-        later = []
+        later, stalls = [], [first_stall]
         for _ in range(2):
-            later.append(tab.hint_seconds())
-        print(f"  first hint {first:.2f} s (tables built), later {', '.join(f'{t:.2f}' for t in later)} s")
+            seconds, stall = tab.hint_seconds()
+            later.append(seconds)
+            stalls.append(stall)
+        print(f"  first hint {first:.2f} s (tables built), again {', '.join(f'{t:.2f}' for t in later)} s "
+              "(remembered; the frame is not seen to go)")
+        # A new stage's hint is a whole search, with the tables ready (and begun unasked as the
+        # stage starts).
+        fresh = []
+        for _ in range(3):
+            tab.click(left + PUZZLE_MENU[0], top + PUZZLE_MENU[1])
+            time.sleep(0.3)
+            tab.click(left + START_RANDOM[0], top + START_RANDOM[1])
+            seconds, stall = tab.hint_seconds()
+            fresh.append(seconds)
+            stalls.append(stall)
+            tab.key("Enter", "Enter", "\r")
+            time.sleep(0.3)
+        print(f"  a new stage's first hint {', '.join(f'{t:.2f}' for t in fresh)} s")
+        # The solver on the page's own thread held it for the whole of a hint, seconds on end.
+        check(max(stalls) < 2, f"the page answered throughout (longest wait {max(stalls):.2f} s)")
 
         print("a damaged stored file")
         damaged = "2\r\nnine\r\n"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds KELVORA as a web page on this Debian machine and leaves build/web/KELVORA-<version>-web/ (index.html, kelvora.js, kelvora.wasm; nothing fetched from elsewhere) and its zip.
+# Builds KELVORA as a web page on this Debian machine and leaves build/web/KELVORA-<version>-web/ (index.html, kelvora.js, kelvora.wasm, and the hint's worker kelvora-hints.js and .wasm; nothing fetched from elsewhere) and its zip.
 #
 # Usage: scripts/web.sh [--tests]
 #   --tests  also run the logic suites (core, records, game, solver), built for WebAssembly,
@@ -34,7 +34,8 @@ name=KELVORA-$version-web
 page=build/web/$name
 rm -rf "$page" "build/web/$name.zip"
 mkdir -p "$page"
-cp build/web/game/kelvora.js build/web/game/kelvora.wasm packaging/web/index.html "$page/"
+cp build/web/game/kelvora.js build/web/game/kelvora.wasm build/web/game/kelvora-hints.js \
+   build/web/game/kelvora-hints.wasm packaging/web/index.html "$page/"
 cp assets/icon/kelvora.png "$page/kelvora.png"
 (cd build/web && zip -qr "$name.zip" "$name")
 raw=$(du -cb "$page"/* | tail -1 | cut -f1)

@@ -39,6 +39,12 @@ std::vector<PatternSpace> PatternsFor(TableSize size) {
     return {PatternSpace("cols12", TilesOf({1, 2, 3, kBoardSize}, 1, 2)),
             PatternSpace("cols34", TilesOf({1, 2, 3, kBoardSize}, 3, kBoardSize))};
   }
+  if (size == TableSize::Medium) {
+    return {PatternSpace("medium-cols12-top", TilesOf({1, 2, 3}, 1, 2)),
+            PatternSpace("medium-cols12-bottom", TilesOf({2, 3, kBoardSize}, 1, 2)),
+            PatternSpace("medium-cols34-top", TilesOf({1, 2, 3}, 3, kBoardSize)),
+            PatternSpace("medium-cols34-bottom", TilesOf({2, 3, kBoardSize}, 3, kBoardSize))};
+  }
   return {PatternSpace("small-rows23-left", TilesOf({2, 3}, 1, 2)),
           PatternSpace("small-rows23-right", TilesOf({2, 3}, 3, kBoardSize)),
           PatternSpace("small-rows14-left", TilesOf({1, kBoardSize}, 1, 2)),
@@ -46,7 +52,15 @@ std::vector<PatternSpace> PatternsFor(TableSize size) {
 }
 
 std::string NameOf(TableSize size) {
-  return size == TableSize::Full ? "full" : "small";
+  switch (size) {
+    case TableSize::Full:
+      return "full";
+    case TableSize::Medium:
+      return "medium";
+    case TableSize::Small:
+      break;
+  }
+  return "small";
 }
 
 }  // namespace kelvora::solver

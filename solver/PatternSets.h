@@ -1,4 +1,5 @@
-// The patterns the solver's tables cover: the full pair for play, a small set for quick checks.
+// The patterns the solver's tables cover: the full pair for play, a medium set for a browser
+// page, a small set for quick checks.
 #pragma once
 
 #include <string>
@@ -15,6 +16,9 @@ enum class TableSize {
   // Four patterns of three or four tiles: about a million entries in all, built in a moment.
   // Exact answers still, but only fast near the goal.
   Small,
+  // Three rows of each column pair, top and bottom: about 40 million entries, for a browser
+  // page, whose one worker thread builds them in seconds where the full set takes minutes.
+  Medium,
 };
 
 std::vector<PatternSpace> PatternsFor(TableSize size);

@@ -35,10 +35,12 @@ bool TableSet::Load(const Progress& progress, const std::atomic<bool>& cancel, c
     tables_.push_back(std::move(loaded->table));
     before += size;
   }
-  // A build means a new set of tables; those of the other size share the folder and stay.
+  // A build means a new set of tables; those of the other sizes share the folder and stay.
   if (built) {
-    std::vector<PatternSpace> current = PatternsFor(TableSize::Full);
-    for (PatternSpace& space : PatternsFor(TableSize::Small)) current.push_back(std::move(space));
+    std::vector<PatternSpace> current;
+    for (TableSize size : {TableSize::Full, TableSize::Medium, TableSize::Small}) {
+      for (PatternSpace& space : PatternsFor(size)) current.push_back(std::move(space));
+    }
     TableCache(folder_, threads_).RemoveAllBut(current);
   }
   return true;

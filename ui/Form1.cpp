@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "game/DeliveredPars.h"
-#include "platform/System.h"
 #include "solver/HintSolver.h"
 #include "solver/TableCache.h"
 #include "text/GameText.h"
@@ -61,13 +60,10 @@ Form1::Form1(std::function<void()> endProgram, RandomSource& random, RecordFiles
 
 Form1::Form1(std::function<void()> endProgram, const GameMaker& makeGame)
     : endProgram_(std::move(endProgram)), hintSource_([] {
-        // Without threads the tables are built and searched on the window's own: the small
-        // ones, made in a moment, answer near the goal as quickly as the full ones.
-        const solver::TableSize size = platform::System::Default().HasThreads()
-                                           ? solver::TableSize::Full
-                                           : solver::TableSize::Small;
-        auto hints =
-            std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(), size);
+        // Where there are no threads (a browser page) the hint asks its worker program instead,
+        // which makes a solver of its own (solver/worker/).
+        auto hints = std::make_unique<solver::HintSolver>(solver::TableCache::DefaultFolder(),
+                                                          solver::TableSize::Full);
         // The delivered stages come with solutions proven shortest: a hint on or beside one
         // needs no search, and the deepest of them would otherwise take the longest.
         for (const DeliveredSolution& known : DeliveredSolutions()) {

@@ -12,6 +12,7 @@
 #include "platform/System.h"
 #include "solver/Solver.h"
 #include "text/GameText.h"
+#include "ui/HintWorker.h"
 
 namespace kelvora::ui {
 
@@ -19,8 +20,6 @@ namespace {
 constexpr int kDialogSteps = 1000;
 // Often enough that an answer at hand seems immediate; the timer runs only while work does.
 constexpr int kPollMilliseconds = 10;
-// Long enough for a page to paint the busy pointer before work that holds its only thread.
-constexpr int kPaintFirstMilliseconds = 50;
 }  // namespace
 
 HintAdvisor::HintAdvisor(QWidget* window, SourceMaker makeSource, std::function<void()> failed)
@@ -28,6 +27,28 @@ HintAdvisor::HintAdvisor(QWidget* window, SourceMaker makeSource, std::function<
       window_(window),
       makeSource_(std::move(makeSource)),
       failed_(std::move(failed)) {
+  // Without threads (a browser page) the work goes to a worker program, which keeps its tables
+  // once prepared; its replies come on the window's thread, and Poll takes them as a thread's.
+  if (!platform::System::Default().HasThreads()) {
+    pageWorker_ = HintWorker::Make({.progress =
+                                        [this](double done) {
+                                          progress_ = done;
+                                          building_ = true;
+                                        },
+                                    .answered =
+                                        [this](std::optional<solver::Hint> hint) {
+                                          prepared_ = true;
+                                          hint_ = hint;
+                                          outcome_ = Outcome::kAnswered;
+                                          done_ = true;
+                                        },
+                                    .failed =
+                                        [this] {
+                                          prepared_ = false;
+                                          outcome_ = Outcome::kFailed;
+                                          done_ = true;
+                                        }});
+  }
   poll_ = new QTimer(this);
   poll_->setInterval(kPollMilliseconds);
   connect(poll_, &QTimer::timeout, this, &HintAdvisor::Poll);
@@ -54,9 +75,8 @@ void HintAdvisor::Ask(const Position& position, Answer answer) {
 }
 
 void HintAdvisor::Anticipate(const Position& position) {
-  // prepared_ is the worker's, and no worker runs while not Busy. Without threads the work
-  // would hold the page's only one while the player starts to play.
-  if (Busy() || !prepared_ || !platform::System::Default().HasThreads()) return;
+  // prepared_ is the worker's, and no worker runs while not Busy.
+  if (Busy() || !prepared_) return;
   Start(Question{position, {}});
 }
 
@@ -69,10 +89,8 @@ void HintAdvisor::Start(Question question) {
   const Position position = question.position;
   const bool asked = static_cast<bool>(question.answer);
   running_ = std::move(question);
-  if (!platform::System::Default().HasThreads()) {
-    // One thread for everything (a browser page): the work runs on the event loop once the
-    // busy pointer is up, and the window waits for it.
-    QTimer::singleShot(kPaintFirstMilliseconds, this, [this, position] { Work(position); });
+  if (pageWorker_) {
+    pageWorker_->Ask(position);
   } else {
     try {
       worker_ = std::thread([this, position] { Work(position); });
@@ -128,6 +146,13 @@ void HintAdvisor::Work(const Position& position) noexcept {
 }
 
 void HintAdvisor::Poll() {
+  // A worker program cannot be told mid-work: it is ended, and its tables made again next time.
+  if (pageWorker_ && cancel_ && !done_) {
+    pageWorker_->Cancel();
+    prepared_ = false;
+    outcome_ = Outcome::kCancelled;
+    done_ = true;
+  }
   // A build that began is shown even when it is over by now: its dialog opens and closes.
   if (building_ && !dialog_) ShowProgress();
   if (dialog_) dialog_->setValue(static_cast<int>(progress_.load() * (kDialogSteps - 1)));
@@ -166,6 +191,9 @@ void HintAdvisor::Finish() {
     dialog_->deleteLater();
     // A build asked for again before it is gone gets a dialog of its own.
     dialog_ = nullptr;
+    // In a browser page the keyboard stays with no window once the dialog is cancelled: the
+    // player's next key would go nowhere.
+    if (pageWorker_) window_->activateWindow();
   }
   Question ran = std::move(*running_);
   running_.reset();

@@ -20,6 +20,8 @@ class QWidget;
 
 namespace kelvora::ui {
 
+class HintWorker;
+
 class HintAdvisor : public QObject {
   Q_OBJECT
 
@@ -76,6 +78,8 @@ class HintAdvisor : public QObject {
   bool prepared_ = false;
 
   std::thread worker_;
+  // In place of the thread where the system has none.
+  std::unique_ptr<HintWorker> pageWorker_;
   // The last work done unasked, kept until other work starts.
   struct Anticipated {
     Position position;

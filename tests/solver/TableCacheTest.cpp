@@ -222,15 +222,20 @@ TEST(Checksum, NoticesAFlippedBitAndATrailingZero) {
 TEST_F(TableCacheTest, ABuildClearsTheTablesOfEarlierVersionsAndOnlyThem) {
   const auto touch = [&](const fs::path& path) { std::ofstream(path) << "x"; };
   const fs::path earlier = folder_ / "rows23-0123456789abcdef.table";
-  const fs::path fullSet = PathFromUtf8(
-      TableCache(Utf8FromPath(folder_)).PathFor(solver::PatternsFor(solver::TableSize::Full)[0]));
+  const auto pathOf = [&](solver::TableSize size) {
+    return PathFromUtf8(TableCache(Utf8FromPath(folder_)).PathFor(solver::PatternsFor(size)[0]));
+  };
+  const fs::path fullSet = pathOf(solver::TableSize::Full);
+  const fs::path mediumSet = pathOf(solver::TableSize::Medium);
   touch(earlier);
   touch(fullSet);
+  touch(mediumSet);
   touch(folder_ / "notes.txt");
   std::atomic<bool> never{false};
   ASSERT_TRUE(solver::TableSet(Utf8FromPath(folder_), solver::TableSize::Small, 2).Load({}, never));
   EXPECT_FALSE(fs::exists(earlier));
   EXPECT_TRUE(fs::exists(fullSet));
+  EXPECT_TRUE(fs::exists(mediumSet));
   EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
 
   // Mapping what is already there removes nothing: another version may be in use beside this one.
