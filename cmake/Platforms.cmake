@@ -12,7 +12,9 @@ endfunction()
 # which must start it at once and let it read and write the build's files.
 function(kelvora_runs_at_build_time target)
   if(EMSCRIPTEN)
-    # Last on the link line, after Qt's own options for a page.
-    target_link_libraries(${target} PRIVATE "-sMODULARIZE=0" "-sNODERAWFS=1" "-sENVIRONMENT=node")
+    # Last on the link line, after Qt's own options for a page; and without the optimisation of
+    # the whole module at the link, which takes longer than the program ever runs.
+    target_link_libraries(${target} PRIVATE "-sMODULARIZE=0" "-sNODERAWFS=1" "-sENVIRONMENT=node"
+                                            "-O1")
   endif()
 endfunction()

@@ -1,4 +1,4 @@
-# The browser page around the game: the two faces cut down to the letters the game shows, the delivered data files and the faces built into the program at /game, and the page's own script.
+# The browser page around the game: the two faces cut down to the letters the game shows, the delivered data files and the faces built into the program at /game, and the page's own scripts (the records kept in the browser, the window fitted to it).
 #
 # kelvora_web_page(TARGET) makes TARGET (the game) the page's program; the page itself,
 # packaging/web/index.html, goes beside it in scripts/web.sh.
@@ -48,9 +48,12 @@ function(kelvora_web_page target)
   # string converters on the module, and its windows need more than Emscripten's 16 MB to start.
   target_link_options(${target} PRIVATE "SHELL:-sEXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"
                       "SHELL:-sINITIAL_MEMORY=50MB")
-  set(page_script ${PROJECT_SOURCE_DIR}/packaging/web/kelvora-page.js)
-  target_link_options(${target} PRIVATE "SHELL:--pre-js ${page_script}" "-lidbfs.js"
-                      "-sFORCE_FILESYSTEM=1")
-  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${page_script} ${KELVORA_DATA_FILES}
+  set(page_scripts ${PROJECT_SOURCE_DIR}/packaging/web/kelvora-page.js
+                   ${PROJECT_SOURCE_DIR}/packaging/web/kelvora-fit.js)
+  foreach(script ${page_scripts})
+    target_link_options(${target} PRIVATE "SHELL:--pre-js ${script}")
+  endforeach()
+  target_link_options(${target} PRIVATE "-lidbfs.js" "-sFORCE_FILESYSTEM=1")
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${page_scripts} ${KELVORA_DATA_FILES}
                                                           ${subsets})
 endfunction()

@@ -134,6 +134,9 @@ class System {
     int height;
   };
   virtual std::optional<PageSize> WindowsPage() { return std::nullopt; }
+  // Where there is such a page, draws it scaled down when it is smaller than WINDOW (the frame
+  // of the window it holds), so that the whole window stays in view.
+  virtual void FitPageTo(PageSize /*window*/) {}
 };
 
 }  // namespace kelvora::platform

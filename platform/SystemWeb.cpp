@@ -34,6 +34,9 @@ EM_JS(void, kelvora_persist_records, (), {
 // The page's size in CSS pixels, which is what the program's windows share.
 EM_JS(int, kelvora_page_width, (), { return window.innerWidth; });
 EM_JS(int, kelvora_page_height, (), { return window.innerHeight; });
+EM_JS(void, kelvora_fit_page, (int width, int height), {
+  if (Module.kelvoraFit) Module.kelvoraFit(width, height);
+});
 
 // The tab's lock lasts as long as the page; no other tab can call a tab to the front.
 class TabLock final : public HeldLock {
@@ -121,6 +124,8 @@ class WebSystem final : public System {
   std::optional<PageSize> WindowsPage() override {
     return PageSize{kelvora_page_width(), kelvora_page_height()};
   }
+
+  void FitPageTo(PageSize window) override { kelvora_fit_page(window.width, window.height); }
 
  private:
   System& files_ = PosixCalls();

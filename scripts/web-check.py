@@ -5,8 +5,9 @@ Usage: scripts/web-check.py PAGE_FOLDER [--shots FOLDER]
 
 Serves PAGE_FOLDER on 127.0.0.1 and, in a fresh browser profile: the window appears in the game's
 colours (the time from opening the page to that first paint is printed); the prepared stage 1 is
-solved by clicks on the menu and the tile; the record is in the browser's storage and still
-there after a reload; a second tab is refused while the first plays; hints come from the
+solved by clicks on the menu and the arrows, in three moves and then, in a browser window smaller
+than the game's, scaled down to fit, in one; each record is in the browser's storage and the last
+is still there after a reload; a second tab is refused while the first plays; hints come from the
 page's worker while the page goes on answering (their waits are printed); a damaged stored file gives
 the start-up's message naming it, and nothing is written. Screenshots go to --shots (PNG).
 Exits 1 naming the first check that failed.
@@ -34,11 +35,14 @@ import websocket
 # (ui/Form1Layout.h: twips / 15).
 BACKGROUND = (0, 64, 0)
 TURN_ROW1_LEFT = (640 + 57 // 2, 152 + 49 // 2)  # arrow 2, right of row 1: the move "S"
+TURN_ROW1_RIGHT = (16 + 57 // 2, 144 + 49 // 2)  # arrow 1, left of row 1: the other way
+CLIENT = (1016, 714)  # the client area's size
 PUZZLE_MENU = (30, -10)  # "パズル(P)" on the menu bar above the client area
 START_PREPARED = (70, 12)  # its first entry, "選択面スタート(S)"
 START_RANDOM = (70, 36)  # its second entry, "ランダム面スタート(Z)"
 HINT = (255, 0, 255)  # the hint's frame (ui/HintOverlay.cpp)
 VIEW = (1280, 800)
+SMALL_VIEW = (800, 600)  # smaller than the game's window with its frame and menu bar
 
 
 class CheckFailed(Exception):
@@ -144,7 +148,10 @@ class Tab:
         self.loaded = False
         self.call("Page.enable")
         self.call("Runtime.enable")
-        self.call("Emulation.setDeviceMetricsOverride", width=VIEW[0], height=VIEW[1],
+        self.view(VIEW)
+
+    def view(self, size):
+        self.call("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
                   deviceScaleFactor=1, mobile=False)
 
     def call(self, method, **params):
@@ -326,19 +333,49 @@ def run(folder, shots):
               "the delivered best file holds no record of stage 1")
         shot(tab, "web-board.png")
 
+        def solve_stage1(origin, turns, scale=1.0):
+            def click(point):
+                tab.click(origin[0] + round(point[0] * scale), origin[1] + round(point[1] * scale))
+            click(PUZZLE_MENU)
+            time.sleep(0.3)
+            click(START_PREPARED)
+            time.sleep(0.3)
+            for arrow in turns:
+                click(arrow)
+                time.sleep(0.2)
+
+        def record_of_stage1(what, moves):
+            tab.wait_for(what, lambda: ((tab.file("BEST1.txt") or "").split("\r\n") + [""] * 2)[1] == moves,
+                         seconds=20)
+            tab.writes_settled()
+            return tab.file("BEST1.txt")
+
         print("stage 1 by clicks")
-        tab.click(left + PUZZLE_MENU[0], top + PUZZLE_MENU[1])
-        time.sleep(0.3)
-        tab.click(left + START_PREPARED[0], top + START_PREPARED[1])
-        time.sleep(0.3)
-        tab.click(left + TURN_ROW1_LEFT[0], top + TURN_ROW1_LEFT[1])
+        # Three turns the other way round solve it too: a record to better.
+        solve_stage1((left, top), [TURN_ROW1_RIGHT] * 3)
+        best = record_of_stage1("the record in the browser's storage", "3")
+        letters = best.split("\r\n")[2]
+        check(len(letters) == 5 and letters[0] == letters[-1] == '"',
+              f"BEST1.txt holds the solve in three moves: {best[:40]!r}")
         shot(tab, "web-stage1.png")
-        tab.wait_for("the record in the browser's storage",
-                     lambda: (tab.file("BEST1.txt") or "").split("\r\n")[1:3] != ["0", '""'],
-                     seconds=20)
-        tab.writes_settled()
-        best = tab.file("BEST1.txt")
+
+        print("a browser window smaller than the game's")
+        tab.view(SMALL_VIEW)
+        scale = tab.wait_for("the window scaled down", lambda: tab.evaluate(
+            "window.kelvora.kelvoraScale < 1 && window.kelvora.kelvoraScale"))
+        small = tab.wait_for("the window in the smaller page", lambda: client_origin(tab.screenshot()))
+        right = small[0] + CLIENT[0] * scale
+        bottom = small[1] + CLIENT[1] * scale
+        check(right <= SMALL_VIEW[0] and bottom <= SMALL_VIEW[1],
+              f"the whole window is in view at scale {scale:.3f} (client area to ({right:.0f}, {bottom:.0f}))")
+        solve_stage1(small, [TURN_ROW1_LEFT], scale)
+        shot(tab, "web-small.png")
+        best = record_of_stage1("the better record", "1")
         check(best.split("\r\n")[1:3] == ["1", '"S"'], f"BEST1.txt holds the solve in one move: {best[:40]!r}")
+        tab.view(VIEW)
+        tab.wait_for("the window at full size again",
+                     lambda: tab.evaluate("window.kelvora.kelvoraScale") == 1 and
+                     client_origin(tab.screenshot()) == (left, top))
         shot(tab, "web-solved.png")
 
         print("a second tab")

@@ -3,9 +3,11 @@
 #include "ui/Desktop.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QScreen>
+#include <QSize>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -62,16 +64,25 @@ void PreparePlatform() {
 }
 
 void CentreInPage(QWidget& window) {
-  if (!platform::System::Default().WindowsPage()) return;
+  platform::System& system = platform::System::Default();
+  if (!system.WindowsPage()) return;
   // Qt shows a page's windows full screen; this one has a size of its own, and a frame as on a
   // desktop.
   window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   window.showNormal();
-  const QScreen* screen = window.screen();
+  QScreen* screen = window.screen();
   if (screen == nullptr) return;
-  QRect frame = window.frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  window.move(std::max(frame.left(), 0), std::max(frame.top(), 0));
+  const auto centre = [&window, screen] {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(std::max(frame.left(), 0), std::max(frame.top(), 0));
+  };
+  centre();
+  // The page's size changes with the browser's window, and with the scale that fits the window
+  // into it.
+  QObject::connect(screen, &QScreen::availableGeometryChanged, &window, centre);
+  const QSize frame = window.frameGeometry().size();
+  system.FitPageTo({frame.width(), frame.height()});
 }
 
 }  // namespace kelvora::ui

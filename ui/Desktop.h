@@ -15,7 +15,8 @@ bool CanOpenWindows(const char* program);
 void PreparePlatform();
 
 // Where the window lives in a page rather than on a desktop (a browser), which shows every
-// window full screen: shows it in its own size, with its frame, centred.
+// window full screen: shows it in its own size, with its frame, centred, and the page scaled
+// down when the window would not fit in it. It stays centred when the page changes size.
 void CentreInPage(QWidget& window);
 
 }  // namespace kelvora::ui
