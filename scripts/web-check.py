@@ -6,7 +6,7 @@ Usage: scripts/web-check.py PAGE_FOLDER [--shots FOLDER]
 Serves PAGE_FOLDER on 127.0.0.1 and, in a fresh browser profile: the window appears in the game's
 colours (the time from opening the page to that first paint is printed); the prepared stage 1 is
 solved by clicks on the menu and the arrows, in three moves and then, in a browser window smaller
-than the game's, scaled down to fit, in one; each record is in the browser's storage and the last
+than the game's, scaled down to fit, in one (the arrow touched); each record is in the browser's storage and the last
 is still there after a reload; a second tab is refused while the first plays; hints come from the
 page's worker while the page goes on answering (their waits are printed); a damaged stored file gives
 the start-up's message naming it, and nothing is written. Screenshots go to --shots (PNG).
@@ -225,6 +225,10 @@ class Tab:
                       buttons=1 if kind == "mousePressed" else 0, clickCount=1)
             time.sleep(0.05)
 
+    def tap(self, x, y):
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.call("Input.dispatchTouchEvent", type=kind, touchPoints=points)
+
     def key(self, key, code, text=""):
         for kind in ("keyDown", "keyUp"):
             self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, text=text if kind == "keyDown" else "",
@@ -333,15 +337,15 @@ def run(folder, shots):
               "the delivered best file holds no record of stage 1")
         shot(tab, "web-board.png")
 
-        def solve_stage1(origin, turns, scale=1.0):
-            def click(point):
-                tab.click(origin[0] + round(point[0] * scale), origin[1] + round(point[1] * scale))
-            click(PUZZLE_MENU)
+        def solve_stage1(origin, turns, scale=1.0, press=tab.click):
+            def at(point):
+                return origin[0] + round(point[0] * scale), origin[1] + round(point[1] * scale)
+            tab.click(*at(PUZZLE_MENU))
             time.sleep(0.3)
-            click(START_PREPARED)
+            tab.click(*at(START_PREPARED))
             time.sleep(0.3)
             for arrow in turns:
-                click(arrow)
+                press(*at(arrow))
                 time.sleep(0.2)
 
         def record_of_stage1(what, moves):
@@ -368,7 +372,8 @@ def run(folder, shots):
         bottom = small[1] + CLIENT[1] * scale
         check(right <= SMALL_VIEW[0] and bottom <= SMALL_VIEW[1],
               f"the whole window is in view at scale {scale:.3f} (client area to ({right:.0f}, {bottom:.0f}))")
-        solve_stage1(small, [TURN_ROW1_LEFT], scale)
+        # The arrow by touch, as on a tablet, whose page is the smaller one.
+        solve_stage1(small, [TURN_ROW1_LEFT], scale, press=tab.tap)
         shot(tab, "web-small.png")
         best = record_of_stage1("the better record", "1")
         check(best.split("\r\n")[1:3] == ["1", '"S"'], f"BEST1.txt holds the solve in one move: {best[:40]!r}")

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds, once per Qt version and configuration, the static single-threaded Qt 6 for WebAssembly that the browser build links against.
 #
-# Usage: scripts/web-qt.sh [--print-prefix]
+# Usage: scripts/web-qt.sh [--print-prefix | --built]
 #   --print-prefix  print nothing but the install prefix on standard output (building Qt first if
 #                   it is not there yet), for CMAKE_PREFIX_PATH.
+#   --built         build nothing; exit 0 if this Qt is built and complete, 1 if not.
 # Progress always goes to standard error.
 #
 # The Qt is Debian's own qt6-base source, of the same version as the installed qt6-base-dev,
@@ -18,15 +19,17 @@ cd "$(dirname "$0")/.."
 source scripts/qt-build.sh
 
 print_prefix=false
+only_ask=false
 case "${1:-}" in
   "") ;;
   --print-prefix) print_prefix=true ;;
+  --built) only_ask=true ;;
   -h | --help)
     sed -n '2,/^set -euo/{/^set -euo/d;s/^# \{0,1\}//;p}' "$0"
     exit 0
     ;;
   *)
-    echo "usage: $0 [--print-prefix]" >&2
+    echo "usage: $0 [--print-prefix | --built]" >&2
     exit 2
     ;;
 esac
@@ -67,6 +70,10 @@ key=$({
 cache=${KELVORA_WEB_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kelvora/web-qt}
 prefix=$cache/$qt_version-$key
 stamp=$prefix/.kelvora-web-qt-complete
+if $only_ask; then
+  [ -f "$stamp" ]
+  exit
+fi
 
 # Qt reads EMSDK/.emscripten for the compiler's root and runs emscripten/emcc below it.
 emsdk=$cache/emsdk

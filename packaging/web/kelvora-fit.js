@@ -39,14 +39,38 @@
     return new WheelEvent(event.type, init);
   }
 
+  // Touches come to the program on their own (it leaves a pointer that is not a mouse alone).
+  function rescaledTouches(event) {
+    var page = pageRectangle.call(canvas);
+    function touches(list) {
+      return Array.prototype.map.call(list, function (touch) {
+        return new Touch({
+          identifier: touch.identifier, target: touch.target,
+          clientX: page.left + (touch.clientX - page.left) / scale,
+          clientY: page.top + (touch.clientY - page.top) / scale,
+          screenX: touch.screenX, screenY: touch.screenY, pageX: touch.pageX, pageY: touch.pageY,
+          radiusX: touch.radiusX, radiusY: touch.radiusY, rotationAngle: touch.rotationAngle,
+          force: touch.force
+        });
+      });
+    }
+    return new TouchEvent(event.type, {
+      bubbles: event.bubbles, cancelable: event.cancelable, composed: event.composed,
+      view: event.view, touches: touches(event.touches), targetTouches: touches(event.targetTouches),
+      changedTouches: touches(event.changedTouches), ctrlKey: event.ctrlKey,
+      shiftKey: event.shiftKey, altKey: event.altKey, metaKey: event.metaKey
+    });
+  }
+
   // Before the program's own listeners on the canvas: the browser's event stops here and its
   // rescaled copy goes on in its place.
   ['pointerdown', 'pointermove', 'pointerup', 'pointercancel', 'pointerenter', 'pointerleave',
-   'wheel'].forEach(function (type) {
+   'wheel', 'touchstart', 'touchmove', 'touchend', 'touchcancel'].forEach(function (type) {
     window.addEventListener(type, function (event) {
       if (scale === 1 || !event.isTrusted || event.target !== canvas) return;
       event.stopImmediatePropagation();
-      if (!canvas.dispatchEvent(rescaled(event))) event.preventDefault();
+      var copy = type.startsWith('touch') ? rescaledTouches(event) : rescaled(event);
+      if (!canvas.dispatchEvent(copy)) event.preventDefault();
     }, {capture: true, passive: false});
   });
 
