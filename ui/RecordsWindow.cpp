@@ -17,6 +17,7 @@
 #include "game/DeliveredPars.h"
 #include "text/GameText.h"
 #include "ui/GameFonts.h"
+#include "ui/RecordsButton.h"
 #include "ui/ReplayPanel.h"
 #include "ui/ShortestSolutions.h"
 
@@ -61,14 +62,6 @@ void FitToColumns(QTreeWidget& list) {
   list.setFixedWidth(width);
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  // Enter on a list plays its row; no button should take it first.
-  button->setAutoDefault(false);
-  return button;
-}
-
 QLabel* MakeListHeading(QWidget* parent, const char* caption, QWidget* list) {
   auto* heading = new QLabel(QString::fromUtf8(caption), parent);
   heading->setBuddy(list);
@@ -103,10 +96,10 @@ RecordsWindow::RecordsWindow(QWidget& mainWindow, const Kelvora& game, PictureSt
                {QString::fromUtf8(text::kEntryColumn), QString::fromUtf8(text::kMovesColumn)});
   archiveList_->setAccessibleName(QString::fromUtf8(text::kArchiveList).remove('&'));
 
-  replay_ = MakeButton(this, "再生", text::kReplay);
-  shortest_ = MakeButton(this, "最短手順", text::kShortest);
+  replay_ = MakeRecordsButton(this, "再生", text::kReplay);
+  shortest_ = MakeRecordsButton(this, "最短手順", text::kShortest);
   panel_ = new ReplayPanel(pictures, this);
-  QPushButton* close = MakeButton(this, "閉じる", text::kClose);
+  QPushButton* close = MakeRecordsButton(this, "閉じる", text::kClose);
 
   // Two narrow columns, the lists and the replay with its controls, so that the window finds
   // room beside the main window on a small screen.

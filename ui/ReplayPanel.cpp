@@ -12,6 +12,7 @@
 #include "core/Move.h"
 #include "core/Rules.h"
 #include "text/GameText.h"
+#include "ui/RecordsButton.h"
 #include "ui/ReplayBoard.h"
 
 namespace kelvora::ui {
@@ -20,14 +21,6 @@ namespace {
 
 // Milliseconds between moves, slow to fast.
 constexpr int kIntervals[] = {900, 450, 150};
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  // Enter on the records window's lists plays their row; no button should take it first.
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -42,9 +35,9 @@ ReplayPanel::ReplayPanel(PictureStore& pictures, QWidget* parent) : QWidget(pare
   for (const char* speed : text::kSpeeds) speed_->addItem(QString::fromUtf8(speed));
   auto* speedLabel = new QLabel(QString::fromUtf8(text::kSpeed), this);
   speedLabel->setBuddy(speed_);
-  pause_ = MakeButton(this, "一時停止", text::kPause);
-  step_ = MakeButton(this, "1手進める", text::kStep);
-  stop_ = MakeButton(this, "停止", text::kStop);
+  pause_ = MakeRecordsButton(this, "一時停止", text::kPause);
+  step_ = MakeRecordsButton(this, "1手進める", text::kStep);
+  stop_ = MakeRecordsButton(this, "停止", text::kStop);
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("記録メッセージ"));
   message_->setWordWrap(true);
