@@ -26,8 +26,7 @@ QAction* AddCommand(QMenu& menu, const char* name, const char* caption, Form1& f
 
 void BuildMenus(QMenuBar& bar, Form1& form) {
   // The bar is drawn at start-up, in a face that holds its Japanese captions; the menus
-  // themselves keep the desktop's menu face (Qt elides their longest caption when given
-  // another).
+  // themselves keep the desktop's menu face, as a desktop program's menus do.
   bar.setFont(MenuFont());
   QMenu* puzzle = bar.addMenu(QString::fromUtf8(text::kPuzzleMenu));
   puzzle->setObjectName(QStringLiteral("メニューパズル"));

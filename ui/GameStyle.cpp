@@ -1,8 +1,10 @@
-// Fusion without the menu bar's overflow icon.
+// Fusion without the menu bar's overflow icon, and with menu entries as wide as their captions.
 #include "ui/GameStyle.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace kelvora::ui {
 
@@ -14,6 +16,16 @@ QIcon GameStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QIcon();
   }
   return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+QSize GameStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                  const QWidget* widget) const {
+  QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+  const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+  if (type == CT_MenuItem && item != nullptr && item->text.contains(u'&')) {
+    result.rwidth() += QFontMetrics(item->font).horizontalAdvance(u'&');
+  }
+  return result;
 }
 
 void InstallGameStyle() {

@@ -4,12 +4,55 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintDevice>
+#include <QPaintEngine>
 
 #include "tests/ui/UiFixture.h"
 #include "ui/Form2.h"
 
 namespace kelvora::testing {
 namespace {
+
+// A surface that keeps the strings painted on it and draws nothing.
+class TextRecorder : public QPaintDevice {
+ public:
+  QString drawn;
+  QPaintEngine* paintEngine() const override { return &engine_; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY:
+        return 96;
+      case PdmDepth:
+        return 32;
+      case PdmDevicePixelRatioScaled:
+        return int(devicePixelRatioFScale());
+      default:
+        return metric == PdmNumColors ? 1 << 24 : metric == PdmDevicePixelRatio ? 1 : 1000;
+    }
+  }
+
+ private:
+  class Engine : public QPaintEngine {
+   public:
+    explicit Engine(QString& drawn) : drawn_(drawn) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override { drawn_ += item.text(); }
+    Type type() const override { return User; }
+
+   private:
+    QString& drawn_;
+  };
+  mutable Engine engine_{drawn};
+};
 
 class MenuTest : public UiFixture {
  protected:
@@ -56,6 +99,25 @@ TEST_F(MenuTest, HasTheTreeCaptionsAndSeparator) {
       EXPECT_TRUE(action->shortcut().isEmpty());
     }
     EXPECT_FALSE(action->isCheckable());
+  }
+}
+
+// The browser's menus are in the Gothic face at 12 points, where Qt once showed "バージョ…(A)".
+TEST_F(MenuTest, EveryCaptionIsDrawnWholeInTheGothicFaceAtAnySize) {
+  for (QAction* bar : form->menuBar()->actions()) {
+    QMenu* menu = bar->menu();
+    for (int points = 8; points <= 16; ++points) {
+      menu->setFont(QFont(QStringLiteral("BIZ UDPGothic"), points));
+      menu->adjustSize();
+      TextRecorder recorder;
+      menu->render(&recorder);
+      for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        EXPECT_TRUE(recorder.drawn.contains(QString(action->text()).remove(u'&')))
+            << action->text().toStdString() << " at " << points << " points, drawn as "
+            << recorder.drawn.toStdString();
+      }
+    }
   }
 }
 
