@@ -63,7 +63,7 @@ qt_options=(
   # platform plugin still refers to it whenever mingw's headers pass the DirectWrite 3 test: a
   # program then fails to link. Fonts go through GDI, Qt's default on Windows anyway.
   -no-feature-directwrite3
-  "${qt_unused_features[@]/#/-no-feature-}"
+  "${qt_lean_options[@]}"
 )
 patches=()
 for patch_file in scripts/windows/*.patch; do
