@@ -54,6 +54,7 @@ qt_options=(
   -no-dbus -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent
   -no-feature-xml -no-feature-testlib
   -no-feature-androiddeployqt
+  "${qt_lean_options[@]}"
 )
 
 read -r source_package source_version < <(dpkg-query -W -f='${source:Package} ${source:Version}\n' qt6-base-dev)

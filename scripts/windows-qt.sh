@@ -53,7 +53,6 @@ qt_options=(
   -qpa windows
   -no-opengl -no-vulkan -no-dbus -no-direct2d -no-icu -no-glib -no-zstd
   -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
-  -qt-libmd4c
   -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent
   -no-feature-xml
   # Debian strips src/3rdparty/wintab, the tablet headers, from its source.
@@ -64,6 +63,7 @@ qt_options=(
   # platform plugin still refers to it whenever mingw's headers pass the DirectWrite 3 test: a
   # program then fails to link. Fonts go through GDI, Qt's default on Windows anyway.
   -no-feature-directwrite3
+  "${qt_lean_options[@]}"
 )
 patches=()
 for patch_file in scripts/windows/*.patch; do
