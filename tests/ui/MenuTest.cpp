@@ -29,10 +29,12 @@ class TextRecorder : public QPaintDevice {
         return 96;
       case PdmDepth:
         return 32;
+      case PdmDevicePixelRatio:
+        return 1;
       case PdmDevicePixelRatioScaled:
         return int(devicePixelRatioFScale());
-      default:
-        return metric == PdmNumColors ? 1 << 24 : metric == PdmDevicePixelRatio ? 1 : 1000;
+      default:  // sizes and colours: more than a menu needs
+        return 1 << 24;
     }
   }
 
