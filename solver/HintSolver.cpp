@@ -32,7 +32,7 @@ bool HintSolver::Prepare(const std::function<void(double)>& progress,
       },
       cancel);
   if (!loaded) return false;
-  solver_ = std::make_unique<Solver>(tables_->Tables());
+  solver_ = std::make_unique<Solver>(tables_->Tables(), Solver::kDefaultMemoryLog2, 0);
   return true;
 }
 

@@ -3,7 +3,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <exception>
+#include <mutex>
+#include <optional>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 
 #include "solver/Mirror.h"
 
@@ -18,8 +23,11 @@ namespace {
 constexpr std::uint64_t kCancelCheckMask = 4095;
 }  // namespace
 
-Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2)
-    : tables_(std::move(tables)), memory_(memoryLog2) {
+Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2, int threads)
+    : tables_(std::move(tables)),
+      memory_(memoryLog2),
+      threads_(threads > 0 ? threads
+                           : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))) {
   if (tables_.empty() || tables_.size() > kMaxTables) {
     throw std::invalid_argument("a solver needs one to four tables");
   }
@@ -75,10 +83,14 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   limit_ = std::max(Bound(root.distances), atLeast);
   if (!keepLearning_) memory_.NewSolve();
   const int knownLength = known.empty() ? INT_MAX : static_cast<int>(known.size());
+  std::uint64_t lastRound = 0;
   for (;;) {
     if (limit_ >= knownLength) return known;
     memory_.NewRound();
-    const int bound = Search(root, 0);
+    const std::uint64_t before = expanded_;
+    const int bound =
+        threads_ > 1 && lastRound >= sharedFrom_ ? SearchShared(root) : SearchAlone(root);
+    lastRound = expanded_ - before;
     if (bound == kFound) break;
     if (bound == INT_MAX) throw std::logic_error("no solution exists for this position");
     // The round has ruled out every solution within the limit. The bound it returns can be
@@ -88,31 +100,166 @@ std::vector<MoveIndex> Solver::ShortestPath(PackedPosition start,
   return path_;
 }
 
-int Solver::Search(const Node& node, int g) {
+int Solver::SearchAlone(const Node& root) {
+  Walk walk;
+  firstFound_ = SIZE_MAX;
+  failed_ = false;
+  const int bound = Search(walk, root, 0);
+  expanded_ += walk.expanded;
+  if (bound == kFound) path_ = std::move(walk.path);
+  return bound;
+}
+
+namespace {
+
+// How deep a shared round splits: a few hundred parts, enough for each thread to end near the
+// others.
+constexpr int kSplitDepth = 6;
+
+// A part left unfinished because an earlier one holds a solution.
+struct PartGivenUp {};
+
+}  // namespace
+
+int Solver::SearchShared(const Node& root) {
+  std::vector<Part> parts;
+  std::vector<MoveIndex> path;
+  const int split = Split(root, 0, kSplitDepth, path, parts);
+  if (split == kFound) {
+    path_ = std::move(path);
+    return kFound;
+  }
+  firstFound_ = SIZE_MAX;
+  failed_ = false;
+  std::atomic<std::size_t> next{0};
+  std::mutex results;
+  std::vector<MoveIndex> found;
+  std::exception_ptr error;
+  int best = split;
+  std::uint64_t expanded = 0;
+  // Each thread takes the next part not taken; a part after one that holds a solution is not
+  // worth finishing, and the solution of the earliest part is the one a search alone finds.
+  const auto work = [&] {
+    Walk walk;
+    int bound = INT_MAX;
+    try {
+      for (std::size_t p = next++; p < parts.size() && p < firstFound_; p = next++) {
+        walk.part = p;
+        walk.path = parts[p].path;
+        int partBound = 0;
+        try {
+          partBound = Search(walk, parts[p].node, kSplitDepth);
+        } catch (const PartGivenUp&) {
+          break;
+        }
+        if (partBound != kFound) {
+          bound = std::min(bound, partBound);
+          continue;
+        }
+        const std::lock_guard lock(results);
+        if (p < firstFound_) {
+          firstFound_ = p;
+          found = walk.path;
+        }
+      }
+    } catch (...) {
+      // Whatever stops one thread (a cancel, memory) stops them all and reaches the caller.
+      failed_ = true;
+      const std::lock_guard lock(results);
+      if (!error) error = std::current_exception();
+    }
+    const std::lock_guard lock(results);
+    best = std::min(best, bound);
+    expanded += walk.expanded;
+  };
+  std::vector<std::thread> helpers;
+  for (int t = 1; t < threads_; ++t) {
+    // A helper the system will not start leaves the parts to the threads that did.
+    try {
+      helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
+  work();
+  for (std::thread& helper : helpers) helper.join();
+  expanded_ += expanded;
+  if (error) std::rethrow_exception(error);
+  if (firstFound_ == SIZE_MAX) return best;
+  path_ = std::move(found);
+  return kFound;
+}
+
+int Solver::Split(const Node& node, int g, int depth, std::vector<MoveIndex>& path,
+                  std::vector<Part>& parts) {
+  if (g + Bound(node.distances) > limit_) return g + Bound(node.distances);
+  if (node.position == goal_) return kFound;
+  if (g == depth) {
+    parts.push_back(Part{node, path});
+    return INT_MAX;
+  }
+  ++expanded_;
+  Children children;
+  int best = INT_MAX;
+  Expand(node, g, children, best);
+  for (int o = 0; o < children.open; ++o) {
+    const int c = children.order[o];
+    path.push_back(children.moves[c]);
+    const int bound = Split(children.nodes[c], g + 1, depth, path, parts);
+    if (bound == kFound) return kFound;
+    path.pop_back();
+    best = std::min(best, bound);
+  }
+  return best;
+}
+
+void Solver::Check(const Walk& walk) const {
+  if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) throw SearchCancelled();
+  if (walk.part > firstFound_.load(std::memory_order_relaxed) ||
+      failed_.load(std::memory_order_relaxed)) {
+    throw PartGivenUp();
+  }
+}
+
+int Solver::Search(Walk& walk, const Node& node, int g) {
   const std::uint64_t key = node.position.Packed();
   int h = Bound(node.distances);
-  const TranspositionTable::Entry* known = memory_.Find(key, node.state);
-  if (known != nullptr) h = std::max(h, static_cast<int>(known->bound));
+  const std::optional<TranspositionTable::Entry> known = memory_.Find(key, node.state);
+  if (known) h = std::max(h, static_cast<int>(known->bound));
   if (g + h > limit_) return g + h;
   if (node.position == goal_) return kFound;
-  if (known != nullptr && memory_.SeenThisRound(*known, g)) return g + h;
+  if (known && memory_.SeenThisRound(*known, g)) return g + h;
   memory_.Expand(key, g, node.state);
-  // A relaxed load every few thousand positions costs nothing the search would notice, and still
-  // stops it within a millisecond or so.
-  if ((++expanded_ & kCancelCheckMask) == 0 && cancel_ != nullptr &&
-      cancel_->load(std::memory_order_relaxed)) {
-    throw SearchCancelled();
-  }
+  // A few relaxed loads every few thousand positions cost nothing the search would notice, and
+  // still stop it within a millisecond or so.
+  if ((++walk.expanded & kCancelCheckMask) == 0) Check(walk);
 
+  Children children;
+  // The moves the state forbids are left out of best too: what is learnt holds for this state.
+  int best = INT_MAX;
+  Expand(node, g, children, best);
+  for (int o = 0; o < children.open; ++o) {
+    const int c = children.order[o];
+    walk.path.push_back(children.moves[c]);
+    const int bound = Search(walk, children.nodes[c], g + 1);
+    if (bound == kFound) return kFound;
+    walk.path.pop_back();
+    best = std::min(best, bound);
+  }
+  // Every way on from here costs at least best in all: the distance from here is at least
+  // best - g, whatever the tables say.
+  memory_.Learn(key, best - g, node.state);
+  return best;
+}
+
+void Solver::Expand(const Node& node, int g, Children& children, int& best) const {
   const MoveList moves = LegalMoves(node.blank);
-  std::array<Node, 6> children;
   std::array<std::array<std::uint64_t, kMaxViews>, 6> indices;
-  std::array<MoveIndex, 6> childMoves;
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
     const MoveIndex move = moves.moves[m];
     if (!MoveOrder::Allows(node.state, move, node.blank)) continue;
-    Node& child = children[childCount];
+    Node& child = children.nodes[childCount];
     child.position = Apply(node.position, move, node.blank);
     child.blank = BlankAfter(move, node.blank);
     child.state = MoveOrder::After(node.state, move, node.blank);
@@ -126,18 +273,14 @@ int Solver::Search(const Node& node, int g) {
       __builtin_prefetch(view.table->Address(indices[childCount][v]));
     }
     memory_.Prefetch(child.position.Packed(), child.state);
-    childMoves[childCount++] = move;
+    children.moves[childCount++] = move;
   }
 
-  // The moves the state forbids are left out of best too: what is learnt holds for this state.
-  int best = INT_MAX;
   // Children within the limit, the most promising first: in the last round that finds the
   // solution sooner, and every round before it explores the same nodes in any order.
-  std::array<int, 6> order;
   std::array<int, 6> bounds;
-  int open = 0;
   for (int c = 0; c < childCount; ++c) {
-    Node& child = children[c];
+    Node& child = children.nodes[c];
     for (int v = 0; v < viewCount_; ++v) {
       child.distances[v] = views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
     }
@@ -146,26 +289,14 @@ int Solver::Search(const Node& node, int g) {
       best = std::min(best, g + 1 + bound);
       continue;
     }
-    int at = open++;
+    int at = children.open++;
     for (; at > 0 && bounds[at - 1] > bound; --at) {
-      order[at] = order[at - 1];
+      children.order[at] = children.order[at - 1];
       bounds[at] = bounds[at - 1];
     }
-    order[at] = c;
+    children.order[at] = c;
     bounds[at] = bound;
   }
-  for (int o = 0; o < open; ++o) {
-    const int c = order[o];
-    path_.push_back(childMoves[c]);
-    const int bound = Search(children[c], g + 1);
-    if (bound == kFound) return kFound;
-    path_.pop_back();
-    best = std::min(best, bound);
-  }
-  // Every way on from here costs at least best in all: the distance from here is at least
-  // best - g, whatever the tables say.
-  memory_.Learn(key, best - g, node.state);
-  return best;
 }
 
 }  // namespace kelvora::solver

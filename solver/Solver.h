@@ -3,6 +3,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -34,8 +35,14 @@ class Solver {
   // 4 million remembered positions, 64 MB.
   static constexpr int kDefaultMemoryLog2 = 22;
 
+  // A round that expanded this many positions makes the next one worth sharing among threads.
+  static constexpr std::uint64_t kDefaultSharedFrom = 20000;
+
   // The tables must outlive the solver; each must be admissible (every move costs one there).
-  explicit Solver(std::vector<const PatternTable*> tables, int memoryLog2 = kDefaultMemoryLog2);
+  // threads: how many search each large round side by side, 0 for one a processor. With more
+  // than one, which of several shortest solutions comes back can change from solve to solve.
+  explicit Solver(std::vector<const PatternTable*> tables, int memoryLog2 = kDefaultMemoryLog2,
+                  int threads = 1);
 
   // The letters of a shortest solution; empty for the goal. start must hold the goal's tiles.
   std::string Solve(PackedPosition start);
@@ -52,6 +59,8 @@ class Solver {
   // SearchCancelled once it is true; nullptr (the default) searches to the end. cancel must
   // outlive the searches.
   void StopWhen(const std::atomic<bool>* cancel) { cancel_ = cancel; }
+  // Rounds are shared among the threads once the round before expanded at least positions.
+  void ShareRoundsFrom(std::uint64_t positions) { sharedFrom_ = positions; }
   // The largest of the tables' distances: never more than the true distance.
   int LowerBound(PackedPosition position) const;
 
@@ -68,10 +77,41 @@ class Solver {
     std::array<int, kMaxViews> distances{};
   };
   static constexpr int kFound = -1;
+  // One thread's way through a round: the moves from the start to where it is, and the part of
+  // a shared round it is working on.
+  struct Walk {
+    std::vector<MoveIndex> path;
+    std::uint64_t expanded = 0;
+    std::size_t part = 0;
+  };
+  // A node of a shared round that one thread searches on its own, with the moves to it.
+  struct Part {
+    Node node;
+    std::vector<MoveIndex> path;
+  };
+  // The node's children within the limit, the most promising first; best: lowered to the bound
+  // of each child left out.
+  struct Children {
+    std::array<Node, 6> nodes;
+    std::array<MoveIndex, 6> moves;
+    std::array<int, 6> order;
+    int open = 0;
+  };
 
   // kFound, or a lower bound on the length of any solution through node that has g moves
   // before it and goes on by the moves node's state allows.
-  int Search(const Node& node, int g);
+  int Search(Walk& walk, const Node& node, int g);
+  void Expand(const Node& node, int g, Children& children, int& best) const;
+  // A round alone or shared; kFound leaves the solution in path_.
+  int SearchAlone(const Node& root);
+  int SearchShared(const Node& root);
+  // Collects the nodes depth moves below node within the limit into parts, in the order a search
+  // alone would come to them; kFound (with the moves in path) if the goal comes first.
+  int Split(const Node& node, int g, int depth, std::vector<MoveIndex>& path,
+            std::vector<Part>& parts);
+  // Throws SearchCancelled once asked to stop, and gives up a part of a shared round once a
+  // solution has been found in an earlier part.
+  void Check(const Walk& walk) const;
   int Bound(const std::array<int, kMaxViews>& distances) const;
   std::array<int, kMaxViews> Distances(PackedPosition position) const;
 
@@ -85,9 +125,14 @@ class Solver {
   std::vector<const PatternTable*> tables_;
   TranspositionTable memory_;
   PackedPosition goal_ = PackedPosition::Goal();
+  int threads_ = 1;
+  std::uint64_t sharedFrom_ = kDefaultSharedFrom;
   int limit_ = 0;
   std::vector<MoveIndex> path_;
   std::uint64_t expanded_ = 0;
+  // In a shared round: the earliest part found to hold a solution, and whether a thread failed.
+  std::atomic<std::size_t> firstFound_{SIZE_MAX};
+  std::atomic<bool> failed_{false};
   bool keepLearning_ = false;
   const std::atomic<bool>* cancel_ = nullptr;
 };

@@ -7,58 +7,112 @@
 
 namespace kelvora::solver {
 
+namespace {
+
+// Spreads a key over all 64 bits, so that a slot read half from one write and half from another
+// passes the check only by a one-in-2^64 chance, whatever the two keys.
+std::uint64_t Mixed(std::uint64_t key) {
+  key ^= key >> 31;
+  key *= 0x7FB5D329728EA185ULL;
+  return key ^ (key >> 27);
+}
+
+// The compilers' atomic built-ins, as std::atomic_ref would do them: the libc++ of the browser's
+// build has no atomic_ref yet. Relaxed is enough, since the check catches a mixed pair.
+std::uint64_t Load(const std::uint64_t& word) {
+  return __atomic_load_n(&word, __ATOMIC_RELAXED);
+}
+void Store(std::uint64_t& word, std::uint64_t value) {
+  __atomic_store_n(&word, value, __ATOMIC_RELAXED);
+}
+
+}  // namespace
+
 TranspositionTable::TranspositionTable(int log2Entries)
     : count_(std::size_t{1} << std::max(log2Entries, 2)),
-      // Entry is an aggregate, so the zeroed bytes are entries of the first solve already.
-      entries_(static_cast<Entry*>(std::calloc(count_, sizeof(Entry)))),
+      // A zeroed slot fails the check for every key but one that mixes to 0, and no position does
+      // (a position holds tiles, and the mix is a bijection that keeps 0 at 0).
+      slots_(static_cast<Slot*>(std::calloc(count_, sizeof(Slot)))),
       shift_(64 - std::max(log2Entries, 2) + 1) {
-  if (entries_ == nullptr) throw std::bad_alloc();
+  if (slots_ == nullptr) throw std::bad_alloc();
 }
 
 void TranspositionTable::NewSolve() {
   if (solve_ == UINT16_MAX) {
-    std::memset(static_cast<void*>(entries_.get()), 0, count_ * sizeof(Entry));
+    std::memset(static_cast<void*>(slots_.get()), 0, count_ * sizeof(Slot));
     solve_ = 0;
   }
   ++solve_;
   round_ = 0;
 }
 
-const TranspositionTable::Entry* TranspositionTable::Find(std::uint64_t key,
-                                                          std::uint8_t state) const {
-  const std::size_t bucket = Bucket(key, state);
-  for (std::size_t slot = bucket; slot < bucket + 2; ++slot) {
-    const Entry& entry = entries_[slot];
-    if (entry.solve == solve_ && entry.key == key && entry.state == state) return &entry;
-  }
-  return nullptr;
+std::optional<TranspositionTable::Stored> TranspositionTable::Read(const Slot& slot,
+                                                                   std::uint64_t key) {
+  const std::uint64_t data = Load(slot.data);
+  if ((Load(slot.check) ^ data) != Mixed(key)) return std::nullopt;
+  Stored stored;
+  stored.solve = static_cast<std::uint16_t>(data);
+  stored.entry.round = static_cast<std::uint16_t>(data >> 16);
+  stored.entry.g = static_cast<std::uint8_t>(data >> 32);
+  stored.entry.bound = static_cast<std::uint8_t>(data >> 40);
+  stored.state = static_cast<std::uint8_t>(data >> 48);
+  return stored;
 }
 
-TranspositionTable::Entry& TranspositionTable::Claim(std::uint64_t key, std::uint8_t state) {
+void TranspositionTable::Write(Slot& slot, std::uint64_t key, const Stored& stored) {
+  const std::uint64_t data =
+      stored.solve | std::uint64_t{stored.entry.round} << 16 | std::uint64_t{stored.entry.g} << 32 |
+      std::uint64_t{stored.entry.bound} << 40 | std::uint64_t{stored.state} << 48;
+  Store(slot.data, data);
+  Store(slot.check, Mixed(key) ^ data);
+}
+
+std::optional<TranspositionTable::Entry> TranspositionTable::Find(std::uint64_t key,
+                                                                  std::uint8_t state) const {
   const std::size_t bucket = Bucket(key, state);
-  Entry* slots[2] = {&entries_[bucket], &entries_[bucket + 1]};
-  for (Entry* slot : slots) {
-    if (slot->solve == solve_ && slot->key == key && slot->state == state) return *slot;
+  for (std::size_t slot = bucket; slot < bucket + 2; ++slot) {
+    const std::optional<Stored> stored = Read(slots_[slot], key);
+    if (stored && stored->solve == solve_ && stored->state == state) return stored->entry;
   }
-  // Entries from this round near the start cut off the largest subtrees: keep those.
-  const auto worth = [&](const Entry& entry) {
-    if (entry.solve != solve_) return 0;
-    return entry.round == round_ ? 512 - entry.g : 256 - entry.g;
-  };
-  Entry& victim = worth(*slots[0]) <= worth(*slots[1]) ? *slots[0] : *slots[1];
-  victim = Entry{key, solve_, 0, 0, 0, state};
-  return victim;
+  return std::nullopt;
+}
+
+TranspositionTable::Slot& TranspositionTable::Claim(std::uint64_t key, std::uint8_t state,
+                                                    Stored& stored) {
+  const std::size_t bucket = Bucket(key, state);
+  Slot* candidates[2] = {&slots_[bucket], &slots_[bucket + 1]};
+  // Entries from this round near the start cut off the largest subtrees: keep those. A slot
+  // being written is worth nothing to keep.
+  int worth[2] = {0, 0};
+  for (int s = 0; s < 2; ++s) {
+    const std::uint64_t data = Load(candidates[s]->data);
+    if (const std::optional<Stored> held = Read(*candidates[s], key);
+        held && held->solve == solve_ && held->state == state) {
+      stored = *held;
+      return *candidates[s];
+    }
+    if (static_cast<std::uint16_t>(data) != solve_) continue;
+    const auto g = static_cast<int>(static_cast<std::uint8_t>(data >> 32));
+    worth[s] = static_cast<std::uint16_t>(data >> 16) == round_ ? 512 - g : 256 - g;
+  }
+  stored = Stored{solve_, state, Entry{}};
+  return worth[0] <= worth[1] ? *candidates[0] : *candidates[1];
 }
 
 void TranspositionTable::Expand(std::uint64_t key, int g, std::uint8_t state) {
-  Entry& entry = Claim(key, state);
-  entry.round = round_;
-  entry.g = static_cast<std::uint8_t>(std::min(g, 255));
+  Stored stored;
+  Slot& slot = Claim(key, state, stored);
+  stored.entry.round = round_;
+  stored.entry.g = static_cast<std::uint8_t>(std::min(g, 255));
+  Write(slot, key, stored);
 }
 
 void TranspositionTable::Learn(std::uint64_t key, int bound, std::uint8_t state) {
-  Entry& entry = Claim(key, state);
-  entry.bound = static_cast<std::uint8_t>(std::clamp(bound, static_cast<int>(entry.bound), 255));
+  Stored stored;
+  Slot& slot = Claim(key, state, stored);
+  stored.entry.bound =
+      static_cast<std::uint8_t>(std::clamp(bound, static_cast<int>(stored.entry.bound), 255));
+  Write(slot, key, stored);
 }
 
 }  // namespace kelvora::solver

@@ -133,7 +133,7 @@ int Shuffled(int count, std::uint64_t seed) {
 int Stages(const std::string& folder, TableSize size, int count, std::uint64_t seed) {
   kelvora::solver::TableSet tables(folder, size);
   LoadTables(tables);
-  kelvora::solver::Solver solver(tables.Tables());
+  kelvora::solver::Solver solver(tables.Tables(), kelvora::solver::Solver::kDefaultMemoryLog2, 0);
   std::mt19937_64 engine(seed);
   std::vector<double> times;
   std::map<std::size_t, int> lengths;
@@ -321,7 +321,8 @@ int Hints(const std::string& folder, int count, std::uint64_t seed, bool fromScr
   std::unique_ptr<kelvora::solver::Solver> solver;
   if (fromScratch) {
     tables.Load({}, never);
-    solver = std::make_unique<kelvora::solver::Solver>(tables.Tables());
+    solver = std::make_unique<kelvora::solver::Solver>(
+        tables.Tables(), kelvora::solver::Solver::kDefaultMemoryLog2, 0);
   }
   const HintRun::Ask ask = [&](const Position& position) -> std::optional<kelvora::solver::Hint> {
     if (!solver) return hints.Next(position);

@@ -35,7 +35,8 @@ SolverSession::SolverSession(solver::TableSize size, std::ostream& err)
                                         text::stages::BuiltTableAnew(space.Name(), loaded.reason));
         }
       });
-  solver_ = std::make_unique<solver::Solver>(tables_.Tables());
+  solver_ =
+      std::make_unique<solver::Solver>(tables_.Tables(), solver::Solver::kDefaultMemoryLog2, 0);
 }
 
 }  // namespace kelvora::stages

@@ -74,6 +74,27 @@ TEST(SolverOptimality, ATinyTranspositionTableStillFindsShortestAnswers) {
   }
 }
 
+// Threads that share every round from the first still answer shortest, and a cancel that one of
+// them sees stops them all and reaches the caller.
+TEST(SolverOptimality, SharedRoundsFindShortestAnswersAndStopWhenCancelled) {
+  Solver shared(SmallTablePointers(), Solver::kDefaultMemoryLog2, 3);
+  shared.ShareRoundsFrom(0);
+  int checked = 0;
+  for (const auto& [packed, distance] : NearGoal()) {
+    if (distance < 6 || !Sampled(packed, 13)) continue;
+    const PackedPosition start(packed);
+    const std::string solution = shared.Solve(start);
+    ASSERT_EQ(static_cast<int>(solution.size()), distance) << "position " << std::hex << packed;
+    ASSERT_TRUE(ReplayHistory(start.ToPosition(), solution).solved) << solution;
+    ++checked;
+  }
+  EXPECT_GT(checked, 300);
+  const std::atomic<bool> cancel{true};
+  shared.StopWhen(&cancel);
+  const Position far = Position::FromCodes({6, 8, 5, 10, 13, 3, 2, 7, 2, 11, 8, 12, 5, 9, 4, 1});
+  EXPECT_THROW(shared.Solve(PackedPosition::From(far)), solver::SearchCancelled);
+}
+
 TEST(Solver, TheGoalNeedsNoMovesAndTableCountsAreChecked) {
   Solver solver(SmallTablePointers());
   EXPECT_EQ(solver.Solve(PackedPosition::Goal()), "");
