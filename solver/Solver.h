@@ -32,8 +32,9 @@ class Solver {
   static constexpr int kMaxTables = 4;
   // Each table is looked up as it is and in the mirror.
   static constexpr int kMaxViews = 2 * kMaxTables;
-  // 4 million remembered positions, 64 MB.
-  static constexpr int kDefaultMemoryLog2 = 22;
+  // 262,144 remembered positions, 4 MB. A larger table saved few positions even on the deepest
+  // searches, and a solve paid for every page of it it touched, twice (read, then written).
+  static constexpr int kDefaultMemoryLog2 = 18;
 
   // A round that expanded this many positions makes the next one worth sharing among threads.
   static constexpr std::uint64_t kDefaultSharedFrom = 20000;
