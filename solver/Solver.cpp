@@ -137,8 +137,9 @@ int Solver::SearchShared(const Node& root) {
   std::exception_ptr error;
   int best = split;
   std::uint64_t expanded = 0;
-  // Each thread takes the next part not taken; a part after one that holds a solution is not
-  // worth finishing, and the solution of the earliest part is the one a search alone finds.
+  // Each thread takes the next part not taken. A part after one that holds a solution is not
+  // worth finishing; those before it are, so that the answer is the earliest part's, as a search
+  // alone would find it, unless a position that another thread was still searching was passed by.
   const auto work = [&] {
     Walk walk;
     int bound = INT_MAX;
@@ -173,6 +174,8 @@ int Solver::SearchShared(const Node& root) {
     expanded += walk.expanded;
   };
   std::vector<std::thread> helpers;
+  // Reserved first, since a thread left running when the vector cannot grow would end the program.
+  helpers.reserve(static_cast<std::size_t>(threads_ - 1));
   for (int t = 1; t < threads_; ++t) {
     // A helper the system will not start leaves the parts to the threads that did.
     try {
