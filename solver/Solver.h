@@ -90,8 +90,7 @@ class Solver {
     Node node;
     std::vector<MoveIndex> path;
   };
-  // The node's children within the limit, the most promising first; best: lowered to the bound
-  // of each child left out.
+  // A node's children, and those within the limit in order, the most promising first.
   struct Children {
     std::array<Node, 6> nodes;
     std::array<MoveIndex, 6> moves;
@@ -102,6 +101,7 @@ class Solver {
   // kFound, or a lower bound on the length of any solution through node that has g moves
   // before it and goes on by the moves node's state allows.
   int Search(Walk& walk, const Node& node, int g);
+  // Works out node's children; best: lowered to the bound of each child left out.
   void Expand(const Node& node, int g, Children& children, int& best) const;
   // A round alone or shared; kFound leaves the solution in path_.
   int SearchAlone(const Node& root);

@@ -80,7 +80,7 @@ class TranspositionTable {
                ((key + state * 0xD6E8FEB86659FD93ULL) * 0x9E3779B97F4A7C15ULL) >> shift_) *
            2;
   }
-  // The slot's entry if it is whole: nullopt when another thread was writing it.
+  // The slot's entry if the slot holds key's, whole: a slot another thread was writing does not.
   static std::optional<Stored> Read(const Slot& slot, std::uint64_t key);
   static void Write(Slot& slot, std::uint64_t key, const Stored& stored);
   // key's slot in its bucket, or the one it would take, with what that slot holds for key.
