@@ -47,6 +47,11 @@ class MoveOrder {
   static constexpr bool Allows(State state, MoveIndex move, int blankCell) {
     return (kAllowed[state] >> KindOf(move, blankCell)) & 1u;
   }
+  // The kinds of move state allows, one bit each. A state that allows fewer kinds also allows
+  // fewer after any move both allow, so what holds with more moves allowed holds with fewer.
+  static constexpr std::uint8_t AllowedKinds(State state) {
+    return static_cast<std::uint8_t>(kAllowed[state]);
+  }
   static constexpr State After(State state, MoveIndex move, int blankCell) {
     if (move < kCellCount) {
       // The rows the slide joins, counted by the upper one: 0, 1 or 2.

@@ -227,12 +227,13 @@ void Solver::Check(const Walk& walk) const {
 int Solver::Search(Walk& walk, const Node& node, int g) {
   const std::uint64_t key = node.position.Packed();
   int h = Bound(node.distances);
-  const std::optional<TranspositionTable::Entry> known = memory_.Find(key, node.state);
-  if (known) h = std::max(h, static_cast<int>(known->bound));
+  const TranspositionTable::Moves moves = MoveOrder::AllowedKinds(node.state);
+  const std::optional<TranspositionTable::Entry> known = memory_.Find(key);
+  if (known) h = std::max(h, TranspositionTable::BoundFor(*known, moves));
   if (g + h > limit_) return g + h;
   if (node.position == goal_) return kFound;
-  if (known && memory_.SeenThisRound(*known, g)) return g + h;
-  memory_.Expand(key, g, node.state);
+  if (known && memory_.SeenThisRound(*known, g, moves)) return g + h;
+  memory_.Expand(key, g, moves);
   // A few relaxed loads every few thousand positions cost nothing the search would notice, and
   // still stop it within a millisecond or so.
   if ((++walk.expanded & kCancelCheckMask) == 0) Check(walk);
@@ -251,7 +252,7 @@ int Solver::Search(Walk& walk, const Node& node, int g) {
   }
   // Every way on from here costs at least best in all: the distance from here is at least
   // best - g, whatever the tables say.
-  memory_.Learn(key, best - g, node.state);
+  memory_.Learn(key, best - g, moves);
   return best;
 }
 
@@ -275,7 +276,7 @@ void Solver::Expand(const Node& node, int g, Children& children, int& best) cons
       indices[childCount][v] = view.table->Space().Index(child.layouts[v]);
       __builtin_prefetch(view.table->Address(indices[childCount][v]));
     }
-    memory_.Prefetch(child.position.Packed(), child.state);
+    memory_.Prefetch(child.position.Packed());
     children.moves[childCount++] = move;
   }
 

@@ -55,31 +55,29 @@ std::optional<TranspositionTable::Stored> TranspositionTable::Read(const Slot& s
   stored.entry.round = static_cast<std::uint16_t>(data >> 16);
   stored.entry.g = static_cast<std::uint8_t>(data >> 32);
   stored.entry.bound = static_cast<std::uint8_t>(data >> 40);
-  stored.state = static_cast<std::uint8_t>(data >> 48);
+  stored.entry.moves = static_cast<std::uint8_t>(data >> 48);
   return stored;
 }
 
 void TranspositionTable::Write(Slot& slot, std::uint64_t key, const Stored& stored) {
   const std::uint64_t data =
       stored.solve | std::uint64_t{stored.entry.round} << 16 | std::uint64_t{stored.entry.g} << 32 |
-      std::uint64_t{stored.entry.bound} << 40 | std::uint64_t{stored.state} << 48;
+      std::uint64_t{stored.entry.bound} << 40 | std::uint64_t{stored.entry.moves} << 48;
   Store(slot.data, data);
   Store(slot.check, Mixed(key) ^ data);
 }
 
-std::optional<TranspositionTable::Entry> TranspositionTable::Find(std::uint64_t key,
-                                                                  std::uint8_t state) const {
-  const std::size_t bucket = Bucket(key, state);
+std::optional<TranspositionTable::Entry> TranspositionTable::Find(std::uint64_t key) const {
+  const std::size_t bucket = Bucket(key);
   for (std::size_t slot = bucket; slot < bucket + 2; ++slot) {
     const std::optional<Stored> stored = Read(slots_[slot], key);
-    if (stored && stored->solve == solve_ && stored->state == state) return stored->entry;
+    if (stored && stored->solve == solve_) return stored->entry;
   }
   return std::nullopt;
 }
 
-TranspositionTable::Slot& TranspositionTable::Claim(std::uint64_t key, std::uint8_t state,
-                                                    Stored& stored) {
-  const std::size_t bucket = Bucket(key, state);
+TranspositionTable::Slot& TranspositionTable::Claim(std::uint64_t key, Stored& stored) {
+  const std::size_t bucket = Bucket(key);
   Slot* candidates[2] = {&slots_[bucket], &slots_[bucket + 1]};
   // Entries from this round near the start cut off the largest subtrees: keep those. A slot
   // being written is worth nothing to keep.
@@ -87,7 +85,7 @@ TranspositionTable::Slot& TranspositionTable::Claim(std::uint64_t key, std::uint
   for (int s = 0; s < 2; ++s) {
     const std::uint64_t data = Load(candidates[s]->data);
     if (const std::optional<Stored> held = Read(*candidates[s], key);
-        held && held->solve == solve_ && held->state == state) {
+        held && held->solve == solve_) {
       stored = *held;
       return *candidates[s];
     }
@@ -95,21 +93,28 @@ TranspositionTable::Slot& TranspositionTable::Claim(std::uint64_t key, std::uint
     const auto g = static_cast<int>(static_cast<std::uint8_t>(data >> 32));
     worth[s] = static_cast<std::uint16_t>(data >> 16) == round_ ? 512 - g : 256 - g;
   }
-  stored = Stored{solve_, state, Entry{}};
+  stored = Stored{solve_, Entry{}};
   return worth[0] <= worth[1] ? *candidates[0] : *candidates[1];
 }
 
-void TranspositionTable::Expand(std::uint64_t key, int g, std::uint8_t state) {
+void TranspositionTable::Expand(std::uint64_t key, int g, Moves moves) {
   Stored stored;
-  Slot& slot = Claim(key, state, stored);
+  Slot& slot = Claim(key, stored);
+  stored.entry.bound = static_cast<std::uint8_t>(BoundFor(stored.entry, moves));
   stored.entry.round = round_;
   stored.entry.g = static_cast<std::uint8_t>(std::min(g, 255));
+  stored.entry.moves = moves;
   Write(slot, key, stored);
 }
 
-void TranspositionTable::Learn(std::uint64_t key, int bound, std::uint8_t state) {
+void TranspositionTable::Learn(std::uint64_t key, int bound, Moves moves) {
   Stored stored;
-  Slot& slot = Claim(key, state, stored);
+  Slot& slot = Claim(key, stored);
+  if (stored.entry.moves != moves) {
+    // Another visit took the entry meanwhile: what it marked was for other moves.
+    if (Covers(stored.entry, moves)) bound = std::max(bound, static_cast<int>(stored.entry.bound));
+    stored.entry = Entry{0, 0, 0, moves};
+  }
   stored.entry.bound =
       static_cast<std::uint8_t>(std::clamp(bound, static_cast<int>(stored.entry.bound), 255));
   Write(slot, key, stored);

@@ -47,22 +47,25 @@ TEST(StageGenerator, TheSameSeedMakesTheSameStages) {
   EXPECT_TRUE(differs);
 }
 
+constexpr solver::TranspositionTable::Moves kAnyMove = 0x3F;
+
 TEST(TranspositionTable, RoundsForgetDepthsButKeepBoundsUntilANewSolve) {
   solver::TranspositionTable memory(4);
   memory.NewSolve();
   memory.NewRound();
   EXPECT_FALSE(memory.Find(42));
-  memory.Expand(42, 5);
+  memory.Expand(42, 5, kAnyMove);
   ASSERT_TRUE(memory.Find(42));
-  EXPECT_TRUE(memory.SeenThisRound(*memory.Find(42), 5));
-  EXPECT_TRUE(memory.SeenThisRound(*memory.Find(42), 6));
-  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(42), 4));  // nearer the start: expand again
-  memory.Learn(42, 17);
-  memory.Learn(42, 12);  // a weaker bound never lowers a proven one
+  EXPECT_TRUE(memory.SeenThisRound(*memory.Find(42), 5, kAnyMove));
+  EXPECT_TRUE(memory.SeenThisRound(*memory.Find(42), 6, kAnyMove));
+  EXPECT_FALSE(
+      memory.SeenThisRound(*memory.Find(42), 4, kAnyMove));  // nearer the start: expand again
+  memory.Learn(42, 17, kAnyMove);
+  memory.Learn(42, 12, kAnyMove);  // a weaker bound never lowers a proven one
   EXPECT_EQ(memory.Find(42)->bound, 17);
 
   memory.NewRound();
-  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(42), 9));
+  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(42), 9, kAnyMove));
   EXPECT_EQ(memory.Find(42)->bound, 17);
   memory.NewSolve();
   EXPECT_FALSE(memory.Find(42));
@@ -72,9 +75,29 @@ TEST(TranspositionTable, ABoundLearntForANewKeyIsNotTakenForAVisit) {
   solver::TranspositionTable memory(4);
   memory.NewSolve();
   memory.NewRound();
-  memory.Learn(7, 20);
+  memory.Learn(7, 20, kAnyMove);
   ASSERT_TRUE(memory.Find(7));
-  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(7), 0));
+  EXPECT_FALSE(memory.SeenThisRound(*memory.Find(7), 0, kAnyMove));
+}
+
+// What was found with more moves allowed serves a visit with fewer, never the other way round.
+TEST(TranspositionTable, AnEntryServesVisitsThatAllowNoMoreMoves) {
+  solver::TranspositionTable memory(4);
+  memory.NewSolve();
+  memory.NewRound();
+  memory.Expand(42, 5, 0b0111);
+  memory.Learn(42, 17, 0b0111);
+  const auto entry = memory.Find(42);
+  ASSERT_TRUE(entry);
+  EXPECT_TRUE(memory.SeenThisRound(*entry, 5, 0b0101));
+  EXPECT_EQ(solver::TranspositionTable::BoundFor(*entry, 0b0101), 17);
+  EXPECT_FALSE(memory.SeenThisRound(*entry, 5, 0b1101));
+  EXPECT_EQ(solver::TranspositionTable::BoundFor(*entry, 0b1101), 0);
+  // A visit with another move allowed takes the entry over, and the bound does not carry over.
+  memory.Expand(42, 4, 0b1001);
+  EXPECT_EQ(memory.Find(42)->bound, 0);
+  memory.Learn(42, 9, 0b1001);
+  EXPECT_EQ(memory.Find(42)->bound, 9);
 }
 
 TEST(TranspositionTable, AFullTableForgetsButNeverMisremembers) {
@@ -82,7 +105,7 @@ TEST(TranspositionTable, AFullTableForgetsButNeverMisremembers) {
   memory.NewSolve();
   memory.NewRound();
   const auto key = [](std::uint64_t n) { return n * 0x9E3779B97F4A7C15ULL; };
-  for (std::uint64_t n = 1; n <= 100; ++n) memory.Learn(key(n), static_cast<int>(n));
+  for (std::uint64_t n = 1; n <= 100; ++n) memory.Learn(key(n), static_cast<int>(n), kAnyMove);
   int remembered = 0;
   for (std::uint64_t n = 1; n <= 100; ++n) {
     if (const auto entry = memory.Find(key(n))) {
@@ -104,8 +127,8 @@ TEST(TranspositionTable, ThreadsSharingItNeverReadAnotherKeysBound) {
   const auto hammer = [&](std::uint64_t first) {
     for (int pass = 0; pass < 100000; ++pass) {
       const std::uint64_t n = first + static_cast<std::uint64_t>(pass % 16) * 2;
-      memory.Learn(key(n), static_cast<int>(n % 200));
-      memory.Expand(key(n + 1), 3);
+      memory.Learn(key(n), static_cast<int>(n % 200), kAnyMove);
+      memory.Expand(key(n + 1), 3, kAnyMove);
       if (const auto entry = memory.Find(key(n + 2)); entry && entry->bound != (n + 2) % 200) {
         if (entry->bound != 0) ++wrong;
       }
