@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "SolverSupport.h"
+#include "platform/System.h"
 #include "solver/ProgressBar.h"
 #include "solver/Solver.h"
 #include "solver/StageGenerator.h"
@@ -119,6 +120,7 @@ TEST(TranspositionTable, AFullTableForgetsButNeverMisremembers) {
 // Threads writing the same few slots at once: a slot read halfway through a write must read as
 // empty, never as another key's bound.
 TEST(TranspositionTable, ThreadsSharingItNeverReadAnotherKeysBound) {
+  if (!platform::System::Default().HasThreads()) GTEST_SKIP() << "no threads in a browser page";
   solver::TranspositionTable memory(3);
   memory.NewSolve();
   memory.NewRound();
