@@ -239,7 +239,8 @@ int Solver::Search(Walk& walk, const Node& node, int g) {
   if ((++walk.expanded & kCancelCheckMask) == 0) Check(walk);
 
   Children children;
-  // The moves the state forbids are left out of best too: what is learnt holds for this state.
+  // The moves the state forbids are left out of best too: what is learnt holds for visits that
+  // allow no more moves than this one.
   int best = INT_MAX;
   Expand(node, g, children, best);
   for (int o = 0; o < children.open; ++o) {
