@@ -37,8 +37,8 @@ int RankAmong(std::uint32_t freeCells, std::uint32_t cell) {
 
 }  // namespace
 
-PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCells)
-    : name_(std::move(name)) {
+PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCells, MoveCosts costs)
+    : name_(std::move(name)), costs_(costs) {
   const PackedPosition goal = PackedPosition::Goal();
   std::map<int, int> counts;
   for (int cell : trackedCells) {
@@ -95,6 +95,9 @@ std::uint64_t PatternSpace::Signature() const {
       hash = (hash ^ part) * 0x100000001b3ULL;
     }
   }
+  // Tables where every move costs one keep the signature they had before there were others.
+  if (costs_ != MoveCosts::kEveryMove)
+    hash = (hash ^ (0x100 + std::uint64_t(costs_))) * 0x100000001b3ULL;
   return hash;
 }
 

@@ -39,6 +39,12 @@ inline int NthSetBit(std::uint32_t bits, std::uint32_t n) {
 
 }  // namespace internal
 
+// What a move costs in a table. Where every move costs one, the table is a bound by itself.
+// Tables that leave some moves free share the cost of every move among themselves, each move
+// charged to one table only (turns and the slides of its own tiles to one, the slides of their
+// own tiles to the others), so the sum of their distances is a bound.
+enum class MoveCosts : std::uint8_t { kEveryMove, kTurnsAndOwnSlides, kOwnSlides };
+
 // An abstract position says where the blank and a chosen set of the goal's tiles are; every
 // other tile looks alike.
 //
@@ -57,9 +63,16 @@ class PatternSpace {
   // trackedCells: goal cells whose tiles are followed (the blank always is). Equal tiles are
   // interchangeable, so a code that occurs twice among them counts as one group of two. At most
   // eight tiles of at most seven kinds.
-  PatternSpace(std::string name, const std::vector<int>& trackedCells);
+  PatternSpace(std::string name, const std::vector<int>& trackedCells,
+               MoveCosts costs = MoveCosts::kEveryMove);
 
   const std::string& Name() const { return name_; }
+  MoveCosts Costs() const { return costs_; }
+  // What a legal move costs when the followed tiles hold tileCells.
+  int CostOf(MoveIndex move, std::uint32_t tileCells) const {
+    if (move >= kCellCount) return costs_ == MoveCosts::kOwnSlides ? 0 : 1;
+    return (tileCells >> move & 1) != 0 || costs_ == MoveCosts::kEveryMove ? 1 : 0;
+  }
   std::uint64_t Size() const { return size_; }
   // Changes whenever the grouping changes, so a cached table never serves another pattern.
   std::uint64_t Signature() const;
@@ -123,6 +136,7 @@ class PatternSpace {
   std::uint32_t LabellingOfRank(std::uint32_t rank) const;
 
   std::string name_;
+  MoveCosts costs_ = MoveCosts::kEveryMove;
   // The blank's group comes last.
   std::array<Group, kMaxGroups> groups_{};
   int groupCount_ = 0;

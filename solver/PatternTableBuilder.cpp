@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <limits>
 #include <new>
+#include <numeric>
 #include <system_error>
 #include <thread>
 #include <unordered_map>
@@ -212,6 +213,7 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
   const MoveList moves = LegalMoves(blank);
   for (int m = 0; m < moves.count; ++m) {
     const MoveIndex move = moves.moves[m];
+    const int cost = space_.CostOf(move, run.tiles);
     std::uint64_t neighbour;
     if (move < kCellCount) {
       if ((run.tiles >> move & 1) == 0) {
@@ -237,7 +239,7 @@ bool PatternTableBuilder::ForEachNeighbour(Run& run, std::uint64_t index, Visit 
       neighbour = run.turnedFirst[turn] +
                   PatternSpace::BlankRank(run.turnedTiles[turn], BlankAfter(move, blank));
     }
-    if (visit(neighbour)) return true;
+    if (visit(neighbour, cost)) return true;
   }
   return false;
 }
@@ -271,6 +273,11 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
     expanded_[Place(index / 64)] |= std::uint64_t{1} << (index % 64);
   }
 
+  // Moves that cost nothing keep a position in the layer it was reached from: the chunks they
+  // brought positions into after the pass went by are expanded again.
+  const bool freeMoves = space_.Costs() != MoveCosts::kEveryMove;
+  if (freeMoves) rescan_.assign(static_cast<std::size_t>((size + kChunk - 1) / kChunk), 0);
+
   Claim(table_, space_.GoalIndex(), 0);
   std::uint64_t reached = 1;
   std::uint64_t layerSize = 1;
@@ -279,7 +286,9 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
     Layer layer;
     layer.depth = depth;
     // Once gathering, the expanded bitmap is no longer kept, so gathering goes on to the end.
-    layer.expand = expanding && layerSize <= size - reached;
+    // Gathering asks only whether a neighbour is in the last layer, which a free move can leave
+    // out: tables with free moves expand every layer.
+    layer.expand = expanding && (freeMoves || layerSize <= size - reached);
     expanding = layer.expand;
     layer.reachedBefore = reached;
     RunLayer(layer, cancel);
@@ -293,6 +302,7 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
   }
   if (progress_) progress_(1.0);
   expanded_ = {};
+  rescan_ = {};
   reorderingOf_ = {};
   turnedLabellings_ = {};
   table_.resize(Words((size + 31) / 32));
@@ -300,15 +310,28 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
 }
 
 void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel) {
+  std::vector<std::uint64_t> chunks((space_.Size() + kChunk - 1) / kChunk);
+  std::iota(chunks.begin(), chunks.end(), std::uint64_t{0});
+  while (!chunks.empty() && !cancel.load()) {
+    RunPass(layer, chunks, cancel);
+    chunks.clear();
+    for (std::size_t c = 0; c < rescan_.size(); ++c) {
+      if (rescan_[c] != 0) chunks.push_back(c);
+      rescan_[c] = 0;
+    }
+  }
+}
+
+void PatternTableBuilder::RunPass(Layer& layer, const std::vector<std::uint64_t>& chunks,
+                                  const std::atomic<bool>& cancel) {
   const std::uint64_t size = space_.Size();
-  const std::uint64_t chunks = (size + kChunk - 1) / kChunk;
-  Shares shares(chunks, threads_);
+  Shares shares(chunks.size(), threads_);
   auto work = [&](int thread) {
     const bool reports = thread == 0;
-    for (std::optional<std::uint64_t> chunk = shares.Take(thread); chunk;
-         chunk = shares.Take(thread)) {
+    for (std::optional<std::uint64_t> taken = shares.Take(thread); taken;
+         taken = shares.Take(thread)) {
       if (cancel.load(std::memory_order_relaxed)) return;
-      const std::uint64_t first = *chunk * kChunk;
+      const std::uint64_t first = chunks[Place(*taken)] * kChunk;
       const std::uint64_t end = std::min(size, first + kChunk);
       layer.found += layer.expand ? ExpandLayer(layer, first, end) : GatherLayer(layer, first, end);
       if (reports) {
@@ -333,39 +356,115 @@ void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel
 }
 
 std::uint64_t PatternTableBuilder::TakeLayerEntries(std::uint64_t word, int residue) {
+  const std::uint64_t expanded = Load(expanded_[Place(word)]);
   const std::uint64_t entries = (EntriesEqual(Load(table_[Place(2 * word)]), residue) |
                                  EntriesEqual(Load(table_[Place(2 * word + 1)]), residue) << 32) &
-                                ~expanded_[Place(word)];
-  expanded_[Place(word)] |= entries;
+                                ~expanded;
+  // Only this thread writes the word; others read it to see whether an entry is still to be
+  // expanded.
+  if (entries != 0) __atomic_store_n(&expanded_[Place(word)], expanded | entries, __ATOMIC_RELAXED);
   return entries;
 }
 
 std::uint64_t PatternTableBuilder::ExpandLayer(const Layer& layer, std::uint64_t first,
                                                std::uint64_t end) {
-  const int residue = (layer.depth + 1) % 3;
+  const int residue = layer.depth % 3;
+  const int nextResidue = (layer.depth + 1) % 3;
+  const bool freeMoves = space_.Costs() != MoveCosts::kEveryMove;
   std::uint64_t found = 0;
   Run run;
+  // A neighbour a move that costs nothing leads to is marked by the top bit.
+  constexpr std::uint64_t kFree = std::uint64_t{1} << 63;
   std::array<std::uint64_t, kBatch> batch;
   int batched = 0;
+  // Entries of this chunk that free moves brought into the layer, expanded before the chunk is
+  // left: most free moves only move the blank past a tile nobody follows, within the run.
+  std::vector<std::uint64_t> joined;
   const auto settle = [&] {
     for (int b = 0; b < batched; ++b) {
-      if (EntryAt(table_, batch[b]) == kUnreached && Claim(table_, batch[b], residue)) ++found;
+      if ((batch[b] & kFree) != 0) {
+        const std::uint64_t index = batch[b] & ~kFree;
+        const Joined join = JoinLayer(index, residue, nextResidue);
+        if (join == Joined::kNo) continue;
+        if (join == Joined::kNewlyReached) ++found;
+        if (index >= first && index < end) {
+          joined.push_back(index);
+        } else {
+          __atomic_store_n(&rescan_[Place(index / kChunk)], std::uint8_t{1}, __ATOMIC_RELAXED);
+        }
+      } else if (EntryAt(table_, batch[b]) == kUnreached &&
+                 (freeMoves ? ClaimUnlessJoined(batch[b], nextResidue)
+                            : Claim(table_, batch[b], nextResidue))) {
+        ++found;
+      }
     }
     batched = 0;
   };
+  const auto expand = [&](std::uint64_t entry) {
+    ForEachNeighbour(run, entry, [&](std::uint64_t index, int cost) {
+      __builtin_prefetch(&table_[Place(index / 32)]);
+      batch[batched++] = cost == 0 ? index | kFree : index;
+      return false;
+    });
+    if (batched > kBatch - 6) settle();
+  };
   for (std::uint64_t word = first / 64; word < (end + 63) / 64; ++word) {
-    for (std::uint64_t bits = TakeLayerEntries(word, layer.depth % 3); bits != 0;
-         bits &= bits - 1) {
-      ForEachNeighbour(run, word * 64 + std::countr_zero(bits), [&](std::uint64_t index) {
-        __builtin_prefetch(&table_[Place(index / 32)]);
-        batch[batched++] = index;
-        return false;
-      });
-      if (batched > kBatch - 6) settle();
+    for (std::uint64_t bits = TakeLayerEntries(word, residue); bits != 0; bits &= bits - 1) {
+      expand(word * 64 + std::countr_zero(bits));
     }
   }
   settle();
+  while (!joined.empty()) {
+    const std::uint64_t entry = joined.back();
+    joined.pop_back();
+    // This thread owns the chunk's words of the bitmap.
+    std::uint64_t& word = expanded_[Place(entry / 64)];
+    const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
+    if ((Load(word) & bit) == 0) {
+      __atomic_store_n(&word, Load(word) | bit, __ATOMIC_RELAXED);
+      expand(entry);
+    }
+    if (joined.empty()) settle();
+  }
   return found;
+}
+
+bool PatternTableBuilder::ClaimUnlessJoined(std::uint64_t index, int residue) {
+  // Claim clears bits, which would spoil an entry another thread has just put in this layer.
+  std::uint64_t& word = table_[Place(index / 32)];
+  const int shift = static_cast<int>(2 * (index % 32));
+  std::uint64_t before = Load(word);
+  while (((before >> shift) & 3) == kUnreached) {
+    const std::uint64_t after =
+        (before & ~(std::uint64_t{3} << shift)) | (std::uint64_t(residue) << shift);
+    if (__atomic_compare_exchange_n(&word, &before, after, true, __ATOMIC_RELAXED,
+                                    __ATOMIC_RELAXED)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+PatternTableBuilder::Joined PatternTableBuilder::JoinLayer(std::uint64_t index, int residue,
+                                                           int nextResidue) {
+  std::uint64_t& word = table_[Place(index / 32)];
+  const int shift = static_cast<int>(2 * (index % 32));
+  std::uint64_t before = Load(word);
+  for (;;) {
+    const int entry = static_cast<int>((before >> shift) & 3);
+    // Unreached, or put in the next layer by a move that costs one: the next layer is not
+    // expanded yet, while every earlier layer with its residue is.
+    if (entry != kUnreached &&
+        (entry != nextResidue || ((Load(expanded_[Place(index / 64)]) >> (index % 64)) & 1) != 0)) {
+      return Joined::kNo;
+    }
+    const std::uint64_t after =
+        (before & ~(std::uint64_t{3} << shift)) | (std::uint64_t(residue) << shift);
+    if (__atomic_compare_exchange_n(&word, &before, after, true, __ATOMIC_RELAXED,
+                                    __ATOMIC_RELAXED)) {
+      return entry == kUnreached ? Joined::kNewlyReached : Joined::kFromNextLayer;
+    }
+  }
 }
 
 std::uint64_t PatternTableBuilder::GatherLayer(const Layer& layer, std::uint64_t first,
@@ -380,7 +479,7 @@ std::uint64_t PatternTableBuilder::GatherLayer(const Layer& layer, std::uint64_t
       const std::uint64_t index = word * 32 + std::countr_zero(open) / 2;
       // A neighbour with the last layer's residue is in the last layer: one from an older layer
       // would have brought this position in already.
-      const bool touches = ForEachNeighbour(run, index, [&](std::uint64_t neighbour) {
+      const bool touches = ForEachNeighbour(run, index, [&](std::uint64_t neighbour, int) {
         return EntryAt(table_, neighbour) == lastResidue;
       });
       if (touches) {

@@ -37,15 +37,25 @@ class PatternTableBuilder {
   // position not reached yet whether it touches the last layer (cheap once few are left).
   std::uint64_t ExpandLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
   std::uint64_t GatherLayer(const Layer& layer, std::uint64_t first, std::uint64_t end);
+  // Expands a layer in passes over the chunks, until no free move brings in more.
   void RunLayer(Layer& layer, const std::atomic<bool>& cancel);
+  void RunPass(Layer& layer, const std::vector<std::uint64_t>& chunks,
+               const std::atomic<bool>& cancel);
+  // Puts an entry a free move reaches into the layer being expanded (residue), unless an earlier
+  // layer holds it already.
+  enum class Joined { kNo, kNewlyReached, kFromNextLayer };
+  Joined JoinLayer(std::uint64_t index, int residue, int nextResidue);
+  // Claims an unreached entry for the next layer in a table with free moves, where Claim could
+  // spoil an entry another thread has just put in this layer.
+  bool ClaimUnlessJoined(std::uint64_t index, int residue);
   // Reports done if the last report is a while ago; only from the thread that called Build.
   void KeepReporting(double done);
   // The last layer's entries among those of expanded word `word`, which the call marks expanded:
   // entry 64 * word + n is in the layer when bit n is set.
   std::uint64_t TakeLayerEntries(std::uint64_t word, int residue);
   void Decode(Run& run, std::uint64_t index) const;
-  // Calls visit with the index of each position one move away, until visit returns true;
-  // returns whether it did.
+  // Calls visit with the index of each position one move away and the move's cost, until visit
+  // returns true; returns whether it did.
   template <typename Visit>
   bool ForEachNeighbour(Run& run, std::uint64_t index, Visit visit) const;
 
@@ -62,6 +72,9 @@ class PatternTableBuilder {
   std::vector<std::uint64_t> table_;
   // One bit an entry: set once the entry's layer has been expanded.
   std::vector<std::uint64_t> expanded_;
+  // One byte a chunk, for tables with free moves: set where a free move brought an entry into
+  // the layer being expanded, so the chunk is expanded again.
+  std::vector<std::uint8_t> rescan_;
 };
 
 }  // namespace kelvora::solver
