@@ -13,9 +13,11 @@
 #include "solver/Mirror.h"
 
 // Every table's exact distance is carried along the path, since a table stores distances only
-// modulo 3. A node first works out where all its children's entries are and asks for them, then
-// reads them: the tables are far larger than the processor's caches, and waiting for the entries
-// one by one would dominate the search.
+// modulo 3. A node first works out where its children's entries are in the tables of its highest
+// term and asks for them all, then reads them; only the children those leave within the limit
+// are looked up in the other tables, again all asked for first. The tables are far larger than
+// the processor's caches: waiting for the entries one by one would dominate the search, and
+// fewer entries asked for is time saved too.
 
 namespace kelvora::solver {
 
@@ -31,19 +33,40 @@ Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2, int thre
   if (tables_.empty() || tables_.size() > kMaxTables) {
     throw std::invalid_argument("a solver needs one to four tables");
   }
+  // Tables that share the cost of each move are summed, as they are and in the mirror; every
+  // other table is a bound by itself.
+  std::array<int, 2> sums{-1, -1};
   for (bool mirrored : {false, true}) {
     for (const PatternTable* table : tables_) {
       const PatternSpace& space = table->Space();
-      // A table whose tiles the mirror only swaps among themselves answers the same in it.
+      const bool shared = space.Costs() != MoveCosts::kEveryMove;
+      // A table whose tiles the mirror only swaps among themselves answers the same in it, but
+      // the mirrored sum still needs its share.
       const std::uint32_t goalCells = space.TileCells(space.LayoutOf(goal_));
-      if (mirrored && MirrorCells(goalCells) == goalCells) continue;
-      views_[viewCount_++] = View{table, mirrored};
+      if (mirrored && !shared && MirrorCells(goalCells) == goalCells) continue;
+      const int v = viewCount_++;
+      views_[v] = View{table, mirrored};
+      if (shared && sums[mirrored] >= 0) {
+        Term& sum = terms_[sums[mirrored]];
+        sum.views[sum.count++] = v;
+        continue;
+      }
+      if (shared) sums[mirrored] = termCount_;
+      terms_[termCount_++] = Term{{v}, 1};
     }
   }
 }
 
+int Solver::TermBound(int term, const std::array<int, kMaxViews>& distances) const {
+  int sum = 0;
+  for (int t = 0; t < terms_[term].count; ++t) sum += distances[terms_[term].views[t]];
+  return sum;
+}
+
 int Solver::Bound(const std::array<int, kMaxViews>& distances) const {
-  return *std::max_element(distances.begin(), distances.begin() + viewCount_);
+  int bound = 0;
+  for (int t = 0; t < termCount_; ++t) bound = std::max(bound, TermBound(t, distances));
+  return bound;
 }
 
 std::array<int, Solver::kMaxViews> Solver::Distances(PackedPosition position) const {
@@ -259,7 +282,26 @@ int Solver::Search(Walk& walk, const Node& node, int g) {
 
 void Solver::Expand(const Node& node, int g, Children& children, int& best) const {
   const MoveList moves = LegalMoves(node.blank);
+  // The term that bounds the node highest most often bounds its children highest too: its
+  // views are looked up first, the others only for children it leaves within the limit.
+  int first = 0;
+  for (int t = 1; t < termCount_; ++t) {
+    if (TermBound(t, node.distances) > TermBound(first, node.distances)) first = t;
+  }
+  const Term& firstTerm = terms_[first];
+  std::array<bool, kMaxViews> looked{};
+  for (int t = 0; t < firstTerm.count; ++t) looked[firstTerm.views[t]] = true;
   std::array<std::array<std::uint64_t, kMaxViews>, 6> indices;
+  const int mirroredBlank = MirrorCell(node.blank);
+  const auto lookUp = [&](int c, int v) {
+    const View& view = views_[v];
+    const MoveIndex move = children.moves[c];
+    Node& child = children.nodes[c];
+    child.layouts[v] = view.mirrored ? node.layouts[v].After(MirrorMove(move), mirroredBlank)
+                                     : node.layouts[v].After(move, node.blank);
+    indices[c][v] = view.table->Space().Index(child.layouts[v]);
+    __builtin_prefetch(view.table->Address(indices[c][v]));
+  };
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
     const MoveIndex move = moves.moves[m];
@@ -268,25 +310,38 @@ void Solver::Expand(const Node& node, int g, Children& children, int& best) cons
     child.position = Apply(node.position, move, node.blank);
     child.blank = BlankAfter(move, node.blank);
     child.state = MoveOrder::After(node.state, move, node.blank);
-    const MoveIndex mirroredMove = MirrorMove(move);
-    const int mirroredBlank = MirrorCell(node.blank);
+    children.moves[childCount] = move;
+    for (int t = 0; t < firstTerm.count; ++t) lookUp(childCount, firstTerm.views[t]);
+    ++childCount;
+  }
+  std::array<int, 6> open;
+  int openCount = 0;
+  for (int c = 0; c < childCount; ++c) {
+    Node& child = children.nodes[c];
+    for (int t = 0; t < firstTerm.count; ++t) {
+      const int v = firstTerm.views[t];
+      child.distances[v] = views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
+    }
+    const int firstBound = TermBound(first, child.distances);
+    if (g + 1 + firstBound > limit_) {
+      best = std::min(best, g + 1 + firstBound);
+      continue;
+    }
     for (int v = 0; v < viewCount_; ++v) {
-      const View& view = views_[v];
-      child.layouts[v] = view.mirrored ? node.layouts[v].After(mirroredMove, mirroredBlank)
-                                       : node.layouts[v].After(move, node.blank);
-      indices[childCount][v] = view.table->Space().Index(child.layouts[v]);
-      __builtin_prefetch(view.table->Address(indices[childCount][v]));
+      if (!looked[v]) lookUp(c, v);
     }
     memory_.Prefetch(child.position.Packed());
-    children.moves[childCount++] = move;
+    open[openCount++] = c;
   }
 
   // Children within the limit, the most promising first: in the last round that finds the
   // solution sooner, and every round before it explores the same nodes in any order.
   std::array<int, 6> bounds;
-  for (int c = 0; c < childCount; ++c) {
+  for (int o = 0; o < openCount; ++o) {
+    const int c = open[o];
     Node& child = children.nodes[c];
     for (int v = 0; v < viewCount_; ++v) {
+      if (looked[v]) continue;
       child.distances[v] = views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
     }
     const int bound = Bound(child.distances);

@@ -24,9 +24,10 @@ class SearchCancelled : public std::runtime_error {
   SearchCancelled() : std::runtime_error("the search was cancelled") {}
 };
 
-// The bound is the largest distance any of the pattern databases gives, raised wherever a
-// finished subtree has proven more; a transposition table keeps those proofs and stops
-// positions being expanded twice.
+// The bound is the largest of the distances the pattern databases that count every move give
+// and the sum of those of the databases that share the moves' cost, raised wherever a finished
+// subtree has proven more; a transposition table keeps those proofs and stops positions being
+// expanded twice.
 class Solver {
  public:
   static constexpr int kMaxTables = 4;
@@ -39,7 +40,8 @@ class Solver {
   // A round that expanded this many positions makes the next one worth sharing among threads.
   static constexpr std::uint64_t kDefaultSharedFrom = 20000;
 
-  // The tables must outlive the solver; each must be admissible (every move costs one there).
+  // The tables must outlive the solver. Those that leave some moves free must charge each move to
+  // one of them at most (MoveCosts), or their sum overestimates.
   // threads: how many search each large round side by side, 0 for one a processor. With more
   // than one, which of several shortest solutions comes back can change from solve to solve.
   explicit Solver(std::vector<const PatternTable*> tables, int memoryLog2 = kDefaultMemoryLog2,
@@ -114,6 +116,7 @@ class Solver {
   // solution has been found in an earlier part.
   void Check(const Walk& walk) const;
   int Bound(const std::array<int, kMaxViews>& distances) const;
+  int TermBound(int term, const std::array<int, kMaxViews>& distances) const;
   std::array<int, kMaxViews> Distances(PackedPosition position) const;
 
   // A table looked up as it is or in the mirror.
@@ -123,6 +126,13 @@ class Solver {
   };
   std::array<View, kMaxViews> views_{};
   int viewCount_ = 0;
+  // The bound is the largest of the terms, each the sum of its views' distances.
+  struct Term {
+    std::array<int, kMaxViews> views{};
+    int count = 0;
+  };
+  std::array<Term, kMaxViews> terms_{};
+  int termCount_ = 0;
   std::vector<const PatternTable*> tables_;
   TranspositionTable memory_;
   PackedPosition goal_ = PackedPosition::Goal();

@@ -61,6 +61,39 @@ TEST(SolverOptimality, BoundsNeverExceedTheTrueDistance) {
   EXPECT_GT(tight, 100);
 }
 
+// Columns 1 to 3 sharing the cost of every move (turns charged to column 1) beside a table that
+// counts every move: the sum is a second bound, and with it the solver still answers shortest.
+TEST(SolverOptimality, TablesSharingTheCostOfMovesAddUpToBoundsThatStillHold) {
+  using solver::MoveCosts;
+  std::vector<solver::PatternTable> shared;
+  for (int column = 0; column < 3; ++column) {
+    const solver::PatternSpace space(
+        "column", {4 * column, 4 * column + 1, 4 * column + 2, 4 * column + 3},
+        column == 0 ? MoveCosts::kTurnsAndOwnSlides : MoveCosts::kOwnSlides);
+    solver::PatternTableBuilder builder(space, 2);
+    shared.emplace_back(space, std::make_unique<solver::OwnedTableMemory>(builder.Build()));
+  }
+  const solver::PatternTable& counting = SmallTables()[0];
+  Solver alone({&counting});
+  Solver both({&shared[0], &shared[1], &shared[2], &counting});
+  int raised = 0;
+  int solved = 0;
+  for (const auto& [packed, distance] : NearGoal()) {
+    if (!Sampled(packed, 20)) continue;
+    const PackedPosition position(packed);
+    const int bound = both.LowerBound(position);
+    ASSERT_LE(bound, distance) << "position " << std::hex << packed;
+    raised += bound > alone.LowerBound(position);
+    if (distance < 9 || !Sampled(packed, 400)) continue;
+    const std::string solution = both.Solve(position);
+    ASSERT_EQ(static_cast<int>(solution.size()), distance) << "position " << std::hex << packed;
+    ASSERT_TRUE(ReplayHistory(position.ToPosition(), solution).solved) << solution;
+    ++solved;
+  }
+  EXPECT_GT(raised, 300);
+  EXPECT_GT(solved, 40);
+}
+
 TEST(SolverOptimality, ATinyTranspositionTableStillFindsShortestAnswers) {
   Solver roomy(SmallTablePointers());
   Solver cramped(SmallTablePointers(), 2);
