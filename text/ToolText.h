@@ -53,7 +53,7 @@ inline constexpr const char* kToolHelpTail =
     "\n"
     "'kelvora-stages COMMAND --help' describes a command.\n"
     "Solver tables are cached in $KELVORA_CACHE_DIR, else $XDG_CACHE_HOME/kelvora, else\n"
-    "~/.cache/kelvora. The first run builds them: about 325 MB, in under a minute on two\n"
+    "~/.cache/kelvora. The first run builds them: about 390 MB, in under a minute on two\n"
     "cores or two on one (longer while other programs keep the processor busy).\n"
     "For a quick try, --tables small builds small tables in a moment.\n";
 std::string UnknownCommand(const std::string& name);
@@ -73,7 +73,7 @@ inline constexpr const char* kSolveHelp =
     "right/left, R/T: row 4 right/left).\n"
     "\n"
     "  --tables full|small  full (default): fast everywhere, built once and cached (about\n"
-    "                       325 MB; a minute on two cores, two on one, longer on a busy\n"
+    "                       390 MB; a minute on two cores, two on one, longer on a busy\n"
     "                       machine); small: built in a moment, fast only near the goal\n"
     "\n"
     "Exit status: 0 solved, 2 a bad position or bad arguments.\n";

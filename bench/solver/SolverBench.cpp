@@ -342,7 +342,7 @@ int main(int argc, char** argv) {
   if (args.size() < 2) {
     std::fprintf(stderr,
                  "usage: solver_bench build EMPTY_FOLDER [small]\n"
-                 "       solver_bench table cols12|cols34 [THREADS]\n"
+                 "       solver_bench table cols34|cols12-turns|cols34-slides [THREADS]\n"
                  "       solver_bench stages FOLDER [COUNT [SEED [small]]]\n"
                  "       solver_bench hints FOLDER [COUNT [SEED [scratch]]]\n"
                  "       solver_bench shuffled COUNT SEED\n");

@@ -20,8 +20,9 @@ TEST(PatternSpace, SizesCountTheAbstractPositions) {
   const auto full = solver::PatternsFor(solver::TableSize::Full);
   // 16 cells for the blank, then the tiles among the other 15: columns 1-2 hold four single tiles
   // and two pairs, columns 3-4 five and a pair.
-  EXPECT_EQ(full[0].Size(), 16ULL * 15 * 14 * 13 * 12 * (11 * 10 / 2) * (9 * 8 / 2));
-  EXPECT_EQ(full[1].Size(), 16ULL * 15 * 14 * 13 * 12 * 11 * (10 * 9 / 2));
+  EXPECT_EQ(full[1].Size(), 16ULL * 15 * 14 * 13 * 12 * (11 * 10 / 2) * (9 * 8 / 2));
+  EXPECT_EQ(full[0].Size(), 16ULL * 15 * 14 * 13 * 12 * 11 * (10 * 9 / 2));
+  EXPECT_EQ(full[2].Size(), full[0].Size());
   EXPECT_EQ(PatternSpace("one", {15}).Size(), 16u * 15u);
 }
 
