@@ -310,7 +310,8 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
 }
 
 void PatternTableBuilder::RunLayer(Layer& layer, const std::atomic<bool>& cancel) {
-  std::vector<std::uint64_t> chunks((space_.Size() + kChunk - 1) / kChunk);
+  std::vector<std::uint64_t> chunks(
+      static_cast<std::size_t>((space_.Size() + kChunk - 1) / kChunk));
   std::iota(chunks.begin(), chunks.end(), std::uint64_t{0});
   while (!chunks.empty() && !cancel.load()) {
     RunPass(layer, chunks, cancel);
