@@ -23,6 +23,8 @@ namespace kelvora::solver {
 
 namespace {
 constexpr std::uint64_t kCancelCheckMask = 4095;
+// In place of a child's index in a table: the child is as far from the goal as its parent.
+constexpr std::uint64_t kSameDistance = UINT64_MAX;
 }  // namespace
 
 Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2, int threads)
@@ -295,12 +297,23 @@ void Solver::Expand(const Node& node, int g, Children& children, int& best) cons
   const int mirroredBlank = MirrorCell(node.blank);
   const auto lookUp = [&](int c, int v) {
     const View& view = views_[v];
-    const MoveIndex move = children.moves[c];
+    const PatternSpace& space = view.table->Space();
+    const MoveIndex move = view.mirrored ? MirrorMove(children.moves[c]) : children.moves[c];
     Node& child = children.nodes[c];
-    child.layouts[v] = view.mirrored ? node.layouts[v].After(MirrorMove(move), mirroredBlank)
-                                     : node.layouts[v].After(move, node.blank);
-    indices[c][v] = view.table->Space().Index(child.layouts[v]);
+    child.layouts[v] = node.layouts[v].After(move, view.mirrored ? mirroredBlank : node.blank);
+    // A move that a table lets go free leaves its distance as it was, the move back being as
+    // free: in the tables that share the cost, every slide is free in all of them but one.
+    if (space.CostOf(move, space.TileCells(node.layouts[v])) == 0) {
+      indices[c][v] = kSameDistance;
+      return;
+    }
+    indices[c][v] = space.Index(child.layouts[v]);
     __builtin_prefetch(view.table->Address(indices[c][v]));
+  };
+  const auto distanceOf = [&](int c, int v) {
+    return indices[c][v] == kSameDistance
+               ? node.distances[v]
+               : views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
   };
   int childCount = 0;
   for (int m = 0; m < moves.count; ++m) {
@@ -320,7 +333,7 @@ void Solver::Expand(const Node& node, int g, Children& children, int& best) cons
     Node& child = children.nodes[c];
     for (int t = 0; t < firstTerm.count; ++t) {
       const int v = firstTerm.views[t];
-      child.distances[v] = views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
+      child.distances[v] = distanceOf(c, v);
     }
     const int firstBound = TermBound(first, child.distances);
     if (g + 1 + firstBound > limit_) {
@@ -342,7 +355,7 @@ void Solver::Expand(const Node& node, int g, Children& children, int& best) cons
     Node& child = children.nodes[c];
     for (int v = 0; v < viewCount_; ++v) {
       if (looked[v]) continue;
-      child.distances[v] = views_[v].table->DistanceAfterMove(node.distances[v], indices[c][v]);
+      child.distances[v] = distanceOf(c, v);
     }
     const int bound = Bound(child.distances);
     if (g + 1 + bound > limit_) {
