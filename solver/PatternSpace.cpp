@@ -72,16 +72,14 @@ PatternSpace::PatternSpace(std::string name, const std::vector<int>& trackedCell
   size_ = std::uint64_t{labellingCount_} * cellSetCount_ * BlankRadix();
 
   auto digits = std::make_shared<Digits>();
-  digits->cellSetRanks.assign(std::size_t{1} << kCellCount, 0);
+  // In increasing order of their masks, the order RankOfCellSet counts.
   for (std::uint32_t cells = 0; cells < (1u << kCellCount); ++cells) {
-    if (std::popcount(cells) != tileCount_) continue;
-    digits->cellSetRanks[cells] = static_cast<std::uint16_t>(digits->cellSets.size());
-    digits->cellSets.push_back(static_cast<std::uint16_t>(cells));
+    if (std::popcount(cells) == tileCount_)
+      digits->cellSets.push_back(static_cast<std::uint16_t>(cells));
   }
   for (std::uint32_t rank = 0; rank < labellingCount_; ++rank) {
     digits->labellings.push_back(LabellingOfRank(rank));
   }
-  cellSetRanks_ = digits->cellSetRanks.data();
   cellSets_ = digits->cellSets.data();
   labellings_ = digits->labellings.data();
   digits_ = std::move(digits);
