@@ -15,7 +15,7 @@ constexpr std::size_t kMostRemembered = std::size_t{1} << 20;
 }  // namespace
 
 HintSolver::HintSolver(std::string folder, TableSize size)
-    : tables_(std::make_unique<TableSet>(std::move(folder), size)) {}
+    : tables_(std::make_unique<TableSet>(std::move(folder), size, 0, Holding::kReadIn)) {}
 
 HintSolver::~HintSolver() = default;
 

@@ -37,11 +37,12 @@ class HintSolver final : public HintSource {
   // or read beyond the headers. A sound header does not promise sound data (Prepare checks the
   // checksum and may still build), so whoever shows a build waits for Prepare's progress.
   bool TablesCached() const override;
-  // Maps the tables, building any missing or damaged ones first (into the cache). progress(done,
-  // 0 to 1) is called from the calling thread at least every half second while building, and
-  // only then. Returns false as soon as cancel becomes true, leaving no partial or temporary
-  // table in the cache, and true once every table is ready (at once if they were already). Not
-  // to be called twice at once.
+  // Reads the tables into memory of the solver's own (Holding::kReadIn: a whole session's hints
+  // search them), building any missing or damaged ones first (into the cache); a table just built
+  // serves as it is. progress(done, 0 to 1) is called from the calling thread at least every half
+  // second while building, and only then. Returns false as soon as cancel becomes true, leaving no
+  // partial or temporary table in the cache, and true once every table is ready (at once if they
+  // were already). Not to be called twice at once.
   bool Prepare(const std::function<void(double)>& progress,
                const std::atomic<bool>& cancel) override;
   // The first move of a shortest solution from position and the length of that solution; nullopt

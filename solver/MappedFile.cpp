@@ -9,8 +9,9 @@ namespace kelvora::solver {
 
 Result<std::unique_ptr<MappedFile>> MappedFile::Open(platform::System& system,
                                                      const std::string& path,
-                                                     std::size_t headerBytes) {
-  Result<std::unique_ptr<platform::MappedFile>> file = system.MapFile(path);
+                                                     std::size_t headerBytes, Holding holding) {
+  Result<std::unique_ptr<platform::MappedFile>> file =
+      holding == Holding::kReadIn ? system.LoadFile(path) : system.MapFile(path);
   if (!file) return file.status();
   if ((*file)->Bytes().size() < headerBytes) return platform::FileError(EIO, false);
   return std::unique_ptr<MappedFile>(new MappedFile(std::move(*file), headerBytes));

@@ -1,4 +1,4 @@
-// A cache file mapped read-only through the platform, as table memory: a header, then the table.
+// A cache file mapped or read in through the platform, as table memory: a header, then the table.
 #pragma once
 
 #include <cstdint>
@@ -12,13 +12,24 @@
 
 namespace kelvora::solver {
 
-// Cached tables are shared with the page cache instead of being read into every process.
+// How a cache file is held once opened.
+enum class Holding {
+  // Shared with the page cache: open at once, its pages read in as a search first touches them.
+  // Right for a program that solves once.
+  kMapped,
+  // Read into the process's own memory, in large pages where the system has them: a moment
+  // longer to open, every search faster from then on. Right for the game, which solves again
+  // and again.
+  kReadIn,
+};
+
 class MappedFile final : public TableMemory {
  public:
-  // Code::kNotFound when there is no such file; another failure when it cannot be mapped or is
-  // shorter than its header.
+  // Code::kNotFound when there is no such file; another failure when it cannot be mapped or read,
+  // or is shorter than its header.
   static Result<std::unique_ptr<MappedFile>> Open(platform::System& system, const std::string& path,
-                                                  std::size_t headerBytes);
+                                                  std::size_t headerBytes,
+                                                  Holding holding = Holding::kMapped);
 
   std::span<const std::uint8_t> Header() const { return file_->Bytes().first(headerBytes_); }
   // Everything after the header.

@@ -86,12 +86,14 @@ std::string TableCache::DefaultFolder() {
   return platform::System::Default().CacheFolder();
 }
 
-TableCache::TableCache(std::string folder, int threads, Progress progress, platform::System& system)
+TableCache::TableCache(std::string folder, int threads, Progress progress, platform::System& system,
+                       Holding holding)
     : system_(&system),
       folder_(std::move(folder)),
       threads_(threads > 0 ? threads
                            : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))),
-      progress_(std::move(progress)) {}
+      progress_(std::move(progress)),
+      holding_(holding) {}
 
 std::string TableCache::PathFor(const PatternSpace& space) const {
   return Utf8FromPath(PathFromUtf8(folder_) /
@@ -138,7 +140,8 @@ std::optional<LoadedTable> TableCache::Load(const PatternSpace& space,
   std::string reason = text::stages::kNoCacheFolder;
   if (!folder_.empty()) {
     const std::string path = PathFor(space);
-    Result<std::unique_ptr<MappedFile>> mapped = MappedFile::Open(*system_, path, kHeaderBytes);
+    Result<std::unique_ptr<MappedFile>> mapped =
+        MappedFile::Open(*system_, path, kHeaderBytes, holding_);
     if (!mapped) {
       reason = mapped.status().code() == Status::Code::kNotFound
                    ? kNotCachedYet

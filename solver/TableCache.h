@@ -9,13 +9,14 @@
 
 #include "core/Status.h"
 #include "platform/System.h"
+#include "solver/MappedFile.h"
 #include "solver/PatternSpace.h"
 #include "solver/PatternTable.h"
 #include "text/ToolText.h"
 
 namespace kelvora::solver {
 
-// A table is loaded by mapping its checked file, or built and written when the file is missing,
+// A table is loaded from its checked file, or built and written when the file is missing,
 // damaged or made for another pattern.
 struct LoadedTable {
   PatternTable table;
@@ -37,10 +38,11 @@ class TableCache {
   // The system's cache folder (platform::System::CacheFolder); empty when there is none. UTF-8.
   static std::string DefaultFolder();
 
-  // An empty folder keeps nothing: every table is built. Files are mapped and written through
-  // `system`.
+  // An empty folder keeps nothing: every table is built. Files are mapped or read in (holding)
+  // and written through `system`.
   explicit TableCache(std::string folder, int threads = 0, Progress progress = {},
-                      platform::System& system = platform::System::Default());
+                      platform::System& system = platform::System::Default(),
+                      Holding holding = Holding::kMapped);
 
   LoadedTable Load(const PatternSpace& space) const;
   // nullopt when cancel became true before the table was ready; nothing of it is then left in
@@ -73,6 +75,7 @@ class TableCache {
   std::string folder_;
   int threads_;
   Progress progress_;
+  Holding holding_;
 };
 
 }  // namespace kelvora::solver

@@ -5,8 +5,8 @@
 
 namespace kelvora::solver {
 
-TableSet::TableSet(std::string folder, TableSize size, int threads)
-    : folder_(std::move(folder)), threads_(threads), spaces_(PatternsFor(size)) {
+TableSet::TableSet(std::string folder, TableSize size, int threads, Holding holding)
+    : folder_(std::move(folder)), threads_(threads), holding_(holding), spaces_(PatternsFor(size)) {
   tables_.reserve(spaces_.size());
 }
 
@@ -25,9 +25,12 @@ bool TableSet::Load(const Progress& progress, const std::atomic<bool>& cancel, c
   while (!Loaded()) {
     const PatternSpace& space = spaces_[tables_.size()];
     const auto size = static_cast<double>(space.Size());
-    const TableCache cache(folder_, threads_, [&](const std::string& table, double done) {
-      if (progress) progress(table, done, (before + done * size) / total);
-    });
+    const TableCache cache(
+        folder_, threads_,
+        [&](const std::string& table, double done) {
+          if (progress) progress(table, done, (before + done * size) / total);
+        },
+        platform::System::Default(), holding_);
     std::optional<LoadedTable> loaded = cache.Load(space, cancel);
     if (!loaded) return false;
     built = built || loaded->built;

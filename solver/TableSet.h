@@ -1,4 +1,4 @@
-// The pattern tables of one size, mapped from the cache or built into it: what the game's hints
+// The pattern tables of one size, taken from the cache or built into it: what the game's hints
 // and kelvora-stages both solve with.
 #pragma once
 
@@ -22,16 +22,17 @@ class TableSet {
   using Ready = std::function<void(const PatternSpace& space, const LoadedTable& loaded)>;
 
   // folder: the cache (TableCache::DefaultFolder() for the game and the tool); threads: for
-  // building, 0 for every processor.
-  TableSet(std::string folder, TableSize size, int threads = 0);
+  // building, 0 for every processor; holding: how the cached tables are held.
+  TableSet(std::string folder, TableSize size, int threads = 0, Holding holding = Holding::kMapped);
 
   const std::string& Folder() const { return folder_; }
   // Every table is in the cache under a header that fits it; cheap, nothing is built or read
   // beyond the headers, and so no promise that Load builds nothing.
   bool Cached() const;
-  // Maps or builds each table not loaded yet. False when cancel became true first: the tables
-  // finished before it stay loaded (and cached), nothing of the others is kept. A load that built
-  // a table clears the folder of the tables earlier versions left (TableCache::RemoveAllBut).
+  // Takes each table not loaded yet from the cache, or builds it. False when cancel became true
+  // first: the tables finished before it stay loaded (and cached), nothing of the others is kept.
+  // A load that built a table clears the folder of the tables earlier versions left
+  // (TableCache::RemoveAllBut).
   bool Load(const Progress& progress, const std::atomic<bool>& cancel, const Ready& ready = {});
   bool Loaded() const { return tables_.size() == spaces_.size(); }
   // The loaded tables, for a Solver; they live as long as the set.
@@ -40,6 +41,7 @@ class TableSet {
  private:
   std::string folder_;
   int threads_;
+  Holding holding_;
   std::vector<PatternSpace> spaces_;
   std::vector<PatternTable> tables_;
 };

@@ -16,8 +16,8 @@
 #include "text/ToolText.h"
 #include "text/Utf8Path.h"
 
-// The cache: a good file is mapped, not rebuilt; a damaged, cut, stale or foreign one is rebuilt
-// and replaced through the crash-safe replace, never trusted.
+// The cache: a good file is mapped or read in, not rebuilt; a damaged, cut, stale or foreign one is
+// rebuilt and replaced through the crash-safe replace, never trusted.
 
 namespace kelvora::testing {
 namespace {
@@ -61,15 +61,18 @@ class TableCacheTest : public ::testing::Test {
   }
 };
 
-TEST_F(TableCacheTest, AGoodFileIsMappedWithTheSameEntries) {
+TEST_F(TableCacheTest, AGoodFileIsMappedOrReadInWithTheSameEntries) {
   UseFolder();
   const LoadedTable built = TableCache("", 2).Load(space_);
-  const LoadedTable mapped = cache_.Load(space_);
-  EXPECT_FALSE(mapped.built);
-  EXPECT_TRUE(mapped.reason.empty());
-  ASSERT_EQ(mapped.table.Bytes().size(), built.table.Bytes().size());
-  EXPECT_TRUE(std::equal(mapped.table.Bytes().begin(), mapped.table.Bytes().end(),
-                         built.table.Bytes().begin()));
+  for (const solver::Holding holding : {solver::Holding::kMapped, solver::Holding::kReadIn}) {
+    const LoadedTable loaded =
+        TableCache(Utf8FromPath(folder_), 2, {}, platform::System::Default(), holding).Load(space_);
+    EXPECT_FALSE(loaded.built);
+    EXPECT_TRUE(loaded.reason.empty());
+    ASSERT_EQ(loaded.table.Bytes().size(), built.table.Bytes().size());
+    EXPECT_TRUE(std::equal(loaded.table.Bytes().begin(), loaded.table.Bytes().end(),
+                           built.table.Bytes().begin()));
+  }
   // The check is shared among threads, yet a file stays good on a machine with more or fewer.
   for (int threads : {1, 3, 8}) {
     EXPECT_FALSE(TableCache(Utf8FromPath(folder_), threads).Load(space_).built) << threads;
@@ -123,16 +126,19 @@ TEST_F(TableCacheTest, AFileCheckedOnceIsTrustedWhileItsTimeAndLengthStay) {
 
 TEST_F(TableCacheTest, ACutOrLengthenedFileIsRebuilt) {
   UseFolder();
-  WriteFile({good_.begin(), good_.end() - 8});
-  ExpectRebuiltFor("wrong size");
-  WriteFile({good_.begin(), good_.begin() + 10});
-  ExpectRebuiltFor("unreadable or short");
-  std::vector<char> longer = good_;
-  longer.insert(longer.end(), 8, '\0');
-  WriteFile(longer);
-  ExpectRebuiltFor("wrong size");
-  WriteFile({});
-  ExpectRebuiltFor("unreadable or short");
+  for (const solver::Holding holding : {solver::Holding::kMapped, solver::Holding::kReadIn}) {
+    cache_ = TableCache(Utf8FromPath(folder_), 2, {}, platform::System::Default(), holding);
+    WriteFile({good_.begin(), good_.end() - 8});
+    ExpectRebuiltFor("wrong size");
+    WriteFile({good_.begin(), good_.begin() + 10});
+    ExpectRebuiltFor("unreadable or short");
+    std::vector<char> longer = good_;
+    longer.insert(longer.end(), 8, '\0');
+    WriteFile(longer);
+    ExpectRebuiltFor("wrong size");
+    WriteFile({});
+    ExpectRebuiltFor("unreadable or short");
+  }
 }
 
 TEST_F(TableCacheTest, AFileForAnotherPatternIsNotTrusted) {

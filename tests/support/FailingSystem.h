@@ -54,6 +54,9 @@ class FailingSystem : public platform::System {
   Result<std::unique_ptr<platform::MappedFile>> MapFile(const std::string& path) override {
     return real_.MapFile(path);
   }
+  Result<std::unique_ptr<platform::MappedFile>> LoadFile(const std::string& path) override {
+    return real_.LoadFile(path);
+  }
   Result<std::unique_ptr<platform::HeldLock>> LockFolder(const std::string& folder,
                                                          const std::string& requests) override {
     if (Breaks(Step::kLockFolder)) {
