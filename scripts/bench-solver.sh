@@ -90,7 +90,7 @@ echo
 echo "== hints: every delivered stage followed to the goal in its par, then $stages shuffled stages"
 for side in old new; do
   echo "  $side:"
-  "${bench[$side]}" hints "$work/$side" "$stages" 2024 | grep -v '^stage \|^table' | sed 's/^/    /'
+  "${bench[$side]}" hints "$work/$side" "$stages" 2024 | grep -v '^stage \|^table ' | sed 's/^/    /'
 done
 echo
 echo "load at the end: $(uptime)"
