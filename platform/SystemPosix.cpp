@@ -63,6 +63,23 @@ std::uint8_t* AllocateLargePages(std::size_t size, std::size_t& mapped) {
   return start;
 }
 
+struct OpenFile {
+  int fd = -1;
+  std::size_t size = 0;
+};
+
+// A file opened to be mapped or read whole; an empty one is as good as damaged.
+Result<OpenFile> OpenWhole(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FileError(errno, false);
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || status.st_size <= 0) {
+    ::close(fd);
+    return FileError(EIO, false);
+  }
+  return OpenFile{fd, static_cast<std::size_t>(status.st_size)};
+}
+
 // flock on the folder itself, which no one can delete while it holds the game; the request file
 // beside it only carries the requests to come forward.
 class PosixHeldLock final : public HeldLock {
@@ -137,14 +154,9 @@ class PosixSystem final : public System {
   }
 
   Result<std::unique_ptr<MappedFile>> MapFile(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileError(errno, false);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || status.st_size <= 0) {
-      ::close(fd);
-      return FileError(EIO, false);
-    }
-    const auto size = static_cast<std::size_t>(status.st_size);
+    const Result<OpenFile> opened = OpenWhole(path);
+    if (!opened) return opened.status();
+    const auto [fd, size] = *opened;
     // Not populated up front: a file checked before is trusted, and a search near the goal reads
     // a few hundred of its pages. The system is told to read ahead meanwhile all the same.
     void* start = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
@@ -158,14 +170,9 @@ class PosixSystem final : public System {
   }
 
   Result<std::unique_ptr<MappedFile>> LoadFile(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileError(errno, false);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || status.st_size <= 0) {
-      ::close(fd);
-      return FileError(EIO, false);
-    }
-    const auto size = static_cast<std::size_t>(status.st_size);
+    const Result<OpenFile> opened = OpenWhole(path);
+    if (!opened) return opened.status();
+    const auto [fd, size] = *opened;
     std::size_t mapped = 0;
     std::uint8_t* start = AllocateLargePages(size, mapped);
     if (start == nullptr) {
