@@ -7,7 +7,6 @@
 #include <mutex>
 #include <optional>
 #include <stdexcept>
-#include <system_error>
 #include <thread>
 
 #include "solver/Mirror.h"
@@ -31,7 +30,8 @@ Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2, int thre
     : tables_(std::move(tables)),
       memory_(memoryLog2),
       threads_(threads > 0 ? threads
-                           : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))) {
+                           : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))),
+      team_(threads_ - 1) {
   if (tables_.empty() || tables_.size() > kMaxTables) {
     throw std::invalid_argument("a solver needs one to four tables");
   }
@@ -198,19 +198,7 @@ int Solver::SearchShared(const Node& root) {
     best = std::min(best, bound);
     expanded += walk.expanded;
   };
-  std::vector<std::thread> helpers;
-  // Reserved first, since a thread left running when the vector cannot grow would end the program.
-  helpers.reserve(static_cast<std::size_t>(threads_ - 1));
-  for (int t = 1; t < threads_; ++t) {
-    // A helper the system will not start leaves the parts to the threads that did.
-    try {
-      helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-      break;
-    }
-  }
-  work();
-  for (std::thread& helper : helpers) helper.join();
+  team_.Run(work);
   expanded_ += expanded;
   if (error) std::rethrow_exception(error);
   if (firstFound_ == SIZE_MAX) return best;

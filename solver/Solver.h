@@ -14,6 +14,7 @@
 #include "solver/MoveRules.h"
 #include "solver/PackedPosition.h"
 #include "solver/PatternTable.h"
+#include "solver/ThreadTeam.h"
 #include "solver/TranspositionTable.h"
 
 namespace kelvora::solver {
@@ -140,6 +141,8 @@ class Solver {
   TranspositionTable memory_;
   PackedPosition goal_ = PackedPosition::Goal();
   int threads_ = 1;
+  // The threads besides the caller's that share a round; declared after threads_, which sizes it.
+  ThreadTeam team_;
   std::uint64_t sharedFrom_ = kDefaultSharedFrom;
   int limit_ = 0;
   std::vector<MoveIndex> path_;
