@@ -3,10 +3,12 @@
 // place with MoveFileExW, which replaces the old one in one step and writes through.
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <thread>
 #include <vector>
@@ -90,6 +92,21 @@ class WindowsMappedFile final : public MappedFile {
 
  private:
   const std::uint8_t* start_;
+  std::size_t size_;
+};
+
+// A file read into memory of the process's own.
+class WindowsLoadedFile final : public MappedFile {
+ public:
+  WindowsLoadedFile(std::uint8_t* start, std::size_t size) : start_(start), size_(size) {}
+  ~WindowsLoadedFile() override { VirtualFree(start_, 0, MEM_RELEASE); }
+  WindowsLoadedFile(const WindowsLoadedFile&) = delete;
+  WindowsLoadedFile& operator=(const WindowsLoadedFile&) = delete;
+
+  std::span<const std::uint8_t> Bytes() const override { return {start_, size_}; }
+
+ private:
+  std::uint8_t* start_;
   std::size_t size_;
 };
 
@@ -222,16 +239,9 @@ class WindowsSystem final : public System {
   }
 
   Result<std::unique_ptr<MappedFile>> MapFile(const std::string& path) override {
-    // Others may read the file meanwhile, and the cache may replace it once it is let go.
-    const HANDLE file =
-        CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return Error();
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || size.QuadPart <= 0) {
-      CloseHandle(file);
-      return FileError(EIO, false);
-    }
+    const Result<OpenFile> opened = OpenWhole(path);
+    if (!opened) return opened.status();
+    const auto [file, size] = *opened;
     const HANDLE mapping = CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
     CloseHandle(file);
     if (mapping == nullptr) return Error();
@@ -240,8 +250,42 @@ class WindowsSystem final : public System {
     const DWORD error = GetLastError();
     CloseHandle(mapping);
     if (start == nullptr) return FileError(ErrnoOf(error), false);
-    return std::unique_ptr<MappedFile>(new WindowsMappedFile(
-        static_cast<const std::uint8_t*>(start), static_cast<std::size_t>(size.QuadPart)));
+    return std::unique_ptr<MappedFile>(
+        new WindowsMappedFile(static_cast<const std::uint8_t*>(start), size));
+  }
+
+  // Large pages would take a privilege that players' accounts do not hold. Read in, a table at
+  // least has all its pages in place before the first search, which a mapping faults in one by one
+  // as searches first touch them.
+  Result<std::unique_ptr<MappedFile>> LoadFile(const std::string& path) override {
+    const Result<OpenFile> opened = OpenWhole(path);
+    if (!opened) return opened.status();
+    const auto [file, size] = *opened;
+    auto* start = static_cast<std::uint8_t*>(
+        VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+    if (start == nullptr) {
+      CloseHandle(file);
+      return FileError(ENOMEM, false);
+    }
+    auto loaded = std::make_unique<WindowsLoadedFile>(start, size);
+    for (std::size_t done = 0; done < size;) {
+      constexpr std::size_t kMostAtOnce = std::size_t{1} << 30;
+      DWORD got = 0;
+      if (!ReadFile(file, start + done, static_cast<DWORD>(std::min(size - done, kMostAtOnce)),
+                    &got, nullptr) ||
+          got == 0) {
+        // A file cut short while it was read is as damaged as one that was short to begin with.
+        const int error = got == 0 ? EIO : ErrnoOf(GetLastError());
+        CloseHandle(file);
+        return FileError(error, false);
+      }
+      done += got;
+    }
+    CloseHandle(file);
+    // A stray write into a table would change answers silently; now it ends the program instead.
+    DWORD before = 0;
+    VirtualProtect(start, size, PAGE_READONLY, &before);
+    return std::unique_ptr<MappedFile>(std::move(loaded));
   }
 
   Result<std::unique_ptr<HeldLock>> LockFolder(const std::string&,
@@ -336,6 +380,25 @@ class WindowsSystem final : public System {
 
  private:
   static Status Error() { return FileError(ErrnoOf(GetLastError()), false); }
+
+  struct OpenFile {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    std::size_t size = 0;
+  };
+  // A file opened to be mapped or read whole; an empty one is as good as damaged. Others may read
+  // the file meanwhile, and the cache may replace it once it is let go.
+  static Result<OpenFile> OpenWhole(const std::string& path) {
+    const HANDLE file =
+        CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Error();
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart <= 0) {
+      CloseHandle(file);
+      return FileError(EIO, false);
+    }
+    return OpenFile{file, static_cast<std::size_t>(size.QuadPart)};
+  }
 };
 
 }  // namespace
