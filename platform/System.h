@@ -91,11 +91,11 @@ class System {
   // The whole file mapped read-only; Code::kNotFound when there is no such file, kDamaged when
   // it is empty.
   virtual Result<std::unique_ptr<MappedFile>> MapFile(const std::string& path) = 0;
-  // The whole file read into memory of the process's own, read-only, in large pages where the
-  // system gives them to a program that asks: a table looked up all over then costs far fewer
-  // address translations, and no search stops to fault its pages in. Slower to open than a
-  // mapping, and never shared with other processes. Where there are no such pages to ask for,
-  // the file is mapped; failures as MapFile's.
+  // The whole file read into memory of the process's own, read-only: no search stops to fault its
+  // pages in, and where the system gives large pages to a program that asks (Linux), a table
+  // looked up all over costs far fewer address translations. Slower to open than a mapping, and
+  // never shared with other processes. The browser's system maps the file, its memory being the
+  // page's own either way. Failures as MapFile's.
   virtual Result<std::unique_ptr<MappedFile>> LoadFile(const std::string& path) {
     return MapFile(path);
   }
