@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "solver/ThreadTeam.h"
+#include "tests/support/SystemLacks.h"
 
 namespace kelvora::solver {
 namespace {
@@ -31,10 +32,12 @@ TEST(ThreadTeam, EachRoundRunsOnEveryThreadAndEndsWithTheSlowest) {
       }
       ++finished;
     });
-    ASSERT_EQ(finished.load(), 4 * round) << "round " << round;
+    // Where no helper starts, the caller does every round alone.
+    ASSERT_EQ(finished.load(), (team.Helpers() + 1) * round) << "round " << round;
   }
+  EXPECT_EQ(ids.size(), static_cast<std::size_t>(team.Helpers() + 1));
+  KELVORA_SKIP_WHERE_SYSTEM_LACKS(kThreads);
   EXPECT_EQ(team.Helpers(), 3);
-  EXPECT_EQ(ids.size(), 4U);
 }
 
 }  // namespace

@@ -14,9 +14,13 @@ inline constexpr const char* kChildProcesses =
 // The game only reads files' times.
 inline constexpr const char* kSettingFileTimes =
     "Emscripten's utimensat sets a file's time wrongly";
+// Built without threads, as the page is (threads would need it served with cross-origin
+// isolation): std::thread cannot start.
+inline constexpr const char* kThreads = "a WebAssembly test program under node starts no thread";
 #else
 inline constexpr const char* kChildProcesses = nullptr;
 inline constexpr const char* kSettingFileTimes = nullptr;
+inline constexpr const char* kThreads = nullptr;
 #endif
 
 }  // namespace kelvora::testing::lacks
