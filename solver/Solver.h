@@ -39,10 +39,10 @@ class Solver {
   static constexpr int kDefaultMemoryLog2 = 18;
 
   // A round that expanded this many positions makes the next one worth sharing among threads:
-  // the next takes a few milliseconds alone, and sharing costs a thread's start and a split of a
-  // few hundred positions. Each round costs about as much as all those before it, so a search
-  // that waits longer does half its work on one thread.
-  static constexpr std::uint64_t kDefaultSharedFrom = 2000;
+  // the next takes a millisecond or so alone, and sharing costs waking the helpers and a split
+  // of a few hundred positions. Each round costs about as much as all those before it, so a
+  // search that waits longer does half its work on one thread.
+  static constexpr std::uint64_t kDefaultSharedFrom = 500;
 
   // The tables must outlive the solver. Those that leave some moves free must charge each move to
   // one of them at most (MoveCosts), or their sum overestimates.
