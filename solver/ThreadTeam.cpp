@@ -1,7 +1,9 @@
 // Helpers that wait on a condition variable for the next round.
 #include "solver/ThreadTeam.h"
 
+#include <exception>
 #include <system_error>
+#include <utility>
 
 namespace kelvora::solver {
 
@@ -35,10 +37,22 @@ void ThreadTeam::Run(const std::function<void()>& job) {
     running_ = Helpers();
   }
   wake_.notify_all();
-  job();
+  RunCatching(job);
   std::unique_lock lock(mutex_);
+  // The helpers still read job, the caller's, until they are done with it, whatever happened.
   done_.wait(lock, [this] { return running_ == 0; });
   job_ = nullptr;
+  if (std::exception_ptr error = std::exchange(error_, nullptr)) std::rethrow_exception(error);
+}
+
+void ThreadTeam::RunCatching(const std::function<void()>& job) {
+  try {
+    job();
+  } catch (...) {
+    // std::bad_alloc too: on a helper an exception would end the program.
+    const std::lock_guard lock(mutex_);
+    if (!error_) error_ = std::current_exception();
+  }
 }
 
 void ThreadTeam::Serve() {
@@ -50,7 +64,7 @@ void ThreadTeam::Serve() {
     served = round_;
     const std::function<void()>* job = job_;
     lock.unlock();
-    (*job)();
+    RunCatching(*job);
     lock.lock();
     if (--running_ == 0) done_.notify_one();
   }

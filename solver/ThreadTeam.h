@@ -3,6 +3,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -21,14 +22,17 @@ class ThreadTeam {
   ThreadTeam(const ThreadTeam&) = delete;
   ThreadTeam& operator=(const ThreadTeam&) = delete;
 
-  // Runs job on every helper and on the calling thread, and returns once all of them are done.
-  // job must not throw. A helper the system will not start leaves the work to those that did.
+  // Runs job on every helper and on the calling thread, and returns once all of them are done,
+  // rethrowing the first exception any of them threw. A helper the system will not start leaves
+  // the work to those that did.
   void Run(const std::function<void()>& job);
   // The helpers that started.
   int Helpers() const { return static_cast<int>(helpers_.size()); }
 
  private:
   void Serve();
+  // Runs job, keeping the first exception of the round in error_.
+  void RunCatching(const std::function<void()>& job);
 
   int wanted_;
   bool started_ = false;
@@ -36,11 +40,13 @@ class ThreadTeam {
   std::mutex mutex_;
   std::condition_variable wake_;
   std::condition_variable done_;
-  // Guarded by mutex_: the job, which round it is, helpers still on it, and the team's end.
+  // Guarded by mutex_: the job, which round it is, helpers still on it, the team's end, and the
+  // round's first exception.
   const std::function<void()>* job_ = nullptr;
   std::uint64_t round_ = 0;
   int running_ = 0;
   bool stopping_ = false;
+  std::exception_ptr error_;
 };
 
 }  // namespace kelvora::solver

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <new>
 #include <set>
 #include <thread>
 
@@ -38,6 +39,23 @@ TEST(ThreadTeam, EachRoundRunsOnEveryThreadAndEndsWithTheSlowest) {
   EXPECT_EQ(ids.size(), static_cast<std::size_t>(team.Helpers() + 1));
   KELVORA_SKIP_WHERE_SYSTEM_LACKS(kThreads);
   EXPECT_EQ(team.Helpers(), 3);
+}
+
+TEST(ThreadTeam, AnExceptionOnAnyThreadReachesTheCallerAndTheTeamGoesOn) {
+  ThreadTeam team(2);
+  std::atomic<int> finished{0};
+  team.Run([&] { ++finished; });  // starts the helpers
+  const std::thread::id caller = std::this_thread::get_id();
+  const auto throwOn = [&](bool helpers) {
+    team.Run([&] {
+      if ((std::this_thread::get_id() != caller) == helpers) throw std::bad_alloc();
+    });
+  };
+  // On the helpers where they started (else on the caller), then on the caller.
+  EXPECT_THROW(throwOn(team.Helpers() > 0), std::bad_alloc);
+  EXPECT_THROW(throwOn(false), std::bad_alloc);
+  team.Run([&] { ++finished; });
+  EXPECT_EQ(finished.load(), 2 * (team.Helpers() + 1));
 }
 
 }  // namespace
