@@ -94,8 +94,7 @@ std::uint64_t PatternSpace::Signature() const {
     }
   }
   // Tables where every move costs one keep the signature they had before there were others.
-  if (costs_ != MoveCosts::kEveryMove)
-    hash = (hash ^ (0x100 + std::uint64_t(costs_))) * 0x100000001b3ULL;
+  if (SharesCost()) hash = (hash ^ (0x100 + std::uint64_t(costs_))) * 0x100000001b3ULL;
   return hash;
 }
 

@@ -102,6 +102,8 @@ class PatternSpace {
 
   const std::string& Name() const { return name_; }
   MoveCosts Costs() const { return costs_; }
+  // Whether some moves cost nothing here: the table shares the cost of moves with others.
+  bool SharesCost() const { return costs_ != MoveCosts::kEveryMove; }
   // What a legal move costs when the followed tiles hold tileCells.
   int CostOf(MoveIndex move, std::uint32_t tileCells) const {
     if (move >= kCellCount) return costs_ == MoveCosts::kOwnSlides ? 0 : 1;

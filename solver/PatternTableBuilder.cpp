@@ -275,7 +275,7 @@ std::optional<std::vector<std::uint64_t>> PatternTableBuilder::Build(
 
   // Moves that cost nothing keep a position in the layer it was reached from: the chunks they
   // brought positions into after the pass went by are expanded again.
-  const bool freeMoves = space_.Costs() != MoveCosts::kEveryMove;
+  const bool freeMoves = space_.SharesCost();
   if (freeMoves) rescan_.assign(static_cast<std::size_t>((size + kChunk - 1) / kChunk), 0);
 
   Claim(table_, space_.GoalIndex(), 0);
@@ -371,7 +371,7 @@ std::uint64_t PatternTableBuilder::ExpandLayer(const Layer& layer, std::uint64_t
                                                std::uint64_t end) {
   const int residue = layer.depth % 3;
   const int nextResidue = (layer.depth + 1) % 3;
-  const bool freeMoves = space_.Costs() != MoveCosts::kEveryMove;
+  const bool freeMoves = space_.SharesCost();
   std::uint64_t found = 0;
   Run run;
   // A neighbour a move that costs nothing leads to is marked by the top bit.

@@ -41,7 +41,7 @@ Solver::Solver(std::vector<const PatternTable*> tables, int memoryLog2, int thre
   for (bool mirrored : {false, true}) {
     for (const PatternTable* table : tables_) {
       const PatternSpace& space = table->Space();
-      const bool shared = space.Costs() != MoveCosts::kEveryMove;
+      const bool shared = space.SharesCost();
       // A table whose tiles the mirror only swaps among themselves answers the same in it, but
       // the mirrored sum still needs its share.
       const std::uint32_t goalCells = space.TileCells(space.LayoutOf(goal_));
